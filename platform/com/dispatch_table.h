@@ -1,0 +1,236 @@
+#pragma once
+
+#include <cctype>
+#include <functional>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+#include <tuple>
+#include <type_traits>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+#include "platform/com/com_error.h"
+#include "platform/com/variant.h"
+
+namespace quenmoor::com {
+
+// Late binding over a typed interface I. Each member of the table binds a name to a member
+// function of I; arguments arrive as Variants and are converted to the function's
+// parameter types, and its result is converted back. Names are resolved once, without
+// regard to case, because script engines and hosts change letter case freely.
+//
+//     static const DispatchTable<IDimension> table{
+//         DispatchTable<IDimension>::get<&IDimension::Name>("Name"),
+//         DispatchTable<IDimension>::put<&IDimension::SetName>("Name"),
+//     };
+template <class I>
+class DispatchTable {
+public:
+    using Call = std::function<Variant(I&, std::span<Variant>)>;
+
+    struct Member {
+        std::string name;
+        std::uint16_t kind;
+        std::size_t arity;
+        Call call;
+    };
+
+    template <auto Function>
+    static Member method(std::string name) {
+        return bind<Function>(std::move(name), InvokeMethod);
+    }
+    template <auto Function>
+    static Member get(std::string name) {
+        return bind<Function>(std::move(name), InvokePropertyGet);
+    }
+    template <auto Function>
+    static Member put(std::string name) {
+        return bind<Function>(std::move(name), InvokePropertyPut);
+    }
+
+    DispatchTable(std::initializer_list<Member> members) {
+        for (const Member& member : members) {
+            auto [it, added] = ids_.try_emplace(fold(member.name), static_cast<DispId>(names_.size() + 1));
+            if (added) {
+                names_.push_back(member.name);
+                slots_.emplace_back();
+            }
+            Slot& slot = slots_[static_cast<std::size_t>(it->second - 1)];
+            (member.kind == InvokePropertyPut ? slot.put : slot.get) = member;
+        }
+    }
+
+    HRESULT idOf(std::string_view name, DispId* id) const {
+        if (id == nullptr) {
+            return E_POINTER;
+        }
+        auto it = ids_.find(fold(name));
+        if (it == ids_.end()) {
+            setErrorInfo("unknown name \"" + std::string(name) + "\"");
+            return DISP_E_UNKNOWNNAME;
+        }
+        *id = it->second;
+        return S_OK;
+    }
+
+    HRESULT invoke(I& target, DispId id, std::uint16_t kind, std::span<Variant> arguments,
+                   Variant* result) const noexcept {
+        return boundary([&] {
+            if (id < 1 || static_cast<std::size_t>(id) > slots_.size()) {
+                throw ComError(DISP_E_MEMBERNOTFOUND, "no member with id " + std::to_string(id));
+            }
+            const Slot& slot = slots_[static_cast<std::size_t>(id - 1)];
+            const std::string& name = names_[static_cast<std::size_t>(id - 1)];
+            const Member* member = nullptr;
+            if ((kind & InvokePropertyPut) != 0) {
+                member = slot.put ? &*slot.put : nullptr;
+            } else if (slot.get && (kind & slot.get->kind) != 0) {
+                member = &*slot.get;
+            } else if (slot.get && (kind & (InvokeMethod | InvokePropertyGet)) != 0) {
+                member = &*slot.get;
+            }
+            if (member == nullptr) {
+                throw ComError(DISP_E_MEMBERNOTFOUND,
+                               name + ": cannot be invoked that way (kind " + std::to_string(kind) + ")");
+            }
+            if (arguments.size() != member->arity) {
+                throw ComError(DISP_E_BADPARAMCOUNT,
+                               name + ": takes " + std::to_string(member->arity) + " argument(s), got " +
+                                   std::to_string(arguments.size()));
+            }
+            Variant value = member->call(target, arguments);
+            if (result != nullptr) {
+                *result = std::move(value);
+            }
+        });
+    }
+
+    // The names in the order of the table, each once, as the table spells them.
+    const std::vector<std::string>& names() const { return names_; }
+
+private:
+    struct Slot {
+        std::optional<Member> get;  // a method or a property get
+        std::optional<Member> put;
+    };
+
+    static std::string fold(std::string_view name) {
+        std::string folded(name);
+        for (char& c : folded) {
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        }
+        return folded;
+    }
+
+    template <class T>
+    struct Signature;
+    template <class R, class C, class... A>
+    struct Signature<R (C::*)(A...)> {
+        using Result = R;
+        using Arguments = std::tuple<std::remove_cvref_t<A>...>;
+    };
+    template <class R, class C, class... A>
+    struct Signature<R (C::*)(A...) const> : Signature<R (C::*)(A...)> {};
+
+    template <auto Function>
+    static Member bind(std::string name, std::uint16_t kind) {
+        using S = Signature<decltype(Function)>;
+        using Arguments = typename S::Arguments;
+        constexpr std::size_t arity = std::tuple_size_v<Arguments>;
+        Call call = [](I& target, std::span<Variant> arguments) -> Variant {
+            return [&]<std::size_t... Index>(std::index_sequence<Index...>) -> Variant {
+                Arguments converted{
+                    fromVariant<std::tuple_element_t<Index, Arguments>>(arguments[Index])...};
+                if constexpr (std::is_void_v<typename S::Result>) {
+                    (target.*Function)(std::get<Index>(converted)...);
+                    return {};
+                } else {
+                    return toVariant((target.*Function)(std::get<Index>(converted)...));
+                }
+            }(std::make_index_sequence<arity>{});
+        };
+        return Member{std::move(name), kind, arity, std::move(call)};
+    }
+
+    template <class T>
+    static T fromVariant(const Variant& value) {
+        if constexpr (std::is_same_v<T, Variant>) {
+            return value;
+        } else if constexpr (std::is_same_v<T, bool>) {
+            return value.toBool();
+        } else if constexpr (std::is_same_v<T, std::int16_t>) {
+            return value.toInt16();
+        } else if constexpr (std::is_same_v<T, std::int32_t>) {
+            return value.toInt32();
+        } else if constexpr (std::is_same_v<T, double>) {
+            return value.toDouble();
+        } else if constexpr (std::is_same_v<T, std::string> || std::is_same_v<T, std::string_view>) {
+            static_assert(std::is_same_v<T, std::string>, "bind text parameters as std::string");
+            return value.toText();
+        } else if constexpr (std::is_same_v<T, std::vector<double>>) {
+            return value.toDoubleArray();
+        } else if constexpr (std::is_same_v<T, ComPtr<IDispatch>>) {
+            return value.toObject();
+        } else {
+            // Another interface: the object argument must offer it.
+            static_assert(requires { T{}.template tryAs<IUnknown>(); }, "unsupported parameter type");
+            using Interface = std::remove_cvref_t<decltype(*std::declval<T>())>;
+            ComPtr<IDispatch> object = value.toObject();
+            return object ? object.template as<Interface>("argument") : T{};
+        }
+    }
+
+    template <class T>
+    static Variant toVariant(T&& value) {
+        using U = std::remove_cvref_t<T>;
+        if constexpr (std::is_same_v<U, bool>) {
+            return Variant::boolean(value);
+        } else if constexpr (requires { value.template tryAs<IDispatch>(); }) {
+            return Variant(value.template tryAs<IDispatch>());
+        } else {
+            return Variant(std::forward<T>(value));
+        }
+    }
+
+    std::unordered_map<std::string, DispId> ids_;
+    std::vector<std::string> names_;
+    std::vector<Slot> slots_;
+};
+
+// Implements IDispatch for the dual interface I from the table that I::dispatchTable()
+// returns, so every implementation of I is reachable by name alike.
+template <class I>
+class DualInterface : public I {
+public:
+    HRESULT GetIDsOfNames(std::string_view name, DispId* id) final {
+        return I::dispatchTable().idOf(name, id);
+    }
+    HRESULT Invoke(DispId id, std::uint16_t kind, std::span<Variant> arguments, Variant* result) final {
+        return I::dispatchTable().invoke(*this, id, kind, arguments, result);
+    }
+
+protected:
+    ~DualInterface() = default;
+};
+
+// Calls a member by name on an object reached through late binding, the way the add-in
+// calls `ActiveDoc`, `CustomInfo2`, `Cells` and `Value`. Throws ComError naming the member.
+QUENMOOR_EXPORT Variant invokeByName(IDispatch* object, std::string_view name, std::uint16_t kind,
+                                     std::span<Variant> arguments);
+
+template <class... A>
+Variant call(const ComPtr<IDispatch>& object, std::string_view name, A&&... arguments) {
+    Variant values[] = {Variant(std::forward<A>(arguments))..., Variant()};
+    return invokeByName(object.get(), name, InvokeMethod | InvokePropertyGet,
+                        std::span<Variant>(values, sizeof...(A)));
+}
+
+template <class... A>
+void putProperty(const ComPtr<IDispatch>& object, std::string_view name, A&&... arguments) {
+    Variant values[] = {Variant(std::forward<A>(arguments))...};
+    invokeByName(object.get(), name, InvokePropertyPut, std::span<Variant>(values, sizeof...(A)));
+}
+
+}  // namespace quenmoor::com

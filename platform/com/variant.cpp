@@ -1,0 +1,268 @@
+#include "platform/com/variant.h"
+
+#include <cerrno>
+#include <clocale>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+
+#include "platform/com/com_error.h"
+
+namespace quenmoor::com {
+
+namespace {
+
+[[noreturn]] void typeMismatch(const Variant& value, std::string_view target) {
+    throw ComError(CTL_E_TYPEMISMATCH,
+                   "Type mismatch: cannot convert " + value.typeName() + " to " + std::string(target));
+}
+
+[[noreturn]] void overflow(double value, std::string_view target) {
+    throw ComError(CTL_E_OVERFLOW, "Overflow: " + formatDouble(value) + " does not fit " +
+                                       std::string(target));
+}
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+bool equalsIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
+        if (lower(a[i]) != lower(b[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Rounds half to even, as the runtime's integer conversions do, and checks the range.
+template <class Int>
+Int roundToInteger(double value, std::string_view target) {
+    double rounded = std::nearbyint(value);  // the default rounding mode is to nearest even
+    if (!(rounded >= static_cast<double>(std::numeric_limits<Int>::min()) &&
+          rounded <= static_cast<double>(std::numeric_limits<Int>::max()))) {
+        overflow(value, target);
+    }
+    return static_cast<Int>(rounded);
+}
+
+}  // namespace
+
+char decimalSeparator() {
+    const char* point = std::localeconv()->decimal_point;
+    return (point != nullptr && point[0] != '\0') ? point[0] : '.';
+}
+
+std::string formatDouble(double value) {
+    if (std::isnan(value)) {
+        return "-1.#IND";
+    }
+    if (std::isinf(value)) {
+        return value > 0 ? "1.#INF" : "-1.#INF";
+    }
+    if (value == 0) {
+        return "0";  // also for -0, which the runtime never shows with a sign
+    }
+    // %G follows LC_NUMERIC, so the separator is already the locale's.
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%.15G", value);
+    return buffer;
+}
+
+std::optional<double> parseDouble(std::string_view text) {
+    std::size_t begin = 0;
+    std::size_t end = text.size();
+    while (begin < end && isBlank(text[begin])) {
+        ++begin;
+    }
+    while (end > begin && isBlank(text[end - 1])) {
+        --end;
+    }
+    std::string_view number = text.substr(begin, end - begin);
+    const char separator = decimalSeparator();
+    std::size_t i = 0;
+    if (i < number.size() && (number[i] == '+' || number[i] == '-')) {
+        ++i;
+    }
+    std::size_t digits = 0;
+    while (i < number.size() && number[i] >= '0' && number[i] <= '9') {
+        ++i;
+        ++digits;
+    }
+    if (i < number.size() && number[i] == separator) {
+        ++i;
+        while (i < number.size() && number[i] >= '0' && number[i] <= '9') {
+            ++i;
+            ++digits;
+        }
+    }
+    if (digits == 0) {
+        return std::nullopt;
+    }
+    if (i < number.size() && (number[i] == 'E' || number[i] == 'e')) {
+        ++i;
+        if (i < number.size() && (number[i] == '+' || number[i] == '-')) {
+            ++i;
+        }
+        std::size_t exponentDigits = 0;
+        while (i < number.size() && number[i] >= '0' && number[i] <= '9') {
+            ++i;
+            ++exponentDigits;
+        }
+        if (exponentDigits == 0) {
+            return std::nullopt;
+        }
+    }
+    if (i != number.size()) {
+        return std::nullopt;
+    }
+    // The syntax is checked above; strtod reads the same text under the same locale.
+    std::string copy(number);
+    errno = 0;
+    double value = std::strtod(copy.c_str(), nullptr);
+    return value;
+}
+
+std::string Variant::typeName() const {
+    switch (type()) {
+        case Type::Empty: return "Empty";
+        case Type::Int16: return "Integer";
+        case Type::Int32: return "Long";
+        case Type::Double: return "Double";
+        case Type::Bool: return "Boolean";
+        case Type::Text: return "String";
+        case Type::Object: return "Object";
+        case Type::DoubleArray: return "Double()";
+    }
+    return "Unknown";
+}
+
+std::string Variant::toText() const {
+    switch (type()) {
+        case Type::Empty: return {};
+        case Type::Int16: return std::to_string(std::get<std::int16_t>(value_));
+        case Type::Int32: return std::to_string(std::get<std::int32_t>(value_));
+        case Type::Double: return formatDouble(std::get<double>(value_));
+        case Type::Bool: return std::get<Boolean>(value_).value ? "True" : "False";
+        case Type::Text: return std::get<std::string>(value_);
+        case Type::Object:
+        case Type::DoubleArray: break;
+    }
+    typeMismatch(*this, "String");
+}
+
+double Variant::toDouble() const {
+    switch (type()) {
+        case Type::Empty: return 0;
+        case Type::Int16: return std::get<std::int16_t>(value_);
+        case Type::Int32: return std::get<std::int32_t>(value_);
+        case Type::Double: return std::get<double>(value_);
+        case Type::Bool: return std::get<Boolean>(value_).value ? -1 : 0;
+        case Type::Text: {
+            const auto& text = std::get<std::string>(value_);
+            auto parsed = parseDouble(text);
+            if (!parsed) {
+                throw ComError(CTL_E_TYPEMISMATCH,
+                               "Type mismatch: \"" + text + "\" is not a number");
+            }
+            if (std::isinf(*parsed)) {
+                throw ComError(CTL_E_OVERFLOW, "Overflow: \"" + text + "\" is beyond the range of a Double");
+            }
+            return *parsed;
+        }
+        case Type::Object:
+        case Type::DoubleArray: break;
+    }
+    typeMismatch(*this, "Double");
+}
+
+std::int16_t Variant::toInt16() const {
+    if (type() == Type::Int16) {
+        return std::get<std::int16_t>(value_);
+    }
+    return roundToInteger<std::int16_t>(toDouble(), "a 16-bit Integer");
+}
+
+std::int32_t Variant::toInt32() const {
+    if (type() == Type::Int32) {
+        return std::get<std::int32_t>(value_);
+    }
+    return roundToInteger<std::int32_t>(toDouble(), "a 32-bit Long");
+}
+
+bool Variant::toBool() const {
+    switch (type()) {
+        case Type::Bool: return std::get<Boolean>(value_).value;
+        case Type::Text: {
+            const auto& text = std::get<std::string>(value_);
+            if (equalsIgnoringCase(text, "True")) {
+                return true;
+            }
+            if (equalsIgnoringCase(text, "False")) {
+                return false;
+            }
+            if (auto parsed = parseDouble(text)) {
+                return *parsed != 0;
+            }
+            typeMismatch(*this, "Boolean");
+        }
+        case Type::Object:
+        case Type::DoubleArray: typeMismatch(*this, "Boolean");
+        default: return toDouble() != 0;
+    }
+}
+
+ComPtr<IDispatch> Variant::toObject() const {
+    if (type() == Type::Empty) {
+        return {};
+    }
+    if (type() != Type::Object) {
+        typeMismatch(*this, "Object");
+    }
+    return std::get<ComPtr<IDispatch>>(value_);
+}
+
+std::vector<double> Variant::toDoubleArray() const {
+    if (type() != Type::DoubleArray) {
+        typeMismatch(*this, "Double()");
+    }
+    return std::get<std::vector<double>>(value_);
+}
+
+bool operator==(const Variant& a, const Variant& b) {
+    using Type = Variant::Type;
+    auto isNumber = [](Type t) {
+        return t == Type::Int16 || t == Type::Int32 || t == Type::Double || t == Type::Bool;
+    };
+    const Type ta = a.type();
+    const Type tb = b.type();
+    if (ta == Type::Text && tb == Type::Text) {
+        return std::get<std::string>(a.value_) == std::get<std::string>(b.value_);
+    }
+    if ((ta == Type::Empty && tb == Type::Text) || (ta == Type::Text && tb == Type::Empty)) {
+        return a.toText().empty() && b.toText().empty();
+    }
+    if ((isNumber(ta) || ta == Type::Empty) && (isNumber(tb) || tb == Type::Empty)) {
+        return a.toDouble() == b.toDouble();
+    }
+    if (ta == Type::Object && tb == Type::Object) {
+        return sameObject(a.toObject(), b.toObject());
+    }
+    if (ta == Type::DoubleArray && tb == Type::DoubleArray) {
+        return a.toDoubleArray() == b.toDoubleArray();
+    }
+    return false;
+}
+
+Int16Counter& Int16Counter::increment(std::string_view what) {
+    if (value_ == std::numeric_limits<std::int16_t>::max()) {
+        throw ComError(CTL_E_OVERFLOW, "Overflow: " + std::string(what) + " cannot go past 32767");
+    }
+    ++value_;
+    return *this;
+}
+
+}  // namespace quenmoor::com
