@@ -22,7 +22,9 @@ struct ModuleLifetime {
 namespace detail {
 
 template <class I>
-concept HasBase = requires { typename I::Base; };
+concept HasBase = requires {
+    typename I::Base;
+};
 
 // The pointer to hand out for iid through the interface I of an object; the bases of I
 // share its address, as single inheritance lays them out.
@@ -64,7 +66,8 @@ public:
         if (riid == IUnknown::iid) {
             *object = static_cast<IUnknown*>(static_cast<First*>(this));
         } else {
-            (void)((*object = detail::interfacePointer<Interfaces>(static_cast<Interfaces*>(this), riid),
+            (void)((*object =
+                        detail::interfacePointer<Interfaces>(static_cast<Interfaces*>(this), riid),
                     *object != nullptr) ||
                    ...);
         }

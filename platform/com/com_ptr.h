@@ -18,13 +18,12 @@ public:
     ComPtr(const ComPtr& other) : p_(other.p_) { addRef(); }
     ComPtr(ComPtr&& other) noexcept : p_(std::exchange(other.p_, nullptr)) {}
     template <class U>
-        requires std::is_convertible_v<U*, T*>
-    ComPtr(const ComPtr<U>& other) : p_(other.get()) {
+    requires std::is_convertible_v<U*, T*> ComPtr(const ComPtr<U>& other) : p_(other.get()) {
         addRef();
     }
     template <class U>
-        requires std::is_convertible_v<U*, T*>
-    ComPtr(ComPtr<U>&& other) noexcept : p_(other.detach()) {}
+    requires std::is_convertible_v<U*, T*> ComPtr(ComPtr<U>&& other)
+    noexcept : p_(other.detach()) {}
     ~ComPtr() { release(); }
 
     ComPtr& operator=(ComPtr other) noexcept {

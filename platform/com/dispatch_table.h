@@ -52,7 +52,8 @@ public:
 
     DispatchTable(std::initializer_list<Member> members) {
         for (const Member& member : members) {
-            auto [it, added] = ids_.try_emplace(fold(member.name), static_cast<DispId>(names_.size() + 1));
+            auto [it, added] =
+                ids_.try_emplace(fold(member.name), static_cast<DispId>(names_.size() + 1));
             if (added) {
                 names_.push_back(member.name);
                 slots_.emplace_back();
@@ -92,13 +93,13 @@ public:
                 member = &*slot.get;
             }
             if (member == nullptr) {
-                throw ComError(DISP_E_MEMBERNOTFOUND,
-                               name + ": cannot be invoked that way (kind " + std::to_string(kind) + ")");
+                throw ComError(DISP_E_MEMBERNOTFOUND, name + ": cannot be invoked that way (kind " +
+                                                          std::to_string(kind) + ")");
             }
             if (arguments.size() != member->arity) {
                 throw ComError(DISP_E_BADPARAMCOUNT,
-                               name + ": takes " + std::to_string(member->arity) + " argument(s), got " +
-                                   std::to_string(arguments.size()));
+                               name + ": takes " + std::to_string(member->arity) +
+                                   " argument(s), got " + std::to_string(arguments.size()));
             }
             Variant value = member->call(target, arguments);
             if (result != nullptr) {
@@ -140,7 +141,7 @@ private:
         using Arguments = typename S::Arguments;
         constexpr std::size_t arity = std::tuple_size_v<Arguments>;
         Call call = [](I& target, std::span<Variant> arguments) -> Variant {
-            return [&]<std::size_t... Index>(std::index_sequence<Index...>) -> Variant {
+            return [&]<std::size_t... Index>(std::index_sequence<Index...>)->Variant {
                 Arguments converted{
                     fromVariant<std::tuple_element_t<Index, Arguments>>(arguments[Index])...};
                 if constexpr (std::is_void_v<typename S::Result>) {
@@ -149,7 +150,8 @@ private:
                 } else {
                     return toVariant((target.*Function)(std::get<Index>(converted)...));
                 }
-            }(std::make_index_sequence<arity>{});
+            }
+            (std::make_index_sequence<arity>{});
         };
         return Member{std::move(name), kind, arity, std::move(call)};
     }
@@ -166,7 +168,8 @@ private:
             return value.toInt32();
         } else if constexpr (std::is_same_v<T, double>) {
             return value.toDouble();
-        } else if constexpr (std::is_same_v<T, std::string> || std::is_same_v<T, std::string_view>) {
+        } else if constexpr (std::is_same_v<T, std::string> ||
+                             std::is_same_v<T, std::string_view>) {
             static_assert(std::is_same_v<T, std::string>, "bind text parameters as std::string");
             return value.toText();
         } else if constexpr (std::is_same_v<T, std::vector<double>>) {
@@ -175,7 +178,8 @@ private:
             return value.toObject();
         } else {
             // Another interface: the object argument must offer it.
-            static_assert(requires { T{}.template tryAs<IUnknown>(); }, "unsupported parameter type");
+            static_assert(
+                requires { T{}.template tryAs<IUnknown>(); }, "unsupported parameter type");
             using Interface = std::remove_cvref_t<decltype(*std::declval<T>())>;
             ComPtr<IDispatch> object = value.toObject();
             return object ? object.template as<Interface>("argument") : T{};
@@ -207,7 +211,8 @@ public:
     HRESULT GetIDsOfNames(std::string_view name, DispId* id) final {
         return I::dispatchTable().idOf(name, id);
     }
-    HRESULT Invoke(DispId id, std::uint16_t kind, std::span<Variant> arguments, Variant* result) final {
+    HRESULT Invoke(DispId id, std::uint16_t kind, std::span<Variant> arguments,
+                   Variant* result) final {
         return I::dispatchTable().invoke(*this, id, kind, arguments, result);
     }
 

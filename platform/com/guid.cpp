@@ -10,8 +10,8 @@ Guid Guid::parse(std::string_view text) {
     if (auto parsed = tryParse(text)) {
         return *parsed;
     }
-    throw ComError(CO_E_CLASSSTRING,
-                   "malformed GUID \"" + std::string(text) + "\": expected {8-4-4-4-12} hex digits");
+    throw ComError(CO_E_CLASSSTRING, "malformed GUID \"" + std::string(text) +
+                                         "\": expected {8-4-4-4-12} hex digits");
 }
 
 std::string Guid::toString() const {

@@ -51,9 +51,12 @@ constexpr std::optional<Guid> Guid::tryParse(std::string_view text) {
         return std::nullopt;
     }
     auto digit = [](char c) -> int {
-        if (c >= '0' && c <= '9') return c - '0';
-        if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-        if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+        if (c >= '0' && c <= '9')
+            return c - '0';
+        if (c >= 'a' && c <= 'f')
+            return c - 'a' + 10;
+        if (c >= 'A' && c <= 'F')
+            return c - 'A' + 10;
         return -1;
     };
     std::array<std::uint8_t, 16> bytes{};
@@ -75,7 +78,8 @@ constexpr std::optional<Guid> Guid::tryParse(std::string_view text) {
         i += 2;
     }
     Guid g;
-    g.data1 = static_cast<std::uint32_t>(bytes[0]) << 24 | static_cast<std::uint32_t>(bytes[1]) << 16 |
+    g.data1 = static_cast<std::uint32_t>(bytes[0]) << 24 |
+              static_cast<std::uint32_t>(bytes[1]) << 16 |
               static_cast<std::uint32_t>(bytes[2]) << 8 | bytes[3];
     g.data2 = static_cast<std::uint16_t>(bytes[4] << 8 | bytes[5]);
     g.data3 = static_cast<std::uint16_t>(bytes[6] << 8 | bytes[7]);

@@ -6,11 +6,17 @@ namespace quenmoor::com {
 
 using HRESULT = std::int32_t;
 
-constexpr bool succeeded(HRESULT hr) { return hr >= 0; }
-constexpr bool failed(HRESULT hr) { return hr < 0; }
+constexpr bool succeeded(HRESULT hr) {
+    return hr >= 0;
+}
+constexpr bool failed(HRESULT hr) {
+    return hr < 0;
+}
 
 namespace detail {
-constexpr HRESULT code(std::uint32_t value) { return static_cast<HRESULT>(value); }
+constexpr HRESULT code(std::uint32_t value) {
+    return static_cast<HRESULT>(value);
+}
 }  // namespace detail
 
 // The codes keep the values of the original platform, so that a number shown to the user

@@ -30,10 +30,10 @@ using CreateFunction = ComPtr<IUnknown> (*)();
 
 struct ClassEntry {
     Guid clsid;
-    std::string_view name;        // the class's description, e.g. "Application"
-    std::string_view progId;      // e.g. "Quenmoor_Systems.Application"
+    std::string_view name;            // the class's description, e.g. "Application"
+    std::string_view progId;          // e.g. "Quenmoor_Systems.Application"
     std::string_view threadingModel;  // "Apartment"
-    CreateFunction create;        // a new object for each call
+    CreateFunction create;            // a new object for each call
 };
 
 struct InterfaceEntry {
@@ -67,7 +67,9 @@ QUENMOOR_EXPORT HRESULT unregisterServer(const ServerModule& module) noexcept;
 // factory and its locks count against the library that calls it.
 inline HRESULT getClassObject(const ServerModule& module, const Guid& clsid, const Guid& riid,
                               void** object) noexcept;
-inline HRESULT canUnloadNow() noexcept { return ModuleLifetime::canUnload() ? S_OK : S_FALSE; }
+inline HRESULT canUnloadNow() noexcept {
+    return ModuleLifetime::canUnload() ? S_OK : S_FALSE;
+}
 
 // Signatures of the entry points, as the loader looks them up.
 using DllGetClassObjectFunction = HRESULT (*)(const Guid&, const Guid&, void**);

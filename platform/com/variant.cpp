@@ -14,16 +14,18 @@ namespace quenmoor::com {
 namespace {
 
 [[noreturn]] void typeMismatch(const Variant& value, std::string_view target) {
-    throw ComError(CTL_E_TYPEMISMATCH,
-                   "Type mismatch: cannot convert " + value.typeName() + " to " + std::string(target));
+    throw ComError(CTL_E_TYPEMISMATCH, "Type mismatch: cannot convert " + value.typeName() +
+                                           " to " + std::string(target));
 }
 
 [[noreturn]] void overflow(double value, std::string_view target) {
-    throw ComError(CTL_E_OVERFLOW, "Overflow: " + formatDouble(value) + " does not fit " +
-                                       std::string(target));
+    throw ComError(CTL_E_OVERFLOW,
+                   "Overflow: " + formatDouble(value) + " does not fit " + std::string(target));
 }
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 bool equalsIgnoringCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) {
@@ -128,39 +130,59 @@ std::optional<double> parseDouble(std::string_view text) {
 
 std::string Variant::typeName() const {
     switch (type()) {
-        case Type::Empty: return "Empty";
-        case Type::Int16: return "Integer";
-        case Type::Int32: return "Long";
-        case Type::Double: return "Double";
-        case Type::Bool: return "Boolean";
-        case Type::Text: return "String";
-        case Type::Object: return "Object";
-        case Type::DoubleArray: return "Double()";
+        case Type::Empty:
+            return "Empty";
+        case Type::Int16:
+            return "Integer";
+        case Type::Int32:
+            return "Long";
+        case Type::Double:
+            return "Double";
+        case Type::Bool:
+            return "Boolean";
+        case Type::Text:
+            return "String";
+        case Type::Object:
+            return "Object";
+        case Type::DoubleArray:
+            return "Double()";
     }
     return "Unknown";
 }
 
 std::string Variant::toText() const {
     switch (type()) {
-        case Type::Empty: return {};
-        case Type::Int16: return std::to_string(std::get<std::int16_t>(value_));
-        case Type::Int32: return std::to_string(std::get<std::int32_t>(value_));
-        case Type::Double: return formatDouble(std::get<double>(value_));
-        case Type::Bool: return std::get<Boolean>(value_).value ? "True" : "False";
-        case Type::Text: return std::get<std::string>(value_);
+        case Type::Empty:
+            return {};
+        case Type::Int16:
+            return std::to_string(std::get<std::int16_t>(value_));
+        case Type::Int32:
+            return std::to_string(std::get<std::int32_t>(value_));
+        case Type::Double:
+            return formatDouble(std::get<double>(value_));
+        case Type::Bool:
+            return std::get<Boolean>(value_).value ? "True" : "False";
+        case Type::Text:
+            return std::get<std::string>(value_);
         case Type::Object:
-        case Type::DoubleArray: break;
+        case Type::DoubleArray:
+            break;
     }
     typeMismatch(*this, "String");
 }
 
 double Variant::toDouble() const {
     switch (type()) {
-        case Type::Empty: return 0;
-        case Type::Int16: return std::get<std::int16_t>(value_);
-        case Type::Int32: return std::get<std::int32_t>(value_);
-        case Type::Double: return std::get<double>(value_);
-        case Type::Bool: return std::get<Boolean>(value_).value ? -1 : 0;
+        case Type::Empty:
+            return 0;
+        case Type::Int16:
+            return std::get<std::int16_t>(value_);
+        case Type::Int32:
+            return std::get<std::int32_t>(value_);
+        case Type::Double:
+            return std::get<double>(value_);
+        case Type::Bool:
+            return std::get<Boolean>(value_).value ? -1 : 0;
         case Type::Text: {
             const auto& text = std::get<std::string>(value_);
             auto parsed = parseDouble(text);
@@ -169,12 +191,14 @@ double Variant::toDouble() const {
                                "Type mismatch: \"" + text + "\" is not a number");
             }
             if (std::isinf(*parsed)) {
-                throw ComError(CTL_E_OVERFLOW, "Overflow: \"" + text + "\" is beyond the range of a Double");
+                throw ComError(CTL_E_OVERFLOW,
+                               "Overflow: \"" + text + "\" is beyond the range of a Double");
             }
             return *parsed;
         }
         case Type::Object:
-        case Type::DoubleArray: break;
+        case Type::DoubleArray:
+            break;
     }
     typeMismatch(*this, "Double");
 }
@@ -195,7 +219,8 @@ std::int32_t Variant::toInt32() const {
 
 bool Variant::toBool() const {
     switch (type()) {
-        case Type::Bool: return std::get<Boolean>(value_).value;
+        case Type::Bool:
+            return std::get<Boolean>(value_).value;
         case Type::Text: {
             const auto& text = std::get<std::string>(value_);
             if (equalsIgnoringCase(text, "True")) {
@@ -210,8 +235,10 @@ bool Variant::toBool() const {
             typeMismatch(*this, "Boolean");
         }
         case Type::Object:
-        case Type::DoubleArray: typeMismatch(*this, "Boolean");
-        default: return toDouble() != 0;
+        case Type::DoubleArray:
+            typeMismatch(*this, "Boolean");
+        default:
+            return toDouble() != 0;
     }
 }
 

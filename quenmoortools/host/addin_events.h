@@ -22,7 +22,8 @@ public:
     using Base = com::IUnknown;
 
     // thisSW is the host application object; the add-in asks it for ISldWorks.
-    virtual HRESULT ConnectToSW(com::IDispatch* thisSW, std::int32_t cookie, VariantBool* result) = 0;
+    virtual HRESULT ConnectToSW(com::IDispatch* thisSW, std::int32_t cookie,
+                                VariantBool* result) = 0;
     virtual HRESULT DisconnectFromSW(VariantBool* result) = 0;
 
 protected:

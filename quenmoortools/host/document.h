@@ -89,7 +89,8 @@ public:
     virtual std::string Name() = 0;
     // Empty when the feature has no display dimension, or none after `previous`.
     virtual ComPtr<IDisplayDimension> GetFirstDisplayDimension() = 0;
-    virtual ComPtr<IDisplayDimension> GetNextDisplayDimension(ComPtr<IDisplayDimension> previous) = 0;
+    virtual ComPtr<IDisplayDimension> GetNextDisplayDimension(
+        ComPtr<IDisplayDimension> previous) = 0;
 
 protected:
     ~IFeature() = default;

@@ -28,15 +28,13 @@ public:
                                  std::int32_t position) = 0;
     // item is "<caption>@<menu title>"; callback names a method of the callback object.
     virtual std::int32_t AddMenuItem2(std::int32_t documentType, std::int32_t cookie,
-                                      std::string item, std::int32_t position,
-                                      std::string callback, std::string enableMethod,
-                                      std::string hint) = 0;
+                                      std::string item, std::int32_t position, std::string callback,
+                                      std::string enableMethod, std::string hint) = 0;
     virtual bool RemoveMenu(std::int32_t documentType, std::string menu, std::string callback) = 0;
 
     // handler offers PropertyManagerPage2Handler.
-    virtual ComPtr<IPropertyManagerPage2> CreatePropertyManagerPage(std::string title,
-                                                                    std::int32_t options,
-                                                                    ComPtr<com::IDispatch> handler) = 0;
+    virtual ComPtr<IPropertyManagerPage2> CreatePropertyManagerPage(
+        std::string title, std::int32_t options, ComPtr<com::IDispatch> handler) = 0;
 
     // Empty when no document is open.
     virtual ComPtr<IModelDoc2> ActiveDoc() = 0;

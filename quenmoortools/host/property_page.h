@@ -23,7 +23,7 @@ public:
     static const com::DispatchTable<IPropertyManagerPage2>& dispatchTable();
 
     virtual ComPtr<IPropertyManagerPageGroup> AddGroupBox(std::int32_t id, std::string caption,
-                                                         std::int32_t options) = 0;
+                                                          std::int32_t options) = 0;
     // Severity 1 is information, 2 a warning, 3 an error.
     virtual bool SetMessage(std::string message, std::int32_t severity) = 0;
     // 0 when the page is shown.

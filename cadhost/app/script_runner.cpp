@@ -1,0 +1,177 @@
+#include "cadhost/app/script_runner.h"
+
+#include <charconv>
+#include <cstdio>
+#include <istream>
+#include <ostream>
+
+#include "platform/com/com_error.h"
+
+namespace quenmoor::cadhost {
+
+namespace {
+
+std::string hexCode(com::HRESULT hr) {
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "0x%08X", static_cast<unsigned>(hr));
+    return buffer;
+}
+
+const char* booleanText(com::VariantBool value) {
+    return value != 0 ? "True" : "False";
+}
+
+}  // namespace
+
+ScriptRunner::ScriptRunner(HostApplication& application, AddinManager& addins, std::ostream& out)
+    : application_(application), addins_(addins), out_(out) {
+    define("echo", 0, 1, [this](const Arguments& a) { out_ << (a.empty() ? "" : a[0]) << '\n'; });
+    define("quit", 0, 0, [this](const Arguments&) { quit_ = true; });
+    define("addin", 1, 1, [this](const Arguments& a) {
+        try {
+            printResult("connected", a[0], addins_.load(a[0]));
+        } catch (const com::ComError& e) {
+            reportFailure(e);
+        }
+    });
+    define("disconnect", 0, 0, [this](const Arguments&) {
+        const std::size_t before = application_.journal().size();
+        auto results = addins_.unloadAll();
+        const auto& journal = application_.journal();
+        for (std::size_t i = before; i < journal.size(); ++i) {
+            if (journal[i].starts_with("RemoveMenu ")) {
+                out_ << "removed menu " << journal[i].substr(11) << '\n';
+            }
+        }
+        for (const auto& [progId, result] : results) {
+            printResult("disconnected", progId, result);
+        }
+    });
+    define("doctype", 1, 1, [this](const Arguments& a) {
+        int type = integerArgument(a[0], "document type");
+        if (type < 1 || type > 3) {
+            throw ScriptError("document type must be 1 (part), 2 (assembly) or 3 (drawing), not " +
+                              a[0]);
+        }
+        application_.setActiveDocumentType(type);
+    });
+    define("menus", 0, 0, [this](const Arguments&) {
+        for (const auto& item : application_.menuBar().items()) {
+            out_ << "menu " << item.documentType << ' ' << quoted(item.text) << ' ' << item.callback
+                 << '\n';
+        }
+    });
+    define("menu", 1, 1, [this](const Arguments& a) {
+        if (!application_.menuBar().find(application_.activeDocumentType(), a[0])) {
+            throw ScriptError("no menu item \"" + a[0] + "\" for document type " +
+                              std::to_string(application_.activeDocumentType()));
+        }
+        try {
+            application_.pickMenuItem(a[0]);
+            out_ << "picked " << quoted(a[0]) << '\n';
+        } catch (const com::ComError& e) {
+            reportFailure(e);
+        }
+    });
+    define("journal", 0, 0, [this](const Arguments&) {
+        for (const auto& line : application_.journal()) {
+            out_ << "call " << line << '\n';
+        }
+    });
+    define("fail", 2, 2, [this](const Arguments& a) {
+        application_.failCall(a[0], integerArgument(a[1], "call number"));
+    });
+}
+
+void ScriptRunner::define(std::string name, std::size_t minArguments, std::size_t maxArguments,
+                          Command command) {
+    commands_[std::move(name)] = {minArguments, maxArguments, std::move(command)};
+}
+
+void ScriptRunner::reportFailure(const com::ComError& error) {
+    out_ << "error " << hexCode(error.code()) << ' ' << error.description() << '\n';
+}
+
+void ScriptRunner::printResult(const std::string& what, const std::string& name,
+                               const AddinManager::Result& result) {
+    if (com::failed(result.code)) {
+        out_ << "error " << hexCode(result.code) << ' ' << result.description << '\n';
+        return;
+    }
+    out_ << what << ' ' << name << " returned " << booleanText(result.returned) << '\n';
+}
+
+int ScriptRunner::integerArgument(const std::string& text, const char* what) {
+    int value = 0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size()) {
+        throw ScriptError(std::string(what) + " must be a whole number, not \"" + text + "\"");
+    }
+    return value;
+}
+
+std::vector<std::string> ScriptRunner::split(const std::string& line) {
+    std::vector<std::string> words;
+    std::size_t i = 0;
+    while (i < line.size()) {
+        if (line[i] == ' ' || line[i] == '\t' || line[i] == '\r') {
+            ++i;
+            continue;
+        }
+        std::string word;
+        if (line[i] == '"') {
+            std::size_t close = line.find('"', i + 1);
+            if (close == std::string::npos) {
+                throw ScriptError("unterminated quote");
+            }
+            word = line.substr(i + 1, close - i - 1);
+            i = close + 1;
+        } else {
+            std::size_t end = line.find_first_of(" \t\r", i);
+            if (end == std::string::npos) {
+                end = line.size();
+            }
+            word = line.substr(i, end - i);
+            i = end;
+        }
+        words.push_back(std::move(word));
+    }
+    return words;
+}
+
+void ScriptRunner::run(std::istream& script, const std::string& sourceName) {
+    std::string line;
+    int number = 0;
+    quit_ = false;
+    while (!quit_ && std::getline(script, line)) {
+        ++number;
+        const std::string where = sourceName + ":" + std::to_string(number) + ": ";
+        try {
+            Arguments words = split(line);
+            if (words.empty() || words.front().starts_with("#")) {
+                continue;
+            }
+            auto command = commands_.find(words.front());
+            if (command == commands_.end()) {
+                throw ScriptError("unknown command \"" + words.front() + "\"");
+            }
+            Arguments arguments(words.begin() + 1, words.end());
+            const Entry& entry = command->second;
+            if (arguments.size() < entry.minArguments || arguments.size() > entry.maxArguments) {
+                throw ScriptError(command->first + ": takes " + std::to_string(entry.minArguments) +
+                                  (entry.maxArguments != entry.minArguments
+                                       ? " to " + std::to_string(entry.maxArguments)
+                                       : std::string()) +
+                                  " argument(s), got " + std::to_string(arguments.size()));
+            }
+            entry.run(arguments);
+            out_.flush();
+        } catch (const ScriptError& e) {
+            throw ScriptError(where + e.what());
+        } catch (const com::ComError& e) {
+            throw ScriptError(where + e.description());
+        }
+    }
+}
+
+}  // namespace quenmoor::cadhost

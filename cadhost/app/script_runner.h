@@ -1,0 +1,60 @@
+#pragma once
+
+#include <functional>
+#include <iosfwd>
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "cadhost/model/addin_manager.h"
+#include "cadhost/model/host_application.h"
+
+namespace quenmoor::cadhost {
+
+// A script line that cannot run: an unknown command or a bad argument. It stops the
+// script; failures of the add-in's calls do not.
+class ScriptError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Runs a host script: one command a line, arguments separated by blanks, an argument that
+// holds blanks in double quotes, "#" starting a comment line. Every command prints the
+// facts it establishes, one a line, to `out`; a failing add-in call prints
+// `error 0x<HRESULT> <description>` and the script goes on.
+class ScriptRunner {
+public:
+    ScriptRunner(HostApplication& application, AddinManager& addins, std::ostream& out);
+
+    // Runs to `quit` or the end of the script; throws ScriptError, naming the source and
+    // line, for a line that cannot run.
+    void run(std::istream& script, const std::string& sourceName);
+
+    // Splits a line into arguments; throws ScriptError for an unterminated quote.
+    static std::vector<std::string> split(const std::string& line);
+
+private:
+    using Arguments = std::vector<std::string>;
+    using Command = std::function<void(const Arguments&)>;
+    struct Entry {
+        std::size_t minArguments;
+        std::size_t maxArguments;
+        Command run;
+    };
+
+    void define(std::string name, std::size_t minArguments, std::size_t maxArguments,
+                Command command);
+    void reportFailure(const com::ComError& error);
+    void printResult(const std::string& what, const std::string& name,
+                     const AddinManager::Result& result);
+    static int integerArgument(const std::string& text, const char* what);
+
+    HostApplication& application_;
+    AddinManager& addins_;
+    std::ostream& out_;
+    std::map<std::string, Entry> commands_;
+    bool quit_ = false;
+};
+
+}  // namespace quenmoor::cadhost

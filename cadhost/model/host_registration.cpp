@@ -1,0 +1,65 @@
+#include "cadhost/model/host_registration.h"
+
+#include "platform/com/activation.h"
+#include "platform/com/registry.h"
+
+namespace quenmoor::cadhost {
+
+namespace {
+
+// Hands out the one running application object.
+class HostClassFactory final : public com::ComObject<HostClassFactory, com::IClassFactory> {
+public:
+    explicit HostClassFactory(ComPtr<HostApplication> application)
+        : application_(std::move(application)) {}
+
+    com::HRESULT CreateInstance(com::IUnknown* outer, const com::Guid& riid,
+                                void** object) override {
+        if (outer != nullptr) {
+            return com::CLASS_E_NOAGGREGATION;
+        }
+        return application_->QueryInterface(riid, object);
+    }
+    com::HRESULT LockServer(bool) override { return com::S_OK; }
+
+private:
+    ComPtr<HostApplication> application_;
+};
+
+// Writes the ProgID entries only when they differ, so that starting the host does not
+// rewrite the registry file each time.
+void registerProgId(std::string_view progId) {
+    auto& registry = com::Registry::instance();
+    const std::string clsid = HostApplicationClass.toString();
+    const std::string key = std::string(progId) + "\\CLSID";
+    if (registry.value(key) != clsid) {
+        registry.setValue(progId, "", "Host application");
+        registry.setValue(key, "", clsid);
+    }
+    const std::string classKey = "CLSID\\" + clsid + "\\ProgID";
+    if (registry.value(classKey) != std::string(progId)) {
+        registry.setValue(classKey, "", progId);
+    }
+}
+
+}  // namespace
+
+HostRegistration::HostRegistration(ComPtr<HostApplication> application) {
+    registerProgId(host::HostProgId);
+    auto factory = HostClassFactory::create(application);
+    classCookie_ = com::CoRegisterClassObject(HostApplicationClass,
+                                              static_cast<com::IClassFactory*>(factory.get()));
+    runningCookie_ = com::RegisterActiveObject(static_cast<host::ISldWorks*>(application.get()),
+                                               HostApplicationClass);
+}
+
+HostRegistration::~HostRegistration() {
+    try {
+        com::RevokeActiveObject(runningCookie_);
+        com::CoRevokeClassObject(classCookie_);
+    } catch (const com::ComError&) {
+        // Already revoked: nothing is left to undo.
+    }
+}
+
+}  // namespace quenmoor::cadhost

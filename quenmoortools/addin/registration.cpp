@@ -1,0 +1,69 @@
+// The library's identity and its entry points: the class the host creates, the interfaces
+// and type library it lists, and the version entries `regsvr --info` shows.
+
+#include "platform/com/server_module.h"
+#include "quenmoortools/addin/application.h"
+
+namespace quenmoor::addin {
+namespace {
+
+using com::ClassEntry;
+using com::InterfaceEntry;
+using com::TypeLibraryEntry;
+
+com::ComPtr<com::IUnknown> createApplication() {
+    return Application::create().as<com::IUnknown>("Application");
+}
+
+constexpr TypeLibraryEntry typeLibrary{com::guid("{26C42415-1BCE-49D3-A221-FE10B009CF94}"),
+                                       "Quenmoor_Systems", "1.0", "0"};
+
+const ClassEntry classes[] = {
+    {ApplicationClass, "Application", ApplicationProgId, "Apartment", &createApplication},
+};
+
+const InterfaceEntry interfaces[] = {
+    {_Application::iid, "_Application"},
+    {host::SwAddin::iid, "SwAddin"},
+    {host::PropertyManagerPage2Handler::iid, "PropertyManagerPage2Handler"},
+};
+
+const com::ServerModule serverModule{classes, interfaces, &typeLibrary};
+
+// The fields of the original library's version resource.
+constexpr com::VersionEntry versionInfo[] = {
+    {"CompanyName", "Solidworks"},     {"ProductName", "tebrin"},
+    {"FileVersion", "1.00"},           {"ProductVersion", "1.00"},
+    {"InternalName", "quenmoortools"}, {"OriginalFilename", "quenmoortools.dll"},
+    {"OLESelfRegister", ""},           {nullptr, nullptr},
+};
+
+}  // namespace
+}  // namespace quenmoor::addin
+
+using quenmoor::com::Guid;
+using quenmoor::com::HRESULT;
+
+extern "C" {
+
+QUENMOOR_EXPORT HRESULT DllGetClassObject(const Guid& clsid, const Guid& riid, void** object) {
+    return quenmoor::com::getClassObject(quenmoor::addin::serverModule, clsid, riid, object);
+}
+
+QUENMOOR_EXPORT HRESULT DllCanUnloadNow() {
+    return quenmoor::com::canUnloadNow();
+}
+
+QUENMOOR_EXPORT HRESULT DllRegisterServer() {
+    return quenmoor::com::registerServer(quenmoor::addin::serverModule,
+                                         reinterpret_cast<const void*>(&DllRegisterServer));
+}
+
+QUENMOOR_EXPORT HRESULT DllUnregisterServer() {
+    return quenmoor::com::unregisterServer(quenmoor::addin::serverModule);
+}
+
+QUENMOOR_EXPORT const quenmoor::com::VersionEntry* DllGetVersionInfo() {
+    return quenmoor::addin::versionInfo;
+}
+}

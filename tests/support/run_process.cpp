@@ -1,0 +1,62 @@
+#include "tests/support/run_process.h"
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace quenmoor::testing {
+
+namespace {
+
+std::string shellQuoted(const std::string& text) {
+    std::string quoted = "'";
+    for (char c : text) {
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    }
+    return quoted + "'";
+}
+
+std::string readFile(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::stringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+}  // namespace
+
+ProcessResult runProcess(const std::vector<std::string>& command, const std::string& input) {
+    namespace fs = std::filesystem;
+    char folderTemplate[] = "/tmp/quenmoor-process-XXXXXX";
+    const fs::path folder = mkdtemp(folderTemplate);
+    std::ofstream(folder / "in", std::ios::binary) << input;
+    std::string line;
+    for (const auto& word : command) {
+        line += shellQuoted(word) + " ";
+    }
+    line += "<" + shellQuoted(folder / "in") + " >" + shellQuoted(folder / "out") + " 2>" +
+            shellQuoted(folder / "err");
+    ProcessResult result;
+    int status = std::system(line.c_str());
+    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result.out = readFile(folder / "out");
+    result.err = readFile(folder / "err");
+    fs::remove_all(folder);
+    return result;
+}
+
+std::vector<std::string> lines(const std::string& text) {
+    std::vector<std::string> result;
+    std::istringstream stream(text);
+    std::string line;
+    while (std::getline(stream, line)) {
+        result.push_back(line);
+    }
+    return result;
+}
+
+}  // namespace quenmoor::testing
