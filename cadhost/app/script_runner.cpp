@@ -35,9 +35,9 @@ ScriptRunner::ScriptRunner(HostApplication& application, AddinManager& addins, s
         }
     });
     define("disconnect", 0, 0, [this](const Arguments&) {
-        const std::size_t before = application_.journal().size();
+        const std::size_t before = application_.journal()->entries().size();
         auto results = addins_.unloadAll();
-        const auto& journal = application_.journal();
+        const auto& journal = application_.journal()->entries();
         for (std::size_t i = before; i < journal.size(); ++i) {
             if (journal[i].starts_with("RemoveMenu ")) {
                 out_ << "removed menu " << journal[i].substr(11) << '\n';
@@ -57,7 +57,7 @@ ScriptRunner::ScriptRunner(HostApplication& application, AddinManager& addins, s
     });
     define("menus", 0, 0, [this](const Arguments&) {
         for (const auto& item : application_.menuBar().items()) {
-            out_ << "menu " << item.documentType << ' ' << quoted(item.text) << ' ' << item.callback
+            out_ << "menu " << item.documentType << ' ' << quote(item.text) << ' ' << item.callback
                  << '\n';
         }
     });
@@ -68,18 +68,18 @@ ScriptRunner::ScriptRunner(HostApplication& application, AddinManager& addins, s
         }
         try {
             application_.pickMenuItem(a[0]);
-            out_ << "picked " << quoted(a[0]) << '\n';
+            out_ << "picked " << quote(a[0]) << '\n';
         } catch (const com::ComError& e) {
             reportFailure(e);
         }
     });
     define("journal", 0, 0, [this](const Arguments&) {
-        for (const auto& line : application_.journal()) {
+        for (const auto& line : application_.journal()->entries()) {
             out_ << "call " << line << '\n';
         }
     });
     define("fail", 2, 2, [this](const Arguments& a) {
-        application_.failCall(a[0], integerArgument(a[1], "call number"));
+        application_.journal()->failCall(a[0], integerArgument(a[1], "call number"));
     });
 }
 

@@ -1,11 +1,16 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "cadhost/model/document.h"
+#include "cadhost/model/journal.h"
 #include "cadhost/model/menu_bar.h"
+#include "cadhost/model/property_page.h"
 #include "platform/com/com_object.h"
 #include "platform/com/dispatch_table.h"
 #include "quenmoortools/host/host_application.h"
@@ -17,12 +22,13 @@ using com::ComPtr;
 inline constexpr com::Guid HostApplicationClass =
     com::guid("{4A1B7C30-9D2E-4F65-8B1A-52C7E0D39F14}");
 
-// The host's application object: what every add-in is connected with and calls. It keeps
-// the add-ins' menus and callback targets, the host options, and a journal of every call
-// an add-in made on it, in order.
+// The host's application object: what every add-in is connected with and calls. It holds
+// the open documents and the active one, the add-ins' menus and callback targets, the
+// open property page, the host options, and the journal of every call an add-in made.
 class HostApplication final
     : public com::ComObject<HostApplication, com::DualInterface<host::ISldWorks>> {
 public:
+    // ISldWorks
     bool SetAddinCallbackInfo(std::int64_t module, ComPtr<com::IDispatch> callbacks,
                               std::int32_t cookie) override;
     std::int32_t AddMenu(std::int32_t documentType, std::string menu,
@@ -37,25 +43,41 @@ public:
     bool SetUserPreferenceIntegerValue(std::int32_t preference, std::int32_t value) override;
     bool SetUserPreferenceDoubleValue(std::int32_t preference, double value) override;
 
+    const JournalPtr& journal() const { return journal_; }
     const MenuBar& menuBar() const { return menus_; }
-    const std::vector<std::string>& journal() const { return journal_; }
     const std::map<std::int32_t, std::int32_t>& integerPreferences() const {
         return integerPreferences_;
     }
     const std::map<std::int32_t, double>& doublePreferences() const { return doublePreferences_; }
 
-    // The document type whose menus the user sees; 0 when no document is open.
-    std::int32_t activeDocumentType() const { return activeDocumentType_; }
-    void setActiveDocumentType(std::int32_t documentType) { activeDocumentType_ = documentType; }
+    // Documents. Each throws ComError naming the document or file concerned.
+    Document& newDocument(host::DocumentType type, std::string title);
+    Document& openDocument(const std::filesystem::path& path);
+    void activate(std::string_view title);
+    // Saves the active document to its file, or to `path`, which it then keeps.
+    void saveActive(const std::optional<std::filesystem::path>& path);
+    void closeActive();
+    Document* activeDocument() const { return active_.get(); }
+    const std::vector<ComPtr<Document>>& documents() const { return documents_; }
+
+    // The document type whose menus the user sees: the active document's, or the type
+    // chosen with setActiveDocumentType while no document is open.
+    std::int32_t activeDocumentType() const;
+    void setActiveDocumentType(std::int32_t documentType) { menuType_ = documentType; }
 
     // Calls the method behind a menu item of the active document type, as a pick of that
     // item does. Throws ComError naming the caption when there is no such item, and
-    // returns the add-in's failure, with its description, as a ComError too.
+    // raises the add-in's failure, with its description, as a ComError too.
     void pickMenuItem(std::string_view caption);
 
-    // Makes the n-th next call (1 = the very next) of the named host method fail, so that
-    // a script can show how an add-in copes with a host that refuses a call.
-    void failCall(std::string method, int nth);
+    // The page in the property pane; null when none is open.
+    PropertyPage* openPage() const { return page_ && !page_->isClosed() ? page_.get() : nullptr; }
+    // The open page, or ComError naming the action when there is none.
+    PropertyPage& requirePage(std::string_view action) const;
+
+    // Writes a document in the format its extension selects: 0, or the host's error number
+    // for an extension no writer serves or a write that fails (nothing is written then).
+    std::int32_t saveAs(Document& document, const std::filesystem::path& path);
 
     // Forgets the callback targets, so that add-ins can be released when the host closes.
     void releaseCallbacks() { callbacks_.clear(); }
@@ -64,19 +86,18 @@ private:
     friend class com::ComObject<HostApplication, com::DualInterface<host::ISldWorks>>;
     HostApplication() = default;
 
-    // Records the call and raises the failure injected for it, if any.
-    void enter(std::string_view method, std::string record);
+    Document& adopt(ComPtr<Document> document);
+    void showPage(PropertyPage& page);
 
+    JournalPtr journal_ = std::make_shared<Journal>();
     MenuBar menus_;
     std::map<std::int32_t, ComPtr<com::IDispatch>> callbacks_;
     std::map<std::int32_t, std::int32_t> integerPreferences_;
     std::map<std::int32_t, double> doublePreferences_;
-    std::vector<std::string> journal_;
-    std::map<std::string, int> injectedFailures_;
-    std::int32_t activeDocumentType_ = 0;
+    std::vector<ComPtr<Document>> documents_;
+    ComPtr<Document> active_;
+    ComPtr<PropertyPage> page_;
+    std::int32_t menuType_ = 0;
 };
-
-// A text in double quotes, as scripts and the journal write it.
-std::string quoted(std::string_view text);
 
 }  // namespace quenmoor::cadhost

@@ -1,0 +1,168 @@
+// regsvr: registers an in-process server library in the component registry, the
+// counterpart of the original platform's regsvr32.
+
+#include <dlfcn.h>
+
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <string_view>
+
+#include "platform/com/com_error.h"
+#include "platform/com/registry.h"
+#include "platform/com/server_module.h"
+
+namespace {
+
+namespace com = quenmoor::com;
+namespace fs = std::filesystem;
+
+constexpr int UsageError = 1;
+constexpr int Failure = 2;
+
+constexpr const char* Usage =
+    "usage: regsvr [-u | --info] LIBRARY\n"
+    "\n"
+    "Registers the in-process server LIBRARY in the component registry by calling its\n"
+    "DllRegisterServer entry point.\n"
+    "\n"
+    "  -u, --unregister  call DllUnregisterServer instead\n"
+    "  --info            print the library's version entries (DllGetVersionInfo)\n"
+    "  -h, --help        print this help\n"
+    "\n"
+    "The registry file is $QUENMOOR_REGISTRY, else $XDG_CONFIG_HOME/quenmoor/registry.json,\n"
+    "else ~/.config/quenmoor/registry.json. LIBRARY is registered by its absolute path,\n"
+    "with symbolic links resolved.\n"
+    "\n"
+    "Exit status: 0 on success, 1 for a usage error, 2 when the library cannot be loaded,\n"
+    "lacks the entry point, or its registration fails.\n";
+
+enum class Action { Register, Unregister, Info };
+
+// A failure to report on one line and exit with Failure.
+struct Failed {
+    std::string message;
+};
+
+std::string hex(com::HRESULT hr) {
+    char text[16];
+    std::snprintf(text, sizeof text, "0x%08X", static_cast<unsigned>(hr));
+    return text;
+}
+
+// dlsym hands out function addresses as object pointers; a copy avoids a cast that ISO C++
+// only conditionally supports.
+template <class Function>
+Function entryPoint(void* handle, const fs::path& library, const char* name) {
+    void* address = ::dlsym(handle, name);
+    if (address == nullptr) {
+        throw Failed{library.string() + ": no " + name + " entry point"};
+    }
+    Function function = nullptr;
+    static_assert(sizeof function == sizeof address);
+    std::memcpy(&function, &address, sizeof function);
+    return function;
+}
+
+void* load(const fs::path& library) {
+    std::error_code error;
+    if (!fs::exists(library, error)) {
+        throw Failed{library.string() + ": no such file"};
+    }
+    void* handle = ::dlopen(library.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (handle == nullptr) {
+        const char* message = ::dlerror();
+        throw Failed{library.string() +
+                     ": cannot load: " + (message != nullptr ? message : "unknown loader error")};
+    }
+    return handle;
+}
+
+void callRegistration(void* handle, const fs::path& library, const char* name) {
+    auto function = entryPoint<com::DllRegisterServerFunction>(handle, library, name);
+    com::takeErrorInfo();
+    com::HRESULT hr = function();
+    if (com::failed(hr)) {
+        std::string info = com::takeErrorInfo();
+        throw Failed{library.string() + ": " + name + " failed with " + hex(hr) + ": " +
+                     (info.empty() ? com::describeCode(hr) : info)};
+    }
+}
+
+void printInfo(void* handle, const fs::path& library) {
+    auto function =
+        entryPoint<com::DllGetVersionInfoFunction>(handle, library, "DllGetVersionInfo");
+    const com::VersionEntry* entry = function();
+    if (entry == nullptr) {
+        throw Failed{library.string() + ": DllGetVersionInfo returned no entries"};
+    }
+    for (; entry->key != nullptr; ++entry) {
+        std::cout << entry->key << ": " << (entry->value != nullptr ? entry->value : "") << '\n';
+    }
+}
+
+int run(Action action, const fs::path& library) {
+    void* handle = load(library);
+    switch (action) {
+        case Action::Register:
+            callRegistration(handle, library, "DllRegisterServer");
+            std::cout << "registered " << library.string() << " in "
+                      << com::Registry::instance().path().string() << '\n';
+            break;
+        case Action::Unregister:
+            callRegistration(handle, library, "DllUnregisterServer");
+            std::cout << "unregistered " << library.string() << " from "
+                      << com::Registry::instance().path().string() << '\n';
+            break;
+        case Action::Info:
+            printInfo(handle, library);
+            break;
+    }
+    return 0;
+}
+
+int usage(const std::string& problem) {
+    std::cerr << "regsvr: " << problem << "\n" << Usage;
+    return UsageError;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Action action = Action::Register;
+    const char* library = nullptr;
+    for (int i = 1; i < argc; ++i) {
+        std::string_view argument = argv[i];
+        if (argument == "-h" || argument == "--help") {
+            std::cout << Usage;
+            return 0;
+        }
+        if (argument == "-u" || argument == "--unregister") {
+            action = Action::Unregister;
+        } else if (argument == "--info") {
+            action = Action::Info;
+        } else if (argument.size() > 1 && argument.front() == '-') {
+            return usage("unknown option " + std::string(argument));
+        } else if (library != nullptr) {
+            return usage("more than one library given");
+        } else {
+            library = argv[i];
+        }
+    }
+    if (library == nullptr || *library == '\0') {
+        return usage("no library given");
+    }
+    try {
+        return run(action, fs::weakly_canonical(fs::absolute(library)));
+    } catch (const Failed& failure) {
+        std::cerr << "regsvr: " << failure.message << '\n';
+    } catch (const com::ComError& error) {
+        std::cerr << "regsvr: " << library << ": " << hex(error.code()) << ": "
+                  << error.description() << '\n';
+    } catch (const std::exception& error) {
+        std::cerr << "regsvr: " << library << ": " << error.what() << '\n';
+    }
+    return Failure;
+}

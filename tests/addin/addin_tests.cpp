@@ -117,7 +117,7 @@ TEST_F(AddinTest, ConnectingAddsTheThreeMenusInOrderAndReturnsFalse) {
         EXPECT_EQ(items[i].cookie, 7) << i;
     }
     std::vector<std::string> menus;
-    for (const auto& line : host_->journal()) {
+    for (const auto& line : host_->journal()->entries()) {
         if (line.starts_with("AddMenu ") || line.starts_with("SetAddinCallbackInfo")) {
             menus.push_back(line);
         }
@@ -125,9 +125,9 @@ TEST_F(AddinTest, ConnectingAddsTheThreeMenusInOrderAndReturnsFalse) {
     EXPECT_EQ(menus,
               (std::vector<std::string>{"SetAddinCallbackInfo 7", "AddMenu 2 \"Quenmoor\" 5",
                                         "AddMenu 1 \"Quenmoor\" 5", "AddMenu 3 \"Quenmoor\" 5"}));
-    EXPECT_NE(std::find(host_->journal().begin(), host_->journal().end(),
+    EXPECT_NE(std::find(host_->journal()->entries().begin(), host_->journal()->entries().end(),
                         "AddMenuItem2 1 7 \"Numerate Dimension Names@Quenmoor\" -1 NumDims"),
-              host_->journal().end());
+              host_->journal()->entries().end());
 }
 
 TEST_F(AddinTest, EveryMenuItemReachesItsMethodWhateverTheLetterCase) {
@@ -158,12 +158,13 @@ TEST_F(AddinTest, EveryMenuItemReachesItsMethodWhateverTheLetterCase) {
 TEST_F(AddinTest, DisconnectingRemovesTheMenusPartAssemblyDrawingAndKeepsNothing) {
     com::VariantBool result;
     ASSERT_EQ(connect(1, &result), com::S_OK);
-    const std::size_t before = host_->journal().size();
+    const std::size_t before = host_->journal()->entries().size();
     result = com::VariantTrue;
     ASSERT_EQ(addin_->DisconnectFromSW(&result), com::S_OK);
     EXPECT_EQ(result, com::VariantFalse);
-    std::vector<std::string> calls(host_->journal().begin() + static_cast<std::ptrdiff_t>(before),
-                                   host_->journal().end());
+    std::vector<std::string> calls(
+        host_->journal()->entries().begin() + static_cast<std::ptrdiff_t>(before),
+        host_->journal()->entries().end());
     EXPECT_EQ(calls,
               (std::vector<std::string>{"RemoveMenu 1 \"Quenmoor\"", "RemoveMenu 2 \"Quenmoor\"",
                                         "RemoveMenu 3 \"Quenmoor\""}));
@@ -172,7 +173,7 @@ TEST_F(AddinTest, DisconnectingRemovesTheMenusPartAssemblyDrawingAndKeepsNothing
 }
 
 TEST_F(AddinTest, AFailingItemCallLeavesTheEarlierItemsAndReportsTheFailure) {
-    host_->failCall("AddMenuItem2", 4);
+    host_->journal()->failCall("AddMenuItem2", 4);
     com::VariantBool result = com::VariantTrue;
     EXPECT_EQ(connect(1, &result), com::E_FAIL);
     EXPECT_EQ(result, com::VariantFalse);
@@ -187,7 +188,7 @@ TEST_F(AddinTest, AnObjectThatIsNoHostApplicationIsRefusedBeforeAnythingIsAdded)
     com::VariantBool result;
     EXPECT_EQ(addin_->ConnectToSW(notAHost.get(), 1, &result), com::E_NOINTERFACE);
     EXPECT_NE(com::takeErrorInfo().find("host application"), std::string::npos);
-    EXPECT_TRUE(host_->journal().empty());
+    EXPECT_TRUE(host_->journal()->entries().empty());
 }
 
 TEST_F(AddinTest, TheLibraryUnloadsOnlyWhenNoObjectOfItIsAlive) {

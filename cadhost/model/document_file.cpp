@@ -1,0 +1,146 @@
+#include "cadhost/model/document_file.h"
+
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+#include "cadhost/model/atomic_file.h"
+#include "platform/com/com_error.h"
+#include "quenmoortools/host/host_codes.h"
+
+namespace quenmoor::cadhost {
+
+namespace {
+
+using nlohmann::json;
+
+[[noreturn]] void bad(const std::filesystem::path& path, const std::string& what) {
+    throw com::ComError(com::E_INVALIDARG, path.string() + ": " + what);
+}
+
+std::vector<double> readValues(const json& node, const std::filesystem::path& path,
+                               const std::string& what) {
+    std::vector<double> values;
+    try {
+        values = node.get<std::vector<double>>();
+    } catch (const json::exception&) {
+        bad(path, what + ": materialValues must be a list of nine numbers");
+    }
+    try {
+        checkMaterialValues(values, what);
+    } catch (const com::ComError& e) {
+        bad(path, e.description());
+    }
+    return values;
+}
+
+}  // namespace
+
+ComPtr<Document> loadDocument(const std::filesystem::path& path, JournalPtr journal) {
+    std::ifstream file(path);
+    if (!file) {
+        throw com::ComError(com::E_FILE_NOT_FOUND,
+                            path.string() + ": cannot open the document file");
+    }
+    json root;
+    try {
+        root = json::parse(file);
+    } catch (const json::parse_error& e) {
+        bad(path, std::string("not a document file (") + e.what() + ")");
+    }
+    try {
+        if (!root.is_object()) {
+            bad(path, "not a document file (expected a JSON object)");
+        }
+        auto type = documentTypeFromName(root.value("type", std::string()));
+        if (!type) {
+            bad(path, "\"type\" must be \"part\", \"assembly\" or \"drawing\"");
+        }
+        auto document =
+            Document::create(std::move(journal), *type, root.value("title", path.stem().string()));
+        document->setPath(path);
+        document->setDensity(root.value("density", 1000.0));
+        if (root.contains("materialValues")) {
+            document->setMaterialValues(readValues(root["materialValues"], path, "document"));
+        }
+        for (const json& property : root.value("properties", json::array())) {
+            document->setProperty(property.at("name").get<std::string>(),
+                                  property.value("type", host::CustomInfoText),
+                                  property.value("value", std::string()));
+        }
+        for (const json& node : root.value("features", json::array())) {
+            Feature& feature = document->addFeature(node.at("name").get<std::string>(),
+                                                    node.value("kind", std::string("feature")));
+            for (const json& dimension : node.value("dimensions", json::array())) {
+                feature.addDimension(dimension.at("name").get<std::string>(),
+                                     dimension.value("value", 0.0));
+            }
+        }
+        for (const json& node : root.value("components", json::array())) {
+            std::string name = node.at("name").get<std::string>();
+            std::vector<double> values =
+                node.contains("materialValues")
+                    ? readValues(node["materialValues"], path, "component \"" + name + "\"")
+                    : defaultMaterialValues();
+            document->addComponent(name, node.value("part", std::string()), std::move(values));
+        }
+        for (const json& name : root.value("selection", json::array())) {
+            Component* component = document->findComponent(name.get<std::string>());
+            if (component == nullptr) {
+                bad(path, "selection names no component \"" + name.get<std::string>() + "\"");
+            }
+            document->select(component);
+        }
+        for (const json& view : root.value("views", json::array())) {
+            document->addView(view.at("name").get<std::string>(),
+                              view.value("source", std::string()));
+        }
+        return document;
+    } catch (const json::exception& e) {
+        bad(path, std::string("malformed document (") + e.what() + ")");
+    }
+}
+
+void saveDocument(const Document& document, const std::filesystem::path& path) {
+    json root = json::object();
+    root["type"] = documentTypeName(document.type());
+    root["title"] = document.title();
+    root["density"] = document.density();
+    root["materialValues"] = document.materialValues();
+    root["properties"] = json::array();
+    for (const auto& property : document.customProperties()) {
+        root["properties"].push_back(
+            {{"name", property.name}, {"type", property.type}, {"value", property.value}});
+    }
+    root["features"] = json::array();
+    for (const auto& feature : document.features()) {
+        json dimensions = json::array();
+        for (const auto& display : feature->dimensions()) {
+            dimensions.push_back(
+                {{"name", display->dimension().name()}, {"value", display->dimension().value()}});
+        }
+        root["features"].push_back(
+            {{"name", feature->name()}, {"kind", feature->kind()}, {"dimensions", dimensions}});
+    }
+    if (!document.components().empty()) {
+        root["components"] = json::array();
+        for (const auto& component : document.components()) {
+            root["components"].push_back({{"name", component->name()},
+                                          {"part", component->partPath()},
+                                          {"materialValues", component->values()}});
+        }
+        root["selection"] = json::array();
+        for (const auto& component : document.selection()) {
+            root["selection"].push_back(component->name());
+        }
+    }
+    if (!document.views().empty()) {
+        root["views"] = json::array();
+        for (const auto& view : document.views()) {
+            root["views"].push_back({{"name", view.name}, {"source", view.source}});
+        }
+    }
+    writeFileAtomically(path, root.dump(2) + "\n");
+}
+
+}  // namespace quenmoor::cadhost

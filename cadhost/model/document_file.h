@@ -1,0 +1,30 @@
+#pragma once
+
+#include <filesystem>
+
+#include "cadhost/model/document.h"
+
+namespace quenmoor::cadhost {
+
+// The host's own document files: readable JSON, for example
+//
+//   { "type": "part", "title": "bracket", "density": 7850,
+//     "properties": [ { "name": "Material", "value": "Steel" } ],
+//     "materialValues": [0.79, 0.82, 0.93, 1, 1, 0.5, 0.3125, 0, 0],
+//     "features": [ { "name": "Base-Extrude", "kind": "extrude",
+//                     "dimensions": [ { "name": "D1", "value": 80 } ] } ],
+//     "components": [ { "name": "bracket-1", "part": "bracket.json", "materialValues": [...] } ],
+//     "selection": [ "bracket-1" ],
+//     "views": [ { "name": "Front", "source": "bracket.json" } ] }
+//
+// Every member but "type" may be left out; the title defaults to the file's name without
+// its extension.
+
+// Throws ComError naming the file and what is wrong with it; nothing is opened then.
+ComPtr<Document> loadDocument(const std::filesystem::path& path, JournalPtr journal);
+
+// Writes atomically (a temporary file beside it, then rename); throws ComError naming the
+// file when it cannot be written, leaving the old file as it was.
+void saveDocument(const Document& document, const std::filesystem::path& path);
+
+}  // namespace quenmoor::cadhost
