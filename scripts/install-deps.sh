@@ -7,6 +7,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
     nlohmann-json3-dev
+    libgsf-1-dev libfreexl-dev
     clang-format
 )
 

@@ -81,11 +81,30 @@ ScriptRunner::ScriptRunner(HostApplication& application, AddinManager& addins, s
     define("fail", 2, 2, [this](const Arguments& a) {
         application_.journal()->failCall(a[0], integerArgument(a[1], "call number"));
     });
+    addDocumentCommands(*this);
+    addPageCommands(*this);
 }
 
 void ScriptRunner::define(std::string name, std::size_t minArguments, std::size_t maxArguments,
                           Command command) {
     commands_[std::move(name)] = {minArguments, maxArguments, std::move(command)};
+}
+
+void ScriptRunner::attempt(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const com::ComError& e) {
+        reportFailure(e);
+    }
+}
+
+double ScriptRunner::numberArgument(const std::string& text, const char* what) {
+    double value = 0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size()) {
+        throw ScriptError(std::string(what) + " must be a number, not \"" + text + "\"");
+    }
+    return value;
 }
 
 void ScriptRunner::reportFailure(const com::ComError& error) {

@@ -23,6 +23,14 @@ public:
 // holds blanks in double quotes, "#" starting a comment line. Every command prints the
 // facts it establishes, one a line, to `out`; a failing add-in call prints
 // `error 0x<HRESULT> <description>` and the script goes on.
+class ScriptRunner;
+
+// The commands over documents (new, open, activate, save, close, feature, component,
+// property, values, select, doc) and over the open property page (page, set, press, option,
+// ok, cancel, help).
+void addDocumentCommands(ScriptRunner& runner);
+void addPageCommands(ScriptRunner& runner);
+
 class ScriptRunner {
 public:
     ScriptRunner(HostApplication& application, AddinManager& addins, std::ostream& out);
@@ -34,21 +42,33 @@ public:
     // Splits a line into arguments; throws ScriptError for an unterminated quote.
     static std::vector<std::string> split(const std::string& line);
 
-private:
     using Arguments = std::vector<std::string>;
     using Command = std::function<void(const Arguments&)>;
+
+    // Adds a command; a later definition of the same name replaces the earlier one.
+    void define(std::string name, std::size_t minArguments, std::size_t maxArguments,
+                Command command);
+
+    HostApplication& application() { return application_; }
+    std::ostream& out() { return out_; }
+
+    // Runs an action that calls into an add-in: its failure is printed as
+    // `error 0x<HRESULT> <description>`, and the script goes on.
+    void attempt(const std::function<void()>& action);
+    void reportFailure(const com::ComError& error);
+
+    static int integerArgument(const std::string& text, const char* what);
+    static double numberArgument(const std::string& text, const char* what);
+
+private:
     struct Entry {
         std::size_t minArguments;
         std::size_t maxArguments;
         Command run;
     };
 
-    void define(std::string name, std::size_t minArguments, std::size_t maxArguments,
-                Command command);
-    void reportFailure(const com::ComError& error);
     void printResult(const std::string& what, const std::string& name,
                      const AddinManager::Result& result);
-    static int integerArgument(const std::string& text, const char* what);
 
     HostApplication& application_;
     AddinManager& addins_;

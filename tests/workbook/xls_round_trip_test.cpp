@@ -1,0 +1,155 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "freexl_oracle.h"
+#include "scratch_folder.h"
+#include "workbook/xls/xls_file.h"
+
+namespace quenmoor::workbook {
+namespace {
+
+using testing::readWithFreeXl;
+using testing::ScratchFolder;
+
+// FreeXL has no booleans: it reads them as the numbers 0 and 1.
+CellValue asFreeXlSeesIt(const CellValue& value) {
+    if (const bool* b = booleanOf(value)) {
+        return *b ? 1.0 : 0.0;
+    }
+    return value;
+}
+
+void expectSameWorkbook(const WorkbookData& expected, const WorkbookData& actual,
+                        bool booleansAsNumbers = false) {
+    ASSERT_EQ(expected.sheets.size(), actual.sheets.size());
+    for (std::size_t i = 0; i < expected.sheets.size(); ++i) {
+        const Sheet& want = expected.sheets[i];
+        const Sheet& got = actual.sheets[i];
+        EXPECT_EQ(want.name(), got.name());
+        EXPECT_EQ(want.cellCount(), got.cellCount()) << want.name();
+        int mismatches = 0;
+        want.forEachCell([&](int row, int column, const CellValue& value) {
+            const CellValue expectedValue = booleansAsNumbers ? asFreeXlSeesIt(value) : value;
+            if (got.get(row, column) != expectedValue && ++mismatches <= 5) {
+                ADD_FAILURE() << want.name() << " row " << row << " column " << column;
+            }
+        });
+    }
+}
+
+WorkbookData roundTrip(const WorkbookData& workbook, const ScratchFolder& folder) {
+    const auto file = folder / "book.xls";
+    writeXls(workbook, file);
+    return readXls(file);
+}
+
+TEST(XlsRoundTrip, KeepsEveryKindOfValueAndFreeXlAgrees) {
+    const std::vector<CellValue> values = {
+        std::string("M12x1.5"),
+        std::string("Ø 12 mm"),  // Latin-1: stored 8-bit
+        std::string("Stahl ß"),
+        std::string("Ω 漢字 テスト"),  // beyond Latin-1: stored UTF-16
+        std::string("Ø then Ω"),       // mixed: the whole string goes UTF-16
+        std::string("emoji \xF0\x9F\x98\x80 pair"),
+        0.0,
+        42.0,
+        -17.0,
+        0.1,
+        -2.75,
+        1e300,
+        -4.5e-300,
+        true,
+        false,
+    };
+    WorkbookData workbook;
+    Sheet& sheet = workbook.addSheet("values");
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        // Every other row stays empty, and column B holds a copy two columns apart.
+        sheet.set(static_cast<int>(2 * i + 1), 1, values[i]);
+        sheet.set(static_cast<int>(2 * i + 1), 3, values[i]);
+    }
+
+    ScratchFolder folder;
+    expectSameWorkbook(workbook, roundTrip(workbook, folder));
+    expectSameWorkbook(workbook, readWithFreeXl(folder / "book.xls"), true);
+}
+
+TEST(XlsRoundTrip, KeepsSheetsInOrderWithTheirNames) {
+    WorkbookData workbook;
+    for (const char* name : {"properties", "list1", "Maße", "empty", "z last"}) {
+        Sheet& sheet = workbook.addSheet(name);
+        if (std::string(name) != "empty") {
+            sheet.set(1, 1, std::string("in ") + name);
+            sheet.set(3, 256, 3.5);
+        }
+    }
+    ScratchFolder folder;
+    const WorkbookData read = roundTrip(workbook, folder);
+    expectSameWorkbook(workbook, read);
+    expectSameWorkbook(workbook, readWithFreeXl(folder / "book.xls"), true);
+
+    ASSERT_NE(read.findSheet("LIST1"), nullptr);
+    EXPECT_EQ(read.findSheet("LIST1")->name(), "list1");
+    EXPECT_EQ(read.findSheet("Properties"), &read.sheets[0]);
+    EXPECT_EQ(read.findSheet("list"), nullptr);
+    EXPECT_FALSE(read.findSheet("empty")->usedRange().has_value());
+}
+
+TEST(XlsRoundTrip, SplitsLongStringsOverContinueRecords) {
+    std::string wide;
+    for (int i = 0; i < 7000; ++i) {
+        wide += i % 3 == 0 ? "Ω" : (i % 3 == 1 ? "x" : "漢");
+    }
+    WorkbookData workbook;
+    Sheet& sheet = workbook.addSheet("long");
+    sheet.set(1, 1, std::string(20000, 'a'));
+    sheet.set(2, 1, wide);                           // 14000 bytes of UTF-16
+    sheet.set(3, 1, std::string(32767, 'b'));        // Excel's longest cell text
+    sheet.set(4, 1, std::string(25001, 'c') + "Ω");  // odd length, UTF-16
+    sheet.set(5, 1, std::string(8213, 'd'));         // ends right at a record's end
+    sheet.set(6, 1, std::string("after"));
+    ScratchFolder folder;
+    expectSameWorkbook(workbook, roundTrip(workbook, folder));
+}
+
+TEST(XlsRoundTrip, SharesRepeatedStringsAndSpansTheTableOverRecords) {
+    WorkbookData workbook;
+    Sheet& sheet = workbook.addSheet("many");
+    // Strings of every length from 1 to 300, 8-bit and UTF-16, so that record boundaries
+    // fall at every place inside and between strings.
+    int row = 1;
+    for (int length = 1; length <= 300; ++length) {
+        sheet.set(row, 1, std::string(static_cast<std::size_t>(length), 'k'));
+        std::string wide;
+        for (int i = 0; i < length; ++i) {
+            wide += "ж";
+        }
+        sheet.set(row, 2, wide);
+        sheet.set(row, 3, std::string("repeated"));
+        ++row;
+    }
+    for (int i = 0; i < 5000; ++i) {
+        sheet.set(row++, 1, "distinct " + std::to_string(i));
+    }
+    ScratchFolder folder;
+    expectSameWorkbook(workbook, roundTrip(workbook, folder));
+    expectSameWorkbook(workbook, readWithFreeXl(folder / "book.xls"), true);
+}
+
+TEST(XlsRoundTrip, Keeps32766RowsOfASheet) {
+    WorkbookData workbook;
+    workbook.addSheet("properties").set(1, 1, std::string("name"));
+    Sheet& list = workbook.addSheet("list1");
+    for (int row = 1; row <= 32766; ++row) {
+        list.set(row, 1, "value " + std::to_string(row % 5000));
+        list.set(row, 2, static_cast<double>(row));
+    }
+    ScratchFolder folder;
+    expectSameWorkbook(workbook, roundTrip(workbook, folder));
+    expectSameWorkbook(workbook, readWithFreeXl(folder / "book.xls"), true);
+}
+
+}  // namespace
+}  // namespace quenmoor::workbook

@@ -1,0 +1,127 @@
+#include "workbook/xls/ole_storage.h"
+
+#include <gsf/gsf.h>
+
+#include <memory>
+#include <mutex>
+#include <string>
+#include <system_error>
+
+#include "platform/com/com_error.h"
+
+namespace quenmoor::workbook {
+
+namespace {
+
+struct Unref {
+    void operator()(void* object) const {
+        if (object != nullptr) {
+            g_object_unref(object);
+        }
+    }
+};
+template <class T>
+using GPtr = std::unique_ptr<T, Unref>;
+
+struct ErrorFree {
+    void operator()(GError* error) const { g_error_free(error); }
+};
+
+void initGsf() {
+    static std::once_flag once;
+    std::call_once(once, [] { gsf_init(); });
+}
+
+[[noreturn]] void fail(com::HRESULT hr, const std::filesystem::path& file,
+                       const std::string& what) {
+    throw com::ComError(hr, file.string() + ": " + what);
+}
+
+GsfInput* workbookChild(GsfInfile* ole) {
+    const int count = gsf_infile_num_children(ole);
+    for (const char* wanted : {"Workbook", "Book"}) {
+        for (int i = 0; i < count; ++i) {
+            const char* name = gsf_infile_name_by_index(ole, i);
+            if (name != nullptr && g_ascii_strcasecmp(name, wanted) == 0) {
+                return gsf_infile_child_by_index(ole, i);
+            }
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> readWorkbookStream(const std::filesystem::path& file) {
+    initGsf();
+    std::error_code ec;
+    const auto status = std::filesystem::status(file, ec);
+    if (!std::filesystem::exists(status)) {
+        fail(com::E_FILE_NOT_FOUND, file, "no such file");
+    }
+    if (std::filesystem::is_directory(status)) {
+        fail(com::E_FAIL, file, "is a folder, not a workbook");
+    }
+    GError* rawError = nullptr;
+    GPtr<GsfInput> input(gsf_input_stdio_new(file.c_str(), &rawError));
+    std::unique_ptr<GError, ErrorFree> error(rawError);
+    if (!input) {
+        fail(com::E_ACCESSDENIED, file,
+             std::string("cannot open: ") + (error ? error->message : "unknown error"));
+    }
+    GPtr<GsfInfile> ole(gsf_infile_msole_new(input.get(), nullptr));
+    if (!ole) {
+        fail(com::E_FAIL, file, "not an OLE2 compound file");
+    }
+    GPtr<GsfInput> stream(workbookChild(ole.get()));
+    if (!stream) {
+        fail(com::E_FAIL, file, "no Workbook stream");
+    }
+    // A damaged directory may claim any size; a stream cannot be larger than its file.
+    const gsf_off_t size = gsf_input_size(stream.get());
+    if (size < 0 || static_cast<std::uint64_t>(size) > std::filesystem::file_size(file, ec)) {
+        fail(com::E_FAIL, file, "Workbook stream has an impossible size");
+    }
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
+    std::size_t done = 0;
+    constexpr std::size_t kChunk = 1 << 20;
+    while (done < bytes.size()) {
+        const std::size_t n = std::min(kChunk, bytes.size() - done);
+        if (gsf_input_read(stream.get(), n, bytes.data() + done) == nullptr) {
+            fail(com::E_FAIL, file,
+                 "cannot read the Workbook stream at offset " + std::to_string(done) +
+                     " (the file is truncated or damaged)");
+        }
+        done += n;
+    }
+    return bytes;
+}
+
+std::vector<std::uint8_t> buildCompoundFile(const std::vector<std::uint8_t>& stream,
+                                            const std::filesystem::path& file) {
+    initGsf();
+    GPtr<GsfOutput> sink(gsf_output_memory_new());
+    GPtr<GsfOutfile> ole(gsf_outfile_msole_new(sink.get()));
+    if (!ole) {
+        fail(com::E_FAIL, file, "cannot create an OLE2 compound file");
+    }
+    {
+        GPtr<GsfOutput> child(gsf_outfile_new_child(ole.get(), "Workbook", FALSE));
+        if (!child || !gsf_output_write(child.get(), stream.size(), stream.data()) ||
+            !gsf_output_close(child.get())) {
+            fail(com::E_FAIL, file, "cannot write the Workbook stream");
+        }
+    }
+    if (!gsf_output_close(GSF_OUTPUT(ole.get()))) {
+        fail(com::E_FAIL, file, "cannot finish the OLE2 compound file");
+    }
+    const gsf_off_t size = gsf_output_size(sink.get());
+    const guint8* data = gsf_output_memory_get_bytes(GSF_OUTPUT_MEMORY(sink.get()));
+    if (size < 0 || (size > 0 && data == nullptr)) {
+        fail(com::E_FAIL, file, "cannot finish the OLE2 compound file");
+    }
+    // Closing the compound file closed the memory sink too; its bytes live until unref.
+    return std::vector<std::uint8_t>(data, data + size);
+}
+
+}  // namespace quenmoor::workbook
