@@ -12,6 +12,9 @@ function(quenmoor_component target)
     add_library(${target} MODULE ${ARGN})
     set_target_properties(${target} PROPERTIES PREFIX "" CXX_VISIBILITY_PRESET hidden
                                                VISIBILITY_INLINES_HIDDEN ON)
+    # Without -fno-gnu-unique, inline variables of the standard library become unique
+    # symbols and dlclose cannot unload the library.
+    target_compile_options(${target} PRIVATE -fno-gnu-unique)
     target_link_options(${target} PRIVATE -Wl,--no-undefined)
     quenmoor_warnings(${target})
 endfunction()

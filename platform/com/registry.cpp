@@ -1,6 +1,5 @@
 #include "platform/com/registry.h"
 
-#include <fcntl.h>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -169,16 +168,16 @@ Json readFile(const fs::path& path, const FileStamp& stamp) {
 // Writes a temporary file beside the registry and renames it over, so that a reader never
 // sees half a file.
 void writeFile(fs::path path, const std::string& text) {
-    std::error_code error;
-    if (fs::is_symlink(path, error)) {
-        path = fs::weakly_canonical(path, error);
+    std::error_code status;
+    if (fs::is_symlink(path, status)) {
+        path = fs::weakly_canonical(path, status);  // replace the file, keep the link
     }
     const fs::path folder = path.parent_path();
     if (!folder.empty()) {
-        fs::create_directories(folder, error);
-        if (error) {
+        fs::create_directories(folder, status);
+        if (status) {
             fail(REGDB_E_WRITEREGDB, path,
-                 "cannot create " + folder.string() + ": " + error.message());
+                 "cannot create " + folder.string() + ": " + status.message());
         }
     }
     struct stat old {};
@@ -190,29 +189,31 @@ void writeFile(fs::path path, const std::string& text) {
         fail(REGDB_E_WRITEREGDB, path,
              std::string("cannot create a temporary file: ") + std::strerror(errno));
     }
-    const char* data = text.data();
-    std::size_t left = text.size();
-    bool ok = true;
-    while (ok && left > 0) {
-        ssize_t written = ::write(fd, data, left);
-        if (written < 0 && errno == EINTR) {
-            continue;
-        }
-        ok = written > 0;
-        if (ok) {
-            data += written;
-            left -= static_cast<std::size_t>(written);
+    const char* problem = nullptr;
+    for (std::size_t done = 0; problem == nullptr && done < text.size();) {
+        ssize_t written = ::write(fd, text.data() + done, text.size() - done);
+        if (written > 0) {
+            done += static_cast<std::size_t>(written);
+        } else if (written == 0 || errno != EINTR) {
+            problem = "cannot write";
         }
     }
-    ok = ok && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
-    int savedErrno = errno;
-    ok = ::close(fd) == 0 && ok;
-    if (ok && ::rename(temporary.c_str(), path.c_str()) == 0) {
-        return;
+    if (problem == nullptr && (::fchmod(fd, mode) != 0 || ::fsync(fd) != 0)) {
+        problem = "cannot write";
     }
-    savedErrno = ok ? errno : savedErrno;
-    ::unlink(temporary.c_str());
-    fail(REGDB_E_WRITEREGDB, path, std::string("cannot write: ") + std::strerror(savedErrno));
+    int error = errno;
+    if (::close(fd) != 0 && problem == nullptr) {
+        problem = "cannot write";
+        error = errno;
+    }
+    if (problem == nullptr && ::rename(temporary.c_str(), path.c_str()) != 0) {
+        problem = "cannot replace the file";
+        error = errno;
+    }
+    if (problem != nullptr) {
+        ::unlink(temporary.c_str());
+        fail(REGDB_E_WRITEREGDB, path, std::string(problem) + ": " + std::strerror(error));
+    }
 }
 
 fs::path homeFolder() {

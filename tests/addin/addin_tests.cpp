@@ -51,6 +51,14 @@ protected:
         addin_ = object.as<host::SwAddin>("add-in");
     }
 
+    // The host lets go of the add-in's callback target when it closes, which breaks the
+    // cycle of the add-in holding the host and the host holding the add-in.
+    void TearDown() override {
+        if (host_) {
+            host_->releaseCallbacks();
+        }
+    }
+
     com::HRESULT connect(std::int32_t cookie, com::VariantBool* result) {
         return addin_->ConnectToSW(static_cast<host::ISldWorks*>(host_.get()), cookie, result);
     }
