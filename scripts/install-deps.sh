@@ -8,6 +8,8 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     nlohmann-json3-dev
     libgsf-1-dev libfreexl-dev
+    qt6-base-dev libgl-dev fonts-dejavu-core
+    libchm-dev fp-utils
     clang-format
 )
 

@@ -1,21 +1,32 @@
-// cadhost: the stand-in CAD host. With --script it runs a script headless and prints what
-// happens; the add-ins to load come from the registry's startup list and from --addin.
+// cadhost: the stand-in CAD host. It opens the documents named on its command line in its
+// main window, or, with --script, runs a script and prints what happens; without a display
+// it runs offscreen. The add-ins to load come from the registry's startup list and --addin.
 
+#include <sys/stat.h>
+#include <unistd.h>
+#include <QApplication>
+#include <QStyleFactory>
+
+#include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "cadhost/app/main_window.h"
 #include "cadhost/app/script_runner.h"
+#include "cadhost/app/window_commands.h"
 #include "cadhost/model/addin_manager.h"
 #include "cadhost/model/host_registration.h"
 #include "platform/com/com_error.h"
 
 namespace {
 
-constexpr const char* Usage = R"(usage: cadhost [options]
-  --script FILE          run FILE (- for standard input) headless and print its facts
+constexpr const char* Usage = R"(usage: cadhost [options] [DOCUMENT...]
+  DOCUMENT               a document file (.json) to open in the window
+  --script FILE          run FILE (- for standard input) and print its facts; offscreen
+                         when there is no display
   --addin PROGID         load this add-in too (may be repeated)
   --enable-addin PROGID  add the add-in to the registry's startup list and exit
   --disable-addin PROGID take it off the startup list and exit
@@ -28,7 +39,23 @@ be read.
 struct Options {
     std::string script;
     std::vector<std::string> addins;
+    std::vector<std::string> documents;
 };
+
+// The offscreen platform warns about window hints it cannot honour; scripts need not see it.
+void filterMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (message.contains("propagateSizeHints")) {
+        return;
+    }
+    qt_message_output(type, context, message);
+}
+
+bool hasDisplay() {
+    auto set = [](const char* name) {
+        return std::getenv(name) != nullptr && *std::getenv(name) != '\0';
+    };
+    return set("DISPLAY") || set("WAYLAND_DISPLAY") || set("QT_QPA_PLATFORM");
+}
 
 }  // namespace
 
@@ -57,8 +84,10 @@ int main(int argc, char** argv) {
                 cadhost::AddinManager::setStartup(progId, arg == "--enable-addin");
                 std::cout << (arg == "--enable-addin" ? "enabled " : "disabled ") << progId << '\n';
                 return 0;
-            } else {
+            } else if (arg.starts_with("--")) {
                 throw std::invalid_argument("unknown option " + arg);
+            } else {
+                options.documents.push_back(arg);
             }
         }
     } catch (const std::invalid_argument& e) {
@@ -68,18 +97,35 @@ int main(int argc, char** argv) {
         std::cerr << "cadhost: " << e.description() << '\n';
         return 2;
     }
-    if (options.script.empty()) {
-        std::cerr
-            << "cadhost: the window is not part of this build yet; run a script with --script\n";
-        return 1;
+
+    const bool scripted = !options.script.empty();
+    if (scripted && !hasDisplay()) {
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
     }
+    if (std::getenv("XDG_RUNTIME_DIR") == nullptr) {
+        std::string runtime = "/tmp/runtime-" + std::to_string(getuid());
+        mkdir(runtime.c_str(), 0700);
+        setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+    }
+    qInstallMessageHandler(filterMessages);
+    QApplication qt(argc, argv);
+    QApplication::setStyle(QStyleFactory::create("Fusion"));
+    QApplication::setApplicationName("cadhost");
 
     auto application = cadhost::HostApplication::create();
     int status = 0;
     {
         cadhost::HostRegistration registration(application);
         cadhost::AddinManager addins(application);
+        cadhost::MainWindow window(*application);
         cadhost::ScriptRunner runner(*application, addins, std::cout);
+        cadhost::addWindowCommands(runner, &window);
+        runner.setAfterCommand([&window] {
+            window.refresh();
+            QApplication::processEvents();
+            // Widgets replaced by the refresh go now, not when an event loop would run.
+            QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        });
         try {
             for (const auto& progId : cadhost::AddinManager::startupList()) {
                 options.addins.push_back(progId);
@@ -88,13 +134,19 @@ int main(int argc, char** argv) {
                 std::istringstream line("addin \"" + progId + "\"");
                 runner.run(line, "--addin");
             }
-            if (options.script == "-") {
+            for (const auto& document : options.documents) {
+                std::istringstream line("open \"" + document + "\"");
+                runner.run(line, "command line");
+            }
+            window.show();
+            if (!scripted) {
+                status = QApplication::exec();
+            } else if (options.script == "-") {
                 runner.run(std::cin, "<stdin>");
             } else {
                 std::ifstream file(options.script);
                 if (!file) {
-                    std::cerr << "cadhost: cannot read script " << options.script << '\n';
-                    return 2;
+                    throw cadhost::ScriptError("cannot read script " + options.script);
                 }
                 runner.run(file, options.script);
             }
@@ -105,6 +157,8 @@ int main(int argc, char** argv) {
             std::cerr << "cadhost: " << e.description() << '\n';
             status = 2;
         }
+        // The add-ins go before the window and the application object.
+        addins.unloadAll();
     }
     return status;
 }

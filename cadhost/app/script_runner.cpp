@@ -90,6 +90,14 @@ void ScriptRunner::define(std::string name, std::size_t minArguments, std::size_
     commands_[std::move(name)] = {minArguments, maxArguments, std::move(command)};
 }
 
+ScriptRunner::Command ScriptRunner::command(const std::string& name) const {
+    auto it = commands_.find(name);
+    if (it == commands_.end()) {
+        throw std::logic_error("no script command " + name);
+    }
+    return it->second.run;
+}
+
 void ScriptRunner::attempt(const std::function<void()>& action) {
     try {
         action();
@@ -184,6 +192,9 @@ void ScriptRunner::run(std::istream& script, const std::string& sourceName) {
                                   " argument(s), got " + std::to_string(arguments.size()));
             }
             entry.run(arguments);
+            if (afterCommand_) {
+                afterCommand_();
+            }
             out_.flush();
         } catch (const ScriptError& e) {
             throw ScriptError(where + e.what());

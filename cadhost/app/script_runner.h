@@ -49,6 +49,11 @@ public:
     void define(std::string name, std::size_t minArguments, std::size_t maxArguments,
                 Command command);
 
+    // The command defined under `name` so far, to wrap it in a new definition.
+    Command command(const std::string& name) const;
+    // Runs after every command, e.g. to bring a window up to date.
+    void setAfterCommand(std::function<void()> hook) { afterCommand_ = std::move(hook); }
+
     HostApplication& application() { return application_; }
     std::ostream& out() { return out_; }
 
@@ -74,6 +79,7 @@ private:
     AddinManager& addins_;
     std::ostream& out_;
     std::map<std::string, Entry> commands_;
+    std::function<void()> afterCommand_;
     bool quit_ = false;
 };
 

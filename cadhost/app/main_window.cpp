@@ -1,0 +1,175 @@
+#include "cadhost/app/main_window.h"
+
+#include <QApplication>
+#include <QDockWidget>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMenuBar>
+#include <QStatusBar>
+
+#include "cadhost/app/document_view.h"
+#include "cadhost/app/property_pane.h"
+#include "cadhost/model/host_application.h"
+#include "platform/com/com_error.h"
+
+namespace quenmoor::cadhost {
+
+namespace {
+
+QString hexCode(com::HRESULT hr) {
+    return QString("0x%1")
+        .arg(static_cast<unsigned>(hr), 8, 16, QChar('0'))
+        .toUpper()
+        .replace("0X", "0x");
+}
+
+}  // namespace
+
+MainWindow::MainWindow(HostApplication& application, QWidget* parent)
+    : QMainWindow(parent),
+      application_(application),
+      pane_(new PropertyPane(application)),
+      view_(new DocumentView) {
+    setObjectName("CadHostWindow");
+    resize(1100, 720);
+    setCentralWidget(view_);
+
+    auto* dock = new QDockWidget("Property Manager", this);
+    dock->setObjectName("PropertyManagerDock");
+    dock->setFeatures(QDockWidget::NoDockWidgetFeatures);
+    dock->setWidget(pane_);
+    addDockWidget(Qt::LeftDockWidgetArea, dock);
+
+    buildFileMenu();
+    windowMenu_ = menuBar()->addMenu("&Window");
+    statusBar()->showMessage("Ready");
+
+    connect(pane_, &PropertyPane::changed, this, [this] { refresh(); });
+    connect(pane_, &PropertyPane::failed, this, &MainWindow::showFailure);
+    connect(view_, &DocumentView::componentSelected, this, [this](const QString& name) {
+        if (Document* document = application_.activeDocument()) {
+            document->select(document->findComponent(name.toStdString()));
+            refresh();
+        }
+    });
+    refresh();
+}
+
+void MainWindow::act(const std::function<void()>& action) {
+    try {
+        action();
+        statusBar()->showMessage("Ready");
+    } catch (const com::ComError& e) {
+        showFailure(
+            QString("error %1 %2").arg(hexCode(e.code()), QString::fromStdString(e.description())));
+    }
+    refresh();
+}
+
+void MainWindow::showFailure(const QString& message) {
+    statusBar()->setStyleSheet("color:#a02020;");
+    statusBar()->showMessage(message);
+}
+
+void MainWindow::buildFileMenu() {
+    QMenu* file = menuBar()->addMenu("&File");
+    file->addAction("New &Part", this, [this] { newDocument(1); });
+    file->addAction("New &Assembly", this, [this] { newDocument(2); });
+    file->addAction("New &Drawing", this, [this] { newDocument(3); });
+    file->addSeparator();
+    file->addAction("&Open...", QKeySequence::Open, this, [this] { openDocument(); });
+    file->addAction("&Save", QKeySequence::Save, this, [this] { saveDocument(false); });
+    file->addAction("Save &As...", QKeySequence::SaveAs, this, [this] { saveDocument(true); });
+    file->addAction("&Close", QKeySequence::Close, this,
+                    [this] { act([this] { application_.closeActive(); }); });
+    file->addSeparator();
+    file->addAction("&Quit", QKeySequence::Quit, this, [this] { close(); });
+}
+
+void MainWindow::newDocument(int type) {
+    static const char* names[] = {"", "Part", "Assembly", "Drawing"};
+    bool ok = false;
+    QString title = QInputDialog::getText(
+        this, "New document", "Title:", QLineEdit::Normal,
+        QString("%1%2").arg(names[type]).arg(application_.documents().size() + 1), &ok);
+    if (ok) {
+        act([&] {
+            application_.newDocument(static_cast<host::DocumentType>(type), title.toStdString());
+        });
+    }
+}
+
+void MainWindow::openDocument() {
+    QString path = QFileDialog::getOpenFileName(this, "Open document", {}, "Documents (*.json)");
+    if (!path.isEmpty()) {
+        act([&] { application_.openDocument(path.toStdString()); });
+    }
+}
+
+void MainWindow::saveDocument(bool choosePath) {
+    Document* document = application_.activeDocument();
+    if (document == nullptr) {
+        return;
+    }
+    std::optional<std::filesystem::path> path;
+    if (choosePath || document->path().empty()) {
+        QString chosen = QFileDialog::getSaveFileName(
+            this, "Save document", QString::fromStdString(document->title()) + ".json",
+            "Documents (*.json)");
+        if (chosen.isEmpty()) {
+            return;
+        }
+        path = chosen.toStdString();
+    }
+    act([&] { application_.saveActive(path); });
+}
+
+void MainWindow::rebuildAddinMenus() {
+    for (QMenu* menu : addinMenus_) {
+        menuBar()->removeAction(menu->menuAction());
+        menu->deleteLater();
+    }
+    addinMenus_.clear();
+    const std::int32_t type = application_.activeDocumentType();
+    for (const auto& menu : application_.menuBar().menus()) {
+        if (menu.documentType != type) {
+            continue;
+        }
+        QMenu* qmenu = new QMenu(QString::fromStdString(menu.title), this);
+        qmenu->setObjectName(QString::fromStdString(menu.title) + "Menu");
+        for (const auto& item : application_.menuBar().itemsFor(type)) {
+            if (item.menuTitle() != menu.title) {
+                continue;
+            }
+            const std::string caption = item.caption();
+            qmenu->addAction(QString::fromStdString(caption), this,
+                             [this, caption] { act([&] { application_.pickMenuItem(caption); }); });
+        }
+        menuBar()->insertMenu(windowMenu_->menuAction(), qmenu);
+        addinMenus_.push_back(qmenu);
+    }
+}
+
+void MainWindow::rebuildWindowMenu() {
+    windowMenu_->clear();
+    for (const auto& document : application_.documents()) {
+        const std::string title = document->title();
+        QAction* action =
+            windowMenu_->addAction(QString::fromStdString(title), this,
+                                   [this, title] { act([&] { application_.activate(title); }); });
+        action->setCheckable(true);
+        action->setChecked(document.get() == application_.activeDocument());
+    }
+}
+
+void MainWindow::refresh() {
+    Document* document = application_.activeDocument();
+    setWindowTitle(document != nullptr ? QString::fromStdString(document->title()) + " - cadhost"
+                                       : "cadhost");
+    rebuildAddinMenus();
+    rebuildWindowMenu();
+    pane_->refresh();
+    view_->show(document);
+}
+
+}  // namespace quenmoor::cadhost

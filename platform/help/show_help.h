@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+namespace quenmoor::help {
+
+// The counterpart of HtmlHelp(owner, file, HH_DISPLAY_TOPIC, topic) with no owner: shows
+// topic of the compiled help file in the process's help window, a top-level window that
+// every call reuses and raises. Returns false, and shows nothing, when the file or the
+// topic cannot be found or read, or when the process has no QApplication or the caller
+// is not on its thread; like the original, failures are the caller's to ignore.
+bool showHelpTopic(const std::string& file, const std::string& topic) noexcept;
+
+}  // namespace quenmoor::help

@@ -1,0 +1,148 @@
+#include "platform/help/chm_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/com/com_error.h"
+
+namespace quenmoor::help {
+namespace {
+
+const std::string kHelpFile = QUENMOOR_HELP_FILE;
+
+bool endsWith(const std::string& text, const std::string& suffix) {
+    return text.size() >= suffix.size() &&
+           text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
+}
+
+// The addresses a page refers to: href and src attributes, and the "Local" parameters of
+// the table of contents and the index.
+std::vector<std::string> referencesIn(const std::string& page) {
+    static const std::regex attribute(R"re((?:href|src)\s*=\s*"([^"]*)")re", std::regex::icase);
+    static const std::regex local(R"re(name="Local"\s+value="([^"]*)")re", std::regex::icase);
+    std::vector<std::string> found;
+    for (const auto* pattern : {&attribute, &local}) {
+        for (std::sregex_iterator it(page.begin(), page.end(), *pattern), end; it != end; ++it) {
+            found.push_back((*it)[1]);
+        }
+    }
+    return found;
+}
+
+bool hasAnchor(const std::string& page, const std::string& name) {
+    return page.find("name=\"" + name + "\"") != std::string::npos ||
+           page.find("id=\"" + name + "\"") != std::string::npos;
+}
+
+class HelpFileTest : public testing::Test {
+protected:
+    ChmFile chm{kHelpFile};
+};
+
+TEST_F(HelpFileTest, ContentsPageIsTheTopicTheAddinOpensAndLinksEveryTool) {
+    EXPECT_EQ(chm.resolveTopic("Contents.html"), "/Contents.html");
+    EXPECT_EQ(chm.resolveTopic("contents.HTML"), "/Contents.html");
+    EXPECT_EQ(chm.resolveTopic("/Contents.html#top"), "/Contents.html");
+
+    std::set<std::string> linked;
+    for (const auto& href : referencesIn(chm.read("/Contents.html"))) {
+        linked.insert(resolveLink("/Contents.html", href));
+    }
+    for (const char* page :
+         {"/CustomProperties.html", "/OptionListEditor.html", "/UnitConverter.html",
+          "/AssignMaterial.html", "/AppearancePanel.html", "/NumerateDimensions.html",
+          "/ExportPackage.html", "/HelpAndAbout.html"}) {
+        EXPECT_TRUE(linked.count(page)) << "Contents.html does not link " << page;
+    }
+}
+
+TEST_F(HelpFileTest, EveryReferenceOfEveryPageResolvesInsideTheFile) {
+    std::vector<std::string> broken;
+    int checked = 0;
+    for (const auto& entry : chm.entries()) {
+        if (!endsWith(entry, ".html") && !endsWith(entry, ".hhc") && !endsWith(entry, ".hhk")) {
+            continue;
+        }
+        const std::string page = chm.read(entry);
+        for (const auto& href : referencesIn(page)) {
+            ++checked;
+            if (href.rfind("http:", 0) == 0 || href.rfind("https:", 0) == 0) {
+                continue;
+            }
+            const std::string target = resolveLink(entry, href);
+            const auto hash = href.find('#');
+            const std::string anchor = hash == std::string::npos ? "" : href.substr(hash + 1);
+            const std::string stored = target.empty() ? entry : chm.find(target);
+            if (stored.empty() || (!anchor.empty() && !hasAnchor(chm.read(stored), anchor))) {
+                broken.push_back(entry + " -> " + href);
+            }
+        }
+    }
+    EXPECT_GT(checked, 50);
+    EXPECT_EQ(broken, std::vector<std::string>{});
+}
+
+TEST_F(HelpFileTest, ImagesAndStyleSheetAreStoredWhole) {
+    for (const char* image : {"/images/logo.png", "/images/caution.png"}) {
+        const std::string bytes = chm.read(image);
+        EXPECT_EQ(bytes.substr(0, 8), "\x89PNG\r\n\x1a\n") << image;
+        EXPECT_EQ(bytes.substr(bytes.size() - 8, 4), "IEND") << image;
+    }
+    EXPECT_NE(chm.read("/help.css").find("h1 {"), std::string::npos);
+    for (const auto& entry : chm.entries()) {
+        if (endsWith(entry, ".html")) {
+            EXPECT_NE(chm.read(entry).find("href=\"help.css\""), std::string::npos) << entry;
+        }
+    }
+}
+
+TEST(ChmFileErrors, NameTheFileAndTheTopic) {
+    const std::string missing = testing::TempDir() + "no-such-folder/quenmoorhelp.chm";
+    try {
+        ChmFile chm(missing);
+        ADD_FAILURE() << "opened " << missing;
+    } catch (const com::ComError& error) {
+        EXPECT_EQ(error.code(), com::E_FILE_NOT_FOUND);
+        EXPECT_NE(error.description().find(missing), std::string::npos) << error.what();
+    }
+
+    const std::string text = testing::TempDir() + "not-a-help-file.chm";
+    std::ofstream(text) << "<html>not compiled</html>";
+    EXPECT_THROW(ChmFile{text}, com::ComError);
+    EXPECT_THROW(ChmFile{testing::TempDir()}, com::ComError);
+    std::filesystem::remove(text);
+
+    const ChmFile chm(kHelpFile);
+    try {
+        chm.resolveTopic("Tutorial.html");
+        ADD_FAILURE() << "found Tutorial.html";
+    } catch (const com::ComError& error) {
+        EXPECT_NE(error.description().find(kHelpFile), std::string::npos) << error.what();
+        EXPECT_NE(error.description().find("Tutorial.html"), std::string::npos) << error.what();
+    }
+    EXPECT_THROW(chm.read("/images/missing.png"), com::ComError);
+    EXPECT_THROW(chm.resolveTopic(""), com::ComError);
+}
+
+TEST(ResolveLink, FollowsTheRulesOfRelativeAddresses) {
+    EXPECT_EQ(resolveLink("/Contents.html", "UnitConverter.html#units"), "/UnitConverter.html");
+    EXPECT_EQ(resolveLink("/Contents.html", "images/logo.png"), "/images/logo.png");
+    EXPECT_EQ(resolveLink("/tools/a.html", "../help.css"), "/help.css");
+    EXPECT_EQ(resolveLink("/tools/a.html", "./b.html?x=1"), "/tools/b.html");
+    EXPECT_EQ(resolveLink("/tools/a.html", "/Contents.html"), "/Contents.html");
+    EXPECT_EQ(resolveLink("/a.html", "../../b.html"), "/b.html");
+    EXPECT_EQ(resolveLink("/a.html", "my%20page.html"), "/my page.html");
+    EXPECT_EQ(resolveLink("/a.html", "#about"), "");
+    EXPECT_EQ(resolveLink("/a.html", "https://example.org/x.html"), "");
+    EXPECT_EQ(resolveLink("/a.html", "mailto:support@example.org"), "");
+    EXPECT_EQ(resolveLink("/a.html", "ms-its:other.chm::/x.html"), "");
+}
+
+}  // namespace
+}  // namespace quenmoor::help
