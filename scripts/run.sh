@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the product, registers the add-in in a registry of the build folder, and runs the
-# host with the add-in loaded on the example tour.
+# host with the add-in loaded on the example documents. Without a display it plays the
+# example tour offscreen and leaves its screenshots in build/tour.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -13,4 +14,13 @@ export QUENMOOR_REGISTRY="$PWD/build/default/registry.json"
 "$bin/regsvr" "$bin/quenmoortools.so"
 "$bin/cadhost" --enable-addin Quenmoor_Systems.Application >/dev/null
 
+if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+    exec "$bin/cadhost" examples/bracket.json examples/frame.json examples/bracket-drawing.json
+fi
+
+export TOUR="$PWD/build/tour"
+rm -rf "$TOUR"
+mkdir -p "$TOUR"
 "$bin/cadhost" --script examples/tour.qms
+echo "The tour's screenshots are in $TOUR:"
+ls "$TOUR"

@@ -1,6 +1,7 @@
 #include "cadhost/app/script_runner.h"
 
 #include <charconv>
+#include <cstdlib>
 #include <cstdio>
 #include <istream>
 #include <ostream>
@@ -137,6 +138,30 @@ int ScriptRunner::integerArgument(const std::string& text, const char* what) {
     return value;
 }
 
+// ${NAME} in an argument stands for the environment variable NAME, so a script can name
+// folders that differ from machine to machine.
+std::string ScriptRunner::expandVariables(const std::string& word) {
+    std::string result;
+    std::size_t i = 0;
+    while (i < word.size()) {
+        std::size_t open = word.find("${", i);
+        std::size_t close = open == std::string::npos ? open : word.find('}', open);
+        if (close == std::string::npos) {
+            result += word.substr(i);
+            break;
+        }
+        result += word.substr(i, open - i);
+        std::string name = word.substr(open + 2, close - open - 2);
+        const char* value = std::getenv(name.c_str());
+        if (value == nullptr) {
+            throw ScriptError("environment variable " + name + " is not set");
+        }
+        result += value;
+        i = close + 1;
+    }
+    return result;
+}
+
 std::vector<std::string> ScriptRunner::split(const std::string& line) {
     std::vector<std::string> words;
     std::size_t i = 0;
@@ -161,7 +186,7 @@ std::vector<std::string> ScriptRunner::split(const std::string& line) {
             word = line.substr(i, end - i);
             i = end;
         }
-        words.push_back(std::move(word));
+        words.push_back(expandVariables(word));
     }
     return words;
 }

@@ -39,8 +39,10 @@ public:
     // line, for a line that cannot run.
     void run(std::istream& script, const std::string& sourceName);
 
-    // Splits a line into arguments; throws ScriptError for an unterminated quote.
+    // Splits a line into arguments, ${NAME} standing for an environment variable; throws
+    // ScriptError for an unterminated quote or a variable that is not set.
     static std::vector<std::string> split(const std::string& line);
+    static std::string expandVariables(const std::string& word);
 
     using Arguments = std::vector<std::string>;
     using Command = std::function<void(const Arguments&)>;

@@ -2,6 +2,11 @@
 // and the real add-in library.
 
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
 
 #include "tests/addin/menu_expectations.h"
 #include "tests/support/run_process.h"
@@ -98,6 +103,119 @@ TEST_F(ScriptTest, ALineThatCannotRunStopsTheScriptNamingIt) {
     auto missing = runProcess({QUENMOOR_CADHOST, "--script", "/nonexistent/tour.qms"});
     EXPECT_EQ(missing.exitCode, 2);
     EXPECT_NE(missing.err.find("/nonexistent/tour.qms"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace quenmoor
+
+namespace quenmoor {
+namespace {
+
+const std::string Examples = QUENMOOR_EXAMPLES;
+
+testing::ProcessResult hostScript(const std::string& text) {
+    return testing::runProcess({QUENMOOR_CADHOST, "--script", "-"}, text);
+}
+
+TEST(HostScriptTest, DocumentsAreBuiltSavedReopenedAndPrintedAsHeld) {
+    const std::string saved = ::testing::TempDir() + "quenmoor-plate-" + std::to_string(getpid()) + ".json";
+    auto result = hostScript(
+        "new part plate\n"
+        "feature Base-Extrude D1=100 D2=50\n"
+        "feature Hole \"Hole Dia\"\n"
+        "property Material \"Steel, S355\"\n"
+        "values 0.1 0.2 0.3 1 1 0.5 0.3 0 0\n"
+        "save " + saved + "\n"
+        "close\n"
+        "doc\n"
+        "open " + saved + "\n"
+        "doc\n"
+        "new assembly frame\n"
+        "component plate-1\n"
+        "component plate-2\n"
+        "values plate-2 1 0 0 1 1 0.5 0.3 0 0\n"
+        "select plate-2\n"
+        "activate plate\n"
+        "echo done\n");
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    std::vector<std::string> expected = {
+        "new part \"plate\"",
+        "feature \"Base-Extrude\" \"D1\" \"D2\"",
+        "feature \"Hole\" \"Hole Dia\"",
+        "property \"Material\" \"Steel, S355\"",
+        "values \"plate\" 0.1 0.2 0.3 1 1 0.5 0.3 0 0",
+        "saved \"plate\" to \"" + saved + "\"",
+        "closed \"plate\"",
+        "document none",
+        "opened part \"plate\"",
+        "document part \"plate\" file \"" + saved + "\"",
+        "density 1000",
+        "values 0.1 0.2 0.3 1 1 0.5 0.3 0 0",
+        "property \"Material\" 30 \"Steel, S355\"",
+        "feature \"Base-Extrude\" feature",
+        "dimension \"D1\" 100",
+        "dimension \"D2\" 50",
+        "feature \"Hole\" feature",
+        "dimension \"Hole Dia\" 10",
+        "redraws 0",
+        "new assembly \"frame\"",
+        "component \"plate-1\"",
+        "component \"plate-2\"",
+        "values \"plate-2\" 1 0 0 1 1 0.5 0.3 0 0",
+        "selected \"plate-2\"",
+        "active \"plate\"",
+        "done",
+    };
+    EXPECT_EQ(lines(result.out), expected);
+    std::remove(saved.c_str());
+}
+
+TEST(HostScriptTest, WindowsAreFoundByNameAndPhotographed) {
+    const std::string picture = ::testing::TempDir() + "quenmoor-main-" + std::to_string(getpid()) + ".png";
+    auto result = hostScript("open " + Examples + "/bracket.json\nwindow CadHostWindow\nscreenshot " + picture + "\n");
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    auto out = lines(result.out);
+    ASSERT_GE(out.size(), 3u);
+    EXPECT_EQ(out[1].rfind("window CadHostWindow \"bracket - cadhost\" visible", 0), 0u) << out[1];
+    EXPECT_NE(result.out.find("control FeatureTree QTreeWidget"), std::string::npos);
+    std::ifstream png(picture, std::ios::binary);
+    char signature[8] = {};
+    png.read(signature, 8);
+    EXPECT_EQ(std::string(signature + 1, 3), "PNG");
+    std::remove(picture.c_str());
+}
+
+TEST(HostScriptTest, BadInputIsNamedAndStopsTheScriptWithoutWritingAFile) {
+    const std::string folder = ::testing::TempDir() + "quenmoor-bad-" + std::to_string(getpid());
+    std::filesystem::create_directories(folder);
+    std::ofstream(folder + "/broken.json") << "{ \"type\": \"part\", ";
+    struct Case {
+        std::string script;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"open " + folder + "/missing.json\n", folder + "/missing.json: cannot open the document file"},
+        {"open " + folder + "/broken.json\n", folder + "/broken.json: not a document file"},
+        {"new sketch s\n", "new: document type must be part, assembly or drawing, not \"sketch\""},
+        {"feature F\n", "feature: no document is open"},
+        {"new part p\ncomponent c\n", "component: \"p\" is not an assembly"},
+        {"new part p\nvalues 1 1 1 1 1 1 1 2 0\n", "values: document: MaterialPropertyValues value 7 is 2"},
+        {"new assembly a\nselect ghost\n", "select: \"a\" has no component \"ghost\""},
+        {"activate nothing\n", "no open document titled \"nothing\""},
+        {"press 2\n", "press: no property page is open"},
+        {"window Nowhere\n", "no window named \"Nowhere\""},
+        {"click CadHostWindow.NoSuchButton\n", "window \"CadHostWindow\" has no control \"NoSuchButton\""},
+        {"new part p\nsave\n", "save: document \"p\" has no file yet; name one"},
+        {"new part p\nsave " + folder + "/no/such/folder/p.json\n", folder + "/no/such/folder/p.json"},
+    };
+    for (const Case& c : cases) {
+        auto result = hostScript(c.script + "echo never\n");
+        EXPECT_EQ(result.exitCode, 2) << c.script;
+        EXPECT_NE(result.err.find(c.message), std::string::npos) << c.script << result.err;
+        EXPECT_EQ(result.out.find("never"), std::string::npos) << c.script;
+    }
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()), 1);
+    std::filesystem::remove_all(folder);
 }
 
 }  // namespace
