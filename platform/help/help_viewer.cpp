@@ -80,6 +80,13 @@ void HelpViewer::updateTitle() {
     setWindowTitle(title);
 }
 
+void closeHelpViewer() noexcept {
+    if (sharedViewer) {
+        qRemovePostRoutine(deleteSharedViewer);
+        delete sharedViewer.data();
+    }
+}
+
 bool showHelpTopic(const std::string& file, const std::string& topic) noexcept {
     try {
         auto* app = qobject_cast<QApplication*>(QCoreApplication::instance());

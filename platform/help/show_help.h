@@ -11,4 +11,8 @@ namespace quenmoor::help {
 // is not on its thread; like the original, failures are the caller's to ignore.
 bool showHelpTopic(const std::string& file, const std::string& topic) noexcept;
 
+// Closes and deletes the help window, if there is one. A library that shows help calls it
+// before it is unloaded, since the window's code is the library's.
+void closeHelpViewer() noexcept;
+
 }  // namespace quenmoor::help

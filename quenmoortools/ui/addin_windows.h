@@ -1,0 +1,20 @@
+#pragma once
+
+class QWidget;
+
+// The add-in's windows live as long as the library is loaded. Their code is the library's,
+// so before the library goes they must go: the library's DllCanUnloadNow closes them.
+namespace quenmoor::ui {
+
+// Keeps track of a top-level window of the add-in until it is deleted.
+void trackWindow(QWidget* window);
+
+// Deletes every tracked window and the help viewer.
+void closeAddinWindows() noexcept;
+
+// Twips, the original forms' unit, at 15 to the pixel.
+constexpr int pixels(int twips) {
+    return twips / 15;
+}
+
+}  // namespace quenmoor::ui
