@@ -1,0 +1,85 @@
+#include "quenmoortools/density/material_density.h"
+
+#include "platform/com/activation.h"
+#include "platform/com/com_error.h"
+#include "quenmoortools/host/host_codes.h"
+#include "quenmoortools/host/spreadsheet_calls.h"
+
+namespace quenmoor::density {
+
+namespace {
+
+constexpr std::int32_t DensityGroupId = 222;
+constexpr std::int32_t MaterialListId = 223;
+constexpr std::int32_t NameColumn = 1;
+constexpr std::int32_t DensityColumn = 3;
+
+com::ComPtr<com::IDispatch> lateBound(host::Global& spreadsheet) {
+    return com::ComPtr<com::IDispatch>(static_cast<com::IDispatch*>(&spreadsheet));
+}
+
+}  // namespace
+
+void DensityPage::build(host::ISldWorks& hostApp, com::ComPtr<com::IDispatch> handler,
+                        com::ComPtr<host::IPropertyManagerPage2>& currentPage,
+                        host::Global& spreadsheet, const std::string& workbookPath,
+                        com::Int16Counter& row) {
+    spreadsheet.Workbooks()->Open(workbookPath);
+    currentPage = hostApp.CreatePropertyManagerPage("Quenmoor", host::PageOptionsOkayCancel,
+                                                    std::move(handler));
+    com::getRunningObject<host::ISldWorks>(host::HostClassName)->ActiveDoc();
+    DensityGroup =
+        currentPage->AddGroupBox(DensityGroupId, "Materials", host::GroupOptionsVisibleExpanded);
+    MaterialList = DensityGroup
+                       ->AddControl(MaterialListId, host::ControlCombobox, "",
+                                    host::ControlAlignLeft, host::ControlOptionsVisibleEnabled, "")
+                       .as<host::IPropertyManagerPageCombobox>("the material list");
+    spreadsheet.Worksheets("Density")->Activate();
+
+    // Row 1 is always a material, even when empty; the first empty cell below ends the list.
+    const auto cells = lateBound(spreadsheet);
+    row.set(1);
+    do {
+        MaterialList->AddItems(host::cellValue(cells, row.value(), NameColumn).toText());
+        row.increment("material.xls, sheet Density: row");
+    } while (!(host::cellValue(cells, row.value(), NameColumn) == com::Variant("")));
+
+    row.set(1);
+    currentPage->Show();
+    spreadsheet.Workbooks()->Close();
+}
+
+void DensityPage::apply(host::Global& spreadsheet, const std::string& workbookPath) {
+    if (!MaterialList) {
+        throw com::ComError(com::E_UNEXPECTED,
+                            "Assign Material: the material page was never opened");
+    }
+    auto hostApp = com::createInstance<host::ISldWorks>(com::CLSIDFromProgID(host::HostProgId));
+    spreadsheet.Workbooks()->Open(workbookPath);
+    auto document = hostApp->ActiveDoc();
+    if (!document) {
+        throw com::ComError(com::CTL_E_OBJECTNOTSET,
+                            "Assign Material: no document is open to take the density");
+    }
+    spreadsheet.Worksheets("density")->Activate();
+    const std::int16_t chosen = MaterialList->CurrentSelection();
+    if (chosen < 0) {
+        spreadsheet.Workbooks()->Close();
+        throw com::ComError(com::E_INVALIDARG,
+                            "Assign Material: no material is chosen, so no density was written");
+    }
+    const std::int32_t row = chosen + 1;
+    const com::Variant cell = host::cellValue(lateBound(spreadsheet), row, DensityColumn);
+    double density = 0;
+    try {
+        density = cell.toDouble();
+    } catch (const com::ComError& e) {
+        throw com::ComError(e.code(), workbookPath + ", sheet Density, row " + std::to_string(row) +
+                                          ": the density \"" + cell.toText() +
+                                          "\" in column C is not a number");
+    }
+    document->SetUserPreferenceDoubleValue(host::PreferenceMaterialDensity, density);
+    spreadsheet.Workbooks()->Close();
+}
+
+}  // namespace quenmoor::density

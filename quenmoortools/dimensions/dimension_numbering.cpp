@@ -1,0 +1,107 @@
+#include "quenmoortools/dimensions/dimension_numbering.h"
+
+#include <cmath>
+
+#include "platform/com/com_error.h"
+#include "quenmoortools/host/host_codes.h"
+
+namespace quenmoor::dimensions {
+
+namespace {
+
+constexpr std::int32_t NumberingGroupId = 98;
+
+// Calls `visit` with each dimension of the feature, in the order the host lists them.
+template <class Visit>
+void forEachDimension(host::IFeature& feature, Visit&& visit) {
+    for (auto display = feature.GetFirstDisplayDimension(); display;
+         display = feature.GetNextDisplayDimension(display)) {
+        visit(*display->GetDimension());
+    }
+}
+
+}  // namespace
+
+NumberingLists& workingLists() {
+    static NumberingLists lists;
+    return lists;
+}
+
+bool isNumericName(std::string_view name) {
+    return com::parseDouble(name).has_value();
+}
+
+void NumberingPage::build(host::ISldWorks& host, com::ComPtr<com::IDispatch> handler,
+                          com::ComPtr<host::IPropertyManagerPage2>& currentPage) {
+    currentPage =
+        host.CreatePropertyManagerPage("Quenmoor", host::PageOptionsOkayCancel, std::move(handler));
+    NumberingGroup = currentPage->AddGroupBox(NumberingGroupId, "Dim Numbers",
+                                              host::GroupOptionsVisibleExpanded);
+    currentPage->SetMessage(NumberingMessage, 1);
+    currentPage->Show();
+}
+
+void numberDimensions(host::IModelDoc2& document, com::Int16Counter& counter) {
+    const std::int32_t features = document.GetFeatureCount();
+    if (features > 32767) {
+        throw com::ComError(com::CTL_E_OVERFLOW,
+                            "Overflow: the part has " + std::to_string(features) +
+                                " features, more than the 32767 the numbering counts");
+    }
+    const auto count = static_cast<std::int16_t>(features);
+    NumberingLists& lists = workingLists();
+
+    // Collection pass, from the last feature of the tree to the first.
+    for (counter.set(count); counter.value() >= 1;
+         counter.set(static_cast<std::int16_t>(counter.value() - 1))) {
+        auto feature = document.FeatureByPositionReverse(count - counter.value());
+        forEachDimension(*feature, [&](host::IDimension& dimension) {
+            lists.List1.push_back(dimension.Name());
+        });
+    }
+
+    // Every name seen since the lists were made, not only this part's.
+    for (const std::string& name : lists.List1) {
+        if (isNumericName(name)) {
+            lists.List2.push_back(name);
+        }
+    }
+
+    std::int16_t largest = 0;
+    for (const std::string& name : lists.List2) {
+        const double value = *com::parseDouble(name);
+        if (std::floor(value) > largest) {
+            if (std::nearbyint(value) > 32767) {
+                throw com::ComError(
+                    com::CTL_E_OVERFLOW,
+                    "Overflow: the dimension name \"" + name +
+                        "\" is beyond 32767, the largest number the numbering counts from");
+            }
+            largest = com::Variant(value).toInt16();  // halves to the even neighbour
+        }
+    }
+    if (largest == 32767) {
+        throw com::ComError(com::CTL_E_OVERFLOW,
+                            "Overflow: the largest dimension number is 32767, "
+                            "so no next number fits");
+    }
+    std::int32_t next = largest + 1;
+
+    // Numbering pass, from the first feature of the tree to the last.
+    for (counter.set(1); counter.value() <= count;
+         counter.set(static_cast<std::int16_t>(counter.value() + 1))) {
+        auto feature = document.FeatureByPositionReverse(count - counter.value());
+        feature->Name();
+        forEachDimension(*feature, [&](host::IDimension& dimension) {
+            if (!isNumericName(dimension.Name())) {
+                dimension.SetName(std::to_string(next));
+                ++next;
+            }
+        });
+        if (counter.value() == 32767) {
+            break;  // the last feature of a part as large as the counter allows
+        }
+    }
+}
+
+}  // namespace quenmoor::dimensions

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/com/com_ptr.h"
+#include "platform/com/variant.h"
+#include "quenmoortools/host/document.h"
+#include "quenmoortools/host/host_application.h"
+
+namespace quenmoor::dimensions {
+
+// The numbering's working lists: every dimension name a collection pass has seen, and
+// those of them that are numeric. The first run creates them; they live as long as the
+// library is loaded and are never cleared, so a part numbered later in the same session
+// continues above the numbers of an earlier one.
+struct NumberingLists {
+    std::vector<std::string> List1;
+    std::vector<std::string> List2;
+};
+
+NumberingLists& workingLists();
+
+// Whether a dimension name counts as a number: the whole text, blanks around it allowed,
+// is an optional sign, digits with an optional decimal separator of the user's locale and
+// fraction, and an optional exponent. Read the way this platform's number parser reads
+// numbers: thousands separators, currency signs and hexadecimal forms are not numbers.
+bool isNumericName(std::string_view name);
+
+// The page of `numdims`: nothing but a group and a reminder to show dimension names.
+struct NumberingPage {
+    com::ComPtr<host::IPropertyManagerPageGroup> NumberingGroup;
+
+    void build(host::ISldWorks& host, com::ComPtr<com::IDispatch> handler,
+               com::ComPtr<host::IPropertyManagerPage2>& currentPage);
+};
+
+// Renames every dimension of the document whose name is not a number, counting up from
+// one above the largest number in use. The 16-bit limits fail with an overflow before any
+// name is written. `counter` is the add-in's row counter, which the loops count in.
+void numberDimensions(host::IModelDoc2& document, com::Int16Counter& counter);
+
+inline constexpr const char* NumberingMessage =
+    "To show the dimension names,check 'Show Dimension names from Tools-Options-General";
+
+}  // namespace quenmoor::dimensions
