@@ -9,7 +9,12 @@ std::string quote(std::string_view text) {
 }
 
 void Journal::enter(std::string_view method, std::string record) {
-    entries_.push_back(std::move(record));
+    if (recording_) {
+        entries_.push_back(std::move(record));
+    }
+    if (injectedFailures_.empty()) {
+        return;
+    }
     auto it = injectedFailures_.find(method);
     if (it != injectedFailures_.end() && --it->second == 0) {
         injectedFailures_.erase(it);

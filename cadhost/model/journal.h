@@ -22,7 +22,11 @@ public:
 
     const std::vector<std::string>& entries() const { return entries_; }
 
+    // Large automated runs (benchmarks) need not keep a record of every call.
+    void setRecording(bool recording) { recording_ = recording; }
+
 private:
+    bool recording_ = true;
     std::vector<std::string> entries_;
     std::map<std::string, int, std::less<>> injectedFailures_;
 };
