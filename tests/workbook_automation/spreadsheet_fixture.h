@@ -1,0 +1,101 @@
+#pragma once
+
+#include <dlfcn.h>
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "platform/com/activation.h"
+#include "platform/com/server_module.h"
+#include "quenmoortools/host/spreadsheet.h"
+#include "tests/workbook/scratch_folder.h"
+#include "workbook/xls/xls_file.h"
+
+namespace quenmoor::workbook::testing {
+
+using com::ComPtr;
+using com::Variant;
+
+// Registers workbook.so in the test process's registry through its own DllRegisterServer,
+// then creates the global object by class id through the loader, as the add-in does.
+// Every workbook left open is closed after each test, since all global objects of the
+// process share the one application.
+class SpreadsheetTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        void* library = ::dlopen(WORKBOOK_LIBRARY, RTLD_NOW | RTLD_LOCAL);
+        ASSERT_NE(library, nullptr) << ::dlerror();
+        auto registerServer =
+            reinterpret_cast<com::DllRegisterServerFunction>(::dlsym(library, "DllRegisterServer"));
+        ASSERT_NE(registerServer, nullptr);
+        ASSERT_EQ(registerServer(), com::S_OK) << com::takeErrorInfo();
+        ::dlclose(library);
+    }
+
+    void SetUp() override {
+        global_ = com::createInstance<host::Global>(host::SpreadsheetGlobalClass);
+        late_ = global_.as<com::IDispatch>("global object");
+    }
+
+    void TearDown() override {
+        if (global_) {
+            global_->Workbooks()->Close();
+        }
+    }
+
+    // A copy of a default workbook in the scratch folder, so tests may change it.
+    std::filesystem::path copyDefault(const std::string& name) const {
+        const auto copy = folder_ / name;
+        std::filesystem::copy_file(std::filesystem::path(DEFAULT_WORKBOOKS) / name, copy);
+        return copy;
+    }
+
+    // One sheet holding `rows` in column A from row 1.
+    std::filesystem::path writeList(const std::string& file, const std::string& sheet,
+                                    const std::vector<CellValue>& rows) const {
+        WorkbookData data;
+        Sheet& list = data.addSheet(sheet);
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            list.set(static_cast<int>(i) + 1, 1, rows[i]);
+        }
+        writeXls(data, folder_ / file);
+        return folder_ / file;
+    }
+
+    // Cell (row, column) of the active sheet, read by name through late binding.
+    Variant cellByName(std::int32_t row, std::int32_t column) const {
+        return com::call(com::call(late_, "Cells", row, column).toObject(), "Value");
+    }
+
+    // The add-in's way of reading a list by name: activate the sheet, take row 1 whatever
+    // it holds, then the rows below until the first empty cell of column A.
+    std::vector<std::string> readList(const std::string& sheet) const {
+        com::call(com::call(late_, "Worksheets", sheet).toObject(), "Activate");
+        std::vector<std::string> entries{cellByName(1, 1).toText()};
+        for (std::int32_t row = 2; !(cellByName(row, 1) == Variant("")); ++row) {
+            entries.push_back(cellByName(row, 1).toText());
+        }
+        return entries;
+    }
+
+    ComPtr<host::Global> global_;
+    ComPtr<com::IDispatch> late_;
+    ScratchFolder folder_;
+};
+
+// The ComError that body throws; a test failure when it throws none.
+template <class Body>
+com::ComError comErrorOf(Body&& body) {
+    try {
+        body();
+    } catch (const com::ComError& error) {
+        return error;
+    }
+    ADD_FAILURE() << "no ComError was thrown";
+    return com::ComError(com::S_OK, "");
+}
+
+}  // namespace quenmoor::workbook::testing

@@ -1,0 +1,55 @@
+// The global object and the workbooks collection: the calls that reach the application
+// state rather than one workbook.
+
+#include "workbook/automation/application_state.h"
+#include "workbook/automation/spreadsheet_objects.h"
+
+namespace quenmoor::workbook::automation {
+
+com::ComPtr<host::Workbooks> GlobalObject::Workbooks() {
+    return WorkbooksObject::create();
+}
+
+com::ComPtr<host::Workbook> GlobalObject::ActiveWorkbook() {
+    std::shared_ptr<OpenWorkbook> active = ApplicationState::instance().active();
+    if (!active) {
+        return nullptr;
+    }
+    return WorkbookObject::create(std::move(active));
+}
+
+com::ComPtr<host::Worksheet> GlobalObject::Worksheets(std::string name) {
+    std::shared_ptr<OpenWorkbook> active =
+        ApplicationState::instance().requireActive("Worksheets(\"" + name + "\")");
+    const std::size_t sheet = active->findSheet(name);
+    return WorksheetObject::create(std::move(active), sheet);
+}
+
+com::ComPtr<host::Worksheet> GlobalObject::ActiveSheet() {
+    std::shared_ptr<OpenWorkbook> active = ApplicationState::instance().active();
+    if (!active) {
+        return nullptr;
+    }
+    const std::size_t sheet = active->activeSheet();
+    return WorksheetObject::create(std::move(active), sheet);
+}
+
+com::ComPtr<host::Range> GlobalObject::Cells(std::int32_t row, std::int32_t column) {
+    const std::shared_ptr<OpenWorkbook>& active =
+        ApplicationState::instance().requireActive("Cells");
+    return cellOf(active, active->activeSheet(), row, column);
+}
+
+com::ComPtr<host::Workbook> WorkbooksObject::Open(std::string fileName) {
+    return WorkbookObject::create(ApplicationState::instance().open(fileName));
+}
+
+void WorkbooksObject::Close() {
+    ApplicationState::instance().closeAll();
+}
+
+std::int32_t WorkbooksObject::Count() {
+    return static_cast<std::int32_t>(ApplicationState::instance().count());
+}
+
+}  // namespace quenmoor::workbook::automation

@@ -1,0 +1,94 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "platform/com/com_object.h"
+#include "quenmoortools/host/spreadsheet.h"
+#include "workbook/automation/open_workbook.h"
+
+// The application's objects as the add-in reaches them: thin handles on the one
+// ApplicationState and on the OpenWorkbook models it holds, answering typed and
+// late-bound calls alike through DualInterface.
+namespace quenmoor::workbook::automation {
+
+// The global object. Every instance reaches the one ApplicationState.
+class GlobalObject final : public com::ComObject<GlobalObject, com::DualInterface<host::Global>> {
+public:
+    com::ComPtr<host::Workbooks> Workbooks() override;
+    com::ComPtr<host::Workbook> ActiveWorkbook() override;
+    com::ComPtr<host::Worksheet> Worksheets(std::string name) override;
+    com::ComPtr<host::Worksheet> ActiveSheet() override;
+    com::ComPtr<host::Range> Cells(std::int32_t row, std::int32_t column) override;
+};
+
+class WorkbooksObject final
+    : public com::ComObject<WorkbooksObject, com::DualInterface<host::Workbooks>> {
+public:
+    com::ComPtr<host::Workbook> Open(std::string fileName) override;
+    void Close() override;
+    std::int32_t Count() override;
+};
+
+class WorkbookObject final
+    : public com::ComObject<WorkbookObject, com::DualInterface<host::Workbook>> {
+public:
+    explicit WorkbookObject(std::shared_ptr<OpenWorkbook> workbook)
+        : workbook_(std::move(workbook)) {}
+
+    // The file's name as found on disk, which may differ in case from the name opened.
+    std::string Name() override;
+    std::string FullName() override;
+    com::ComPtr<host::Worksheet> Worksheets(std::string name) override;
+    void Save() override;
+    // With saveChanges, a failed save leaves the workbook open.
+    void Close(bool saveChanges) override;
+
+private:
+    std::shared_ptr<OpenWorkbook> workbook_;
+};
+
+class WorksheetObject final
+    : public com::ComObject<WorksheetObject, com::DualInterface<host::Worksheet>> {
+public:
+    WorksheetObject(std::shared_ptr<OpenWorkbook> workbook, std::size_t sheet)
+        : workbook_(std::move(workbook)), sheet_(sheet) {}
+
+    std::string Name() override;
+    // Makes this the active sheet and its workbook the active workbook.
+    void Activate() override;
+    com::ComPtr<host::Range> Cells(std::int32_t row, std::int32_t column) override;
+
+private:
+    std::shared_ptr<OpenWorkbook> workbook_;
+    std::size_t sheet_;
+};
+
+// One cell of a sheet. The add-in reads lists cell by cell through late binding, one
+// Range per read, so this is a small handle on the shared model, never a copy of it.
+class RangeObject final : public com::ComObject<RangeObject, com::DualInterface<host::Range>> {
+public:
+    // The address must have passed OpenWorkbook::checkCell.
+    RangeObject(std::shared_ptr<OpenWorkbook> workbook, std::size_t sheet, std::int32_t row,
+                std::int32_t column)
+        : workbook_(std::move(workbook)), sheet_(sheet), row_(row), column_(column) {}
+
+    com::Variant Value() override;
+    // Text, a number, a Boolean or Empty; Empty and "" clear the cell. Throws
+    // ComError(DISP_E_TYPEMISMATCH) for an object or an array.
+    void SetValue(com::Variant value) override;
+
+private:
+    std::shared_ptr<OpenWorkbook> workbook_;
+    std::size_t sheet_;
+    std::int32_t row_;
+    std::int32_t column_;
+};
+
+// A cell of a sheet of an open workbook, its address checked.
+com::ComPtr<host::Range> cellOf(const std::shared_ptr<OpenWorkbook>& workbook, std::size_t sheet,
+                                std::int32_t row, std::int32_t column);
+
+}  // namespace quenmoor::workbook::automation
