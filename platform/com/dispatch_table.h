@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cctype>
 #include <functional>
 #include <initializer_list>
 #include <string>
@@ -53,7 +52,7 @@ public:
     DispatchTable(std::initializer_list<Member> members) {
         for (const Member& member : members) {
             auto [it, added] =
-                ids_.try_emplace(fold(member.name), static_cast<DispId>(names_.size() + 1));
+                ids_.try_emplace(member.name, static_cast<DispId>(names_.size() + 1));
             if (added) {
                 names_.push_back(member.name);
                 slots_.emplace_back();
@@ -67,7 +66,7 @@ public:
         if (id == nullptr) {
             return E_POINTER;
         }
-        auto it = ids_.find(fold(name));
+        auto it = ids_.find(name);
         if (it == ids_.end()) {
             setErrorInfo("unknown name \"" + std::string(name) + "\"");
             return DISP_E_UNKNOWNNAME;
@@ -117,12 +116,33 @@ private:
         std::optional<Member> put;
     };
 
-    static std::string fold(std::string_view name) {
-        std::string folded(name);
-        for (char& c : folded) {
-            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    // Names compare without regard to ASCII case, and are looked up without a copy.
+    struct FoldedHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view name) const noexcept {
+            std::size_t h = 14695981039346656037ull;
+            for (char c : name) {
+                h = (h ^ static_cast<unsigned char>(lower(c))) * 1099511628211ull;
+            }
+            return h;
         }
-        return folded;
+    };
+    struct FoldedEqual {
+        using is_transparent = void;
+        bool operator()(std::string_view a, std::string_view b) const noexcept {
+            if (a.size() != b.size()) {
+                return false;
+            }
+            for (std::size_t i = 0; i < a.size(); ++i) {
+                if (lower(a[i]) != lower(b[i])) {
+                    return false;
+                }
+            }
+            return true;
+        }
+    };
+    static constexpr char lower(char c) {
+        return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
     }
 
     template <class T>
@@ -198,7 +218,7 @@ private:
         }
     }
 
-    std::unordered_map<std::string, DispId> ids_;
+    std::unordered_map<std::string, DispId, FoldedHash, FoldedEqual> ids_;
     std::vector<std::string> names_;
     std::vector<Slot> slots_;
 };
