@@ -11,6 +11,7 @@ cmake --build --preset default
 
 bin=build/default/bin
 export QUENMOOR_REGISTRY="$PWD/build/default/registry.json"
+"$bin/regsvr" "$bin/workbook.so"
 "$bin/regsvr" "$bin/quenmoortools.so"
 "$bin/cadhost" --enable-addin Quenmoor_Systems.Application >/dev/null
 

@@ -54,31 +54,37 @@ void DensityPage::apply(host::Global& spreadsheet, const std::string& workbookPa
         throw com::ComError(com::E_UNEXPECTED,
                             "Assign Material: the material page was never opened");
     }
-    auto hostApp = com::createInstance<host::ISldWorks>(com::CLSIDFromProgID(host::HostProgId));
-    spreadsheet.Workbooks()->Open(workbookPath);
-    auto document = hostApp->ActiveDoc();
-    if (!document) {
-        throw com::ComError(com::CTL_E_OBJECTNOTSET,
-                            "Assign Material: no document is open to take the density");
-    }
-    spreadsheet.Worksheets("density")->Activate();
+    // Nothing chosen names no row: nothing is read and nothing is written.
     const std::int16_t chosen = MaterialList->CurrentSelection();
     if (chosen < 0) {
-        spreadsheet.Workbooks()->Close();
         throw com::ComError(com::E_INVALIDARG,
                             "Assign Material: no material is chosen, so no density was written");
     }
-    const std::int32_t row = chosen + 1;
-    const com::Variant cell = host::cellValue(lateBound(spreadsheet), row, DensityColumn);
-    double density = 0;
+    auto hostApp = com::createInstance<host::ISldWorks>(com::CLSIDFromProgID(host::HostProgId));
+    spreadsheet.Workbooks()->Open(workbookPath);
     try {
-        density = cell.toDouble();
-    } catch (const com::ComError& e) {
-        throw com::ComError(e.code(), workbookPath + ", sheet Density, row " + std::to_string(row) +
-                                          ": the density \"" + cell.toText() +
-                                          "\" in column C is not a number");
+        auto document = hostApp->ActiveDoc();
+        if (!document) {
+            throw com::ComError(com::CTL_E_OBJECTNOTSET,
+                                "Assign Material: no document is open to take the density");
+        }
+        spreadsheet.Worksheets("density")->Activate();
+        const std::int32_t row = chosen + 1;
+        const com::Variant cell = host::cellValue(lateBound(spreadsheet), row, DensityColumn);
+        double density = 0;
+        try {
+            density = cell.toDouble();
+        } catch (const com::ComError& e) {
+            throw com::ComError(e.code(), workbookPath + ", sheet Density, row " +
+                                              std::to_string(row) + ": the density \"" +
+                                              cell.toText() + "\" in column C is not a number");
+        }
+        document->SetUserPreferenceDoubleValue(host::PreferenceMaterialDensity, density);
+    } catch (...) {
+        // Nothing was written; the workbook is not left open behind the failure.
+        spreadsheet.Workbooks()->Close();
+        throw;
     }
-    document->SetUserPreferenceDoubleValue(host::PreferenceMaterialDensity, density);
     spreadsheet.Workbooks()->Close();
 }
 
