@@ -44,7 +44,7 @@ struct Options {
 
 // The offscreen platform warns about window hints it cannot honour; scripts need not see it.
 void filterMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (message.contains("propagateSizeHints")) {
+    if (message.contains("propagateSizeHints") || message.contains("does not support raise")) {
         return;
     }
     qt_message_output(type, context, message);

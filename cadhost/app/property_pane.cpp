@@ -90,7 +90,8 @@ void PropertyPane::refresh() {
     auto* ok = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), "OK", content_);
     auto* cancel =
         new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), "Cancel", content_);
-    auto* help = new QPushButton(style()->standardIcon(QStyle::SP_DialogHelpButton), "", content_);
+    auto* help = new QPushButton("?", content_);
+    help->setFixedWidth(32);
     ok->setObjectName("PageOk");
     cancel->setObjectName("PageCancel");
     help->setObjectName("PageHelp");

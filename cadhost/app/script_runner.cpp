@@ -1,8 +1,8 @@
 #include "cadhost/app/script_runner.h"
 
 #include <charconv>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <istream>
 #include <ostream>
 

@@ -57,6 +57,8 @@ inline constexpr HRESULT SELFREG_E_TYPELIB = detail::code(0x80040200);
 
 // Run-time errors of the automation language, as its objects report them.
 inline constexpr HRESULT CTL_E_OVERFLOW = detail::code(0x800A0006);
+inline constexpr HRESULT CTL_E_SUBSCRIPTOUTOFRANGE = detail::code(0x800A0009);
+inline constexpr HRESULT CTL_E_DIVISIONBYZERO = detail::code(0x800A000B);
 inline constexpr HRESULT CTL_E_TYPEMISMATCH = detail::code(0x800A000D);
 inline constexpr HRESULT CTL_E_OBJECTNOTSET = detail::code(0x800A005B);
 

@@ -1,7 +1,10 @@
 #include "quenmoortools/addin/application.h"
 
 #include "platform/com/activation.h"
+#include "platform/com/com_error.h"
 #include "quenmoortools/addin/commands.h"
+#include "quenmoortools/ui/about_box.h"
+#include "quenmoortools/ui/module1.h"
 
 namespace quenmoor::addin {
 
@@ -48,42 +51,77 @@ VariantBool Application::SwAddin_DisconnectFromSW() {
 }
 
 // The tools fill these in; until then a command does nothing.
-void Application::MaterialDensity() {}
 void Application::tebrincallback() {}
-void Application::numdims() {}
-void Application::help() {}
 void Application::Appearance() {}
 void Application::pack() {}
-void Application::about() {}
-void Application::conversion() {}
-Variant Application::NumberDims() {
-    return {};
-}
 Variant Application::packagefile() {
     return {};
 }
-Variant Application::applydensity() {
+
+void Application::numdims() {
+    MarkedPageBuild build(*this, NumberingMark);
+    Numbering.build(*HostApp, self(), CurrentPage);
+    build.shown();
+}
+
+Variant Application::NumberDims() {
+    auto running = com::getRunningObject<host::ISldWorks>(host::HostClassName);
+    ComPtr<host::IModelDoc2> document = running->ActiveDoc();
+    if (!document) {
+        throw com::ComError(com::CTL_E_OBJECTNOTSET,
+                            "Numerate Dimension Names: no document is open");
+    }
+    dimensions::numberDimensions(*document, RowCounter);
     return {};
 }
 
-void Application::PropertyManagerPage2Handler_OnClose(std::int32_t) {}
-void Application::PropertyManagerPage2Handler_AfterClose() {}
-VariantBool Application::PropertyManagerPage2Handler_OnHelp() {
-    return com::VariantFalse;
+void Application::MaterialDensity() {
+    MarkedPageBuild build(*this, DensityMark);
+    Density.build(*HostApp, self(), CurrentPage, spreadsheet(),
+                  ui::addinFile(density::MaterialWorkbook), RowCounter);
+    build.shown();
 }
-void Application::PropertyManagerPage2Handler_OnGroupExpand(std::int32_t, VariantBool) {}
-void Application::PropertyManagerPage2Handler_OnGroupCheck(std::int32_t, VariantBool) {}
-void Application::PropertyManagerPage2Handler_OnCheckboxCheck(std::int32_t, VariantBool) {}
-void Application::PropertyManagerPage2Handler_OnOptionCheck(std::int32_t) {}
-void Application::PropertyManagerPage2Handler_OnButtonPress(std::int32_t) {}
-void Application::PropertyManagerPage2Handler_OnTextboxChanged(std::int32_t, const std::string&) {}
-void Application::PropertyManagerPage2Handler_OnNumberboxChanged(std::int32_t, double) {}
-void Application::PropertyManagerPage2Handler_OnComboboxSelectionChanged(std::int32_t,
-                                                                         std::int32_t) {}
-void Application::PropertyManagerPage2Handler_OnListboxSelectionChanged(std::int32_t,
-                                                                        std::int32_t) {}
-void Application::PropertyManagerPage2Handler_OnSelectionboxFocusChanged(std::int32_t) {}
-void Application::PropertyManagerPage2Handler_OnSelectionboxListChanged(std::int32_t,
-                                                                        std::int32_t) {}
+
+Variant Application::applydensity() {
+    Density.apply(spreadsheet(), ui::addinFile(density::MaterialWorkbook));
+    return {};
+}
+void Application::writeBackCustomProperties(const ComPtr<host::IModelDoc2>&) {}
+
+void Application::help() {
+    ui::ShowHelpTopic(ui::addinFile(ui::HelpFileName), ui::HelpContentsTopic);
+}
+
+void Application::about() {
+    ui::showAbout();
+}
+
+void Application::conversion() {
+    Converter.build(*HostApp, self(), CurrentPage);
+}
+
+host::Global& Application::spreadsheet() {
+    if (!SpreadsheetApplication) {
+        SpreadsheetApplication = com::createInstance<host::Global>(host::SpreadsheetGlobalClass);
+    }
+    return *SpreadsheetApplication;
+}
+
+void Application::closeAllWorkbooks() {
+    spreadsheet().Workbooks()->Close();
+}
+
+Application::MarkedPageBuild::MarkedPageBuild(Application& application, VariantBool& mark)
+    : application_(application), mark_(mark) {
+    mark_ = com::VariantTrue;
+    application_.markInBuild_ = &mark_;
+}
+
+Application::MarkedPageBuild::~MarkedPageBuild() {
+    application_.markInBuild_ = nullptr;
+    if (!shown_) {
+        mark_ = com::VariantFalse;
+    }
+}
 
 }  // namespace quenmoor::addin

@@ -1,12 +1,17 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include "platform/com/com_object.h"
 #include "platform/com/dispatch_table.h"
 #include "quenmoortools/addin/application_interface.h"
+#include "quenmoortools/density/material_density.h"
+#include "quenmoortools/dimensions/dimension_numbering.h"
 #include "quenmoortools/host/addin_events.h"
 #include "quenmoortools/host/host_application.h"
+#include "quenmoortools/host/spreadsheet.h"
+#include "quenmoortools/units/unit_converter_page.h"
 
 namespace quenmoor::addin {
 
@@ -66,7 +71,51 @@ public:
     VariantBool ExportMark = com::VariantFalse;
     VariantBool DensityMark = com::VariantFalse;
 
+    // Each tool's page controls and working values.
+    units::UnitConverterPage Converter;
+    dimensions::NumberingPage Numbering;
+    density::DensityPage Density;
+    // The row and loop counter the tools share.
+    com::Int16Counter RowCounter;
+
+    // The one spreadsheet application of the add-in: created on first use, kept for the
+    // object's life, never shown and never told to quit.
+    host::Global& spreadsheet();
+    void closeAllWorkbooks();
+
+    // Sets a tool's mark for the page it is about to build and clears it again if the
+    // build fails, so no mark outlives its page.
+    class MarkedPageBuild {
+    public:
+        MarkedPageBuild(Application& application, VariantBool& mark);
+        ~MarkedPageBuild();
+        // The page is shown: the mark stays until the page closes.
+        void shown() { shown_ = true; }
+        MarkedPageBuild(const MarkedPageBuild&) = delete;
+        MarkedPageBuild& operator=(const MarkedPageBuild&) = delete;
+
+    private:
+        Application& application_;
+        VariantBool& mark_;
+        bool shown_ = false;
+    };
+
 private:
+    // Runs the completion of a marked page accepted with OK; the mark is cleared whether
+    // the completion succeeds or fails.
+    void complete(VariantBool& mark, const std::function<void()>& completion);
+    // A page closed otherwise than with OK takes its mark with it; a mark set by a page
+    // that is being built at this moment belongs to that page and stays.
+    void clearMarksOfClosedPage();
+    // The custom-properties write-back on the document of an accepted close.
+    void writeBackCustomProperties(const ComPtr<host::IModelDoc2>& document);
+    ComPtr<com::IDispatch> self() {
+        return ComPtr<com::IDispatch>(static_cast<_Application*>(this));
+    }
+
+    ComPtr<host::Global> SpreadsheetApplication;
+    VariantBool* markInBuild_ = nullptr;
+
     friend class com::ComObject<Application, com::DualInterface<_Application>, host::SwAddin,
                                 host::PropertyManagerPage2Handler>;
     Application() = default;

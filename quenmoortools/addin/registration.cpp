@@ -3,6 +3,7 @@
 
 #include "platform/com/server_module.h"
 #include "quenmoortools/addin/application.h"
+#include "quenmoortools/ui/addin_windows.h"
 
 namespace quenmoor::addin {
 namespace {

@@ -1,5 +1,6 @@
 #include "quenmoortools/ui/about_box.h"
 
+#include <QApplication>
 #include <QFont>
 #include <QLabel>
 #include <QPainter>
@@ -9,6 +10,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "platform/com/com_error.h"
 #include "quenmoortools/ui/addin_windows.h"
 
 namespace quenmoor::ui {
@@ -113,6 +115,10 @@ Form1::Form1()
 }
 
 void showAbout() {
+    if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) {
+        throw com::ComError(com::E_UNEXPECTED,
+                            "About: the host runs without a window system to show the box in");
+    }
     if (!loaded) {
         loaded = new Form1();
         trackWindow(loaded);

@@ -1,0 +1,140 @@
+// The routing of page events, in-process: the add-in's object built from its logic, the
+// host's real application object registered as the running host, and the real spreadsheet
+// engine, whose open workbooks show whether a close closed them.
+
+#include <dlfcn.h>
+#include <gtest/gtest.h>
+
+#include "cadhost/model/host_registration.h"
+#include "platform/com/activation.h"
+#include "platform/com/server_module.h"
+#include "quenmoortools/addin/application.h"
+
+namespace quenmoor::addin {
+namespace {
+
+using com::ComPtr;
+
+class RoutingTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        void* library = ::dlopen(QUENMOOR_WORKBOOK_LIBRARY, RTLD_NOW | RTLD_LOCAL);
+        ASSERT_NE(library, nullptr) << ::dlerror();
+        auto registerServer =
+            reinterpret_cast<com::DllRegisterServerFunction>(::dlsym(library, "DllRegisterServer"));
+        ASSERT_EQ(registerServer(), com::S_OK) << com::takeErrorInfo();
+        ::dlclose(library);
+    }
+
+    void SetUp() override {
+        host_ = cadhost::HostApplication::create();
+        registration_ = std::make_unique<cadhost::HostRegistration>(host_);
+        addin_ = Application::create();
+        com::VariantBool result;
+        ASSERT_EQ(static_cast<host::SwAddin*>(addin_.get())
+                      ->ConnectToSW(static_cast<host::ISldWorks*>(host_.get()), 1, &result),
+                  com::S_OK);
+        spreadsheet_ = com::createInstance<host::Global>(host::SpreadsheetGlobalClass);
+        host_->openDocument(std::filesystem::path(QUENMOOR_EXAMPLES) / "bracket.json");
+    }
+
+    void TearDown() override {
+        spreadsheet_->Workbooks()->Close();
+        host_->releaseCallbacks();
+        registration_.reset();
+    }
+
+    // A workbook left open, as a tool's failure or the option list editor leaves one.
+    void openWorkbook() { spreadsheet_->Workbooks()->Open(QUENMOOR_BIN "/material.xls"); }
+    std::int32_t openWorkbooks() { return spreadsheet_->Workbooks()->Count(); }
+
+    com::HRESULT close(std::int32_t reason) {
+        return static_cast<host::PropertyManagerPage2Handler*>(addin_.get())->OnClose(reason);
+    }
+
+    ComPtr<cadhost::HostApplication> host_;
+    std::unique_ptr<cadhost::HostRegistration> registration_;
+    ComPtr<Application> addin_;
+    ComPtr<host::Global> spreadsheet_;
+};
+
+TEST_F(RoutingTest, WithNoMarkEveryCloseRunsNothingAndClosesAllWorkbooks) {
+    for (std::int32_t reason : {1, 2}) {
+        openWorkbook();
+        ASSERT_EQ(openWorkbooks(), 1);
+        const auto before = host_->journal()->entries().size();
+        EXPECT_EQ(close(reason), com::S_OK) << com::takeErrorInfo();
+        EXPECT_EQ(openWorkbooks(), 0) << reason;
+        // Only the look at the active document: no completion touched the host.
+        std::vector<std::string> calls(
+            host_->journal()->entries().begin() + static_cast<std::ptrdiff_t>(before),
+            host_->journal()->entries().end());
+        EXPECT_EQ(calls, std::vector<std::string>{"ActiveDoc"}) << reason;
+    }
+}
+
+TEST_F(RoutingTest, NumberingOkRunsOnceAndClearsItsMarkWhileCancelRunsNothing) {
+    addin_->numdims();
+    EXPECT_EQ(addin_->NumberingMark, com::VariantTrue);
+    EXPECT_EQ(close(2), com::S_OK);
+    EXPECT_EQ(addin_->NumberingMark, com::VariantFalse);
+    EXPECT_EQ(host_->activeDocument()->features()[0]->dimensions()[0]->dimension().name(), "D1");
+
+    addin_->numdims();
+    EXPECT_EQ(close(1), com::S_OK) << com::takeErrorInfo();
+    EXPECT_EQ(addin_->NumberingMark, com::VariantFalse);
+    EXPECT_EQ(host_->activeDocument()->features()[0]->dimensions()[0]->dimension().name(), "6");
+    EXPECT_EQ(close(1), com::S_OK);  // a second OK has no mark to act on
+    EXPECT_EQ(host_->activeDocument()->features()[0]->dimensions()[0]->dimension().name(), "6");
+}
+
+TEST_F(RoutingTest, TheFirstSetMarkDecidesAndAFailedCompletionLeavesNoMark) {
+    addin_->NumberingMark = com::VariantTrue;
+    addin_->DensityMark = com::VariantTrue;
+    EXPECT_EQ(close(1), com::S_OK) << com::takeErrorInfo();
+    EXPECT_EQ(addin_->NumberingMark, com::VariantFalse);
+    EXPECT_EQ(addin_->DensityMark, com::VariantTrue);
+
+    // The density page was never built: its completion fails, and its mark goes with it.
+    EXPECT_NE(close(1), com::S_OK);
+    EXPECT_NE(com::takeErrorInfo().find("Assign Material"), std::string::npos);
+    EXPECT_EQ(addin_->DensityMark, com::VariantFalse);
+}
+
+TEST_F(RoutingTest, AFailedPageBuildLeavesNoMarkBehind) {
+    host_->journal()->failCall("CreatePropertyManagerPage", 1);
+    EXPECT_THROW(addin_->numdims(), com::ComError);
+    EXPECT_EQ(addin_->NumberingMark, com::VariantFalse);
+
+    host_->journal()->failCall("AddGroupBox", 1);
+    EXPECT_THROW(addin_->MaterialDensity(), com::ComError);
+    EXPECT_EQ(addin_->DensityMark, com::VariantFalse);
+    EXPECT_EQ(close(2), com::S_OK);
+    EXPECT_EQ(close(1), com::S_OK);
+    EXPECT_DOUBLE_EQ(host_->activeDocument()->density(), 7850);
+}
+
+TEST_F(RoutingTest, ShowingAnotherPageCancelsTheOpenOneWithoutTakingTheNewMark) {
+    addin_->MaterialDensity();
+    addin_->numdims();  // the host cancels the density page as the numbering page shows
+    EXPECT_EQ(addin_->DensityMark, com::VariantFalse);
+    EXPECT_EQ(addin_->NumberingMark, com::VariantTrue);
+}
+
+TEST_F(RoutingTest, UnknownButtonsAndOptionsDoNothingAndHelpReturnsFalse) {
+    auto* handler = static_cast<host::PropertyManagerPage2Handler*>(addin_.get());
+    for (std::int32_t id : {1, 7, -1}) {
+        EXPECT_EQ(handler->OnButtonPress(id), com::S_OK) << id;
+    }
+    for (std::int32_t id : {0, 7}) {
+        EXPECT_EQ(handler->OnOptionCheck(id), com::S_OK) << id;
+    }
+    com::VariantBool result = com::VariantTrue;
+    EXPECT_EQ(handler->OnHelp(&result), com::S_OK);
+    EXPECT_EQ(result, com::VariantFalse);
+    EXPECT_TRUE(host_->journal()->entries().back().starts_with(
+        "AddMenuItem2"));  // nothing reached the host
+}
+
+}  // namespace
+}  // namespace quenmoor::addin

@@ -1,0 +1,182 @@
+// The converter page on the host's real page model, driven as a user drives it. The handler
+// routes the page's two events to the converter as the add-in's event routing does.
+
+#include <gtest/gtest.h>
+
+#include "cadhost/model/host_application.h"
+#include "platform/com/com_error.h"
+#include "quenmoortools/units/unit_converter_page.h"
+
+namespace quenmoor::units {
+namespace {
+
+using cadhost::ComboControl;
+using cadhost::TextControl;
+using com::ComPtr;
+using com::HRESULT;
+
+class ConverterHandler final
+    : public com::ComObject<ConverterHandler, com::IDispatch, host::PropertyManagerPage2Handler> {
+public:
+    ConverterHandler(UnitConverterPage& converter, com::Int16Counter& row)
+        : converter_(converter), row_(row) {}
+
+    HRESULT OnOptionCheck(std::int32_t id) override {
+        return com::boundary([&] {
+            if (id >= 1 && id <= 6) {
+                converter_.checkQuantity(id, row_);
+            }
+        });
+    }
+    HRESULT OnButtonPress(std::int32_t id) override {
+        return com::boundary([&] {
+            if (id == 55) {
+                converter_.calculate();
+            }
+        });
+    }
+    HRESULT OnHelp(com::VariantBool* result) override {
+        *result = com::VariantFalse;
+        return com::S_OK;
+    }
+    HRESULT OnClose(std::int32_t) override { return com::S_OK; }
+    HRESULT AfterClose() override { return com::S_OK; }
+    HRESULT OnGroupExpand(std::int32_t, com::VariantBool) override { return com::S_OK; }
+    HRESULT OnGroupCheck(std::int32_t, com::VariantBool) override { return com::S_OK; }
+    HRESULT OnCheckboxCheck(std::int32_t, com::VariantBool) override { return com::S_OK; }
+    HRESULT OnTextboxChanged(std::int32_t, const std::string&) override { return com::S_OK; }
+    HRESULT OnNumberboxChanged(std::int32_t, double) override { return com::S_OK; }
+    HRESULT OnComboboxSelectionChanged(std::int32_t, std::int32_t) override { return com::S_OK; }
+    HRESULT OnListboxSelectionChanged(std::int32_t, std::int32_t) override { return com::S_OK; }
+    HRESULT OnSelectionboxFocusChanged(std::int32_t) override { return com::S_OK; }
+    HRESULT OnSelectionboxListChanged(std::int32_t, std::int32_t) override { return com::S_OK; }
+    HRESULT GetIDsOfNames(std::string_view, com::DispId*) override {
+        return com::DISP_E_UNKNOWNNAME;
+    }
+    HRESULT Invoke(com::DispId, std::uint16_t, std::span<com::Variant>, com::Variant*) override {
+        return com::DISP_E_MEMBERNOTFOUND;
+    }
+
+private:
+    UnitConverterPage& converter_;
+    com::Int16Counter& row_;
+};
+
+class UnitConverterPageTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        app_ = cadhost::HostApplication::create();
+        handler_ = ConverterHandler::create(converter_, row_);
+        open();
+    }
+
+    void open() {
+        converter_.build(*app_, ComPtr<com::IDispatch>(handler_), currentPage_);
+        page_ = app_->openPage();
+        ASSERT_NE(page_, nullptr);
+    }
+    ComboControl& list(std::int32_t id) const {
+        return static_cast<ComboControl&>(*page_->findControl(id, {host::ControlCombobox}));
+    }
+    TextControl& box(std::int32_t id) const {
+        return static_cast<TextControl&>(*page_->findControl(id, {host::ControlTextbox}));
+    }
+
+    UnitConverterPage converter_;
+    com::Int16Counter row_;
+    ComPtr<cadhost::HostApplication> app_;
+    ComPtr<ConverterHandler> handler_;
+    ComPtr<host::IPropertyManagerPage2> currentPage_;
+    cadhost::PropertyPage* page_ = nullptr;
+};
+
+const std::vector<std::string> LengthLabels = {"meter", "mm", "cm",   "inch",
+                                               "ft",    "km", "mile", "yard"};
+
+TEST_F(UnitConverterPageTest, BuildsTheGroupsAndControlsInOrder) {
+    EXPECT_EQ(page_->title(), "Unit Conversion");
+    EXPECT_EQ(page_->options(), 3);
+    EXPECT_TRUE(com::sameObject(currentPage_, ComPtr<cadhost::PropertyPage>(page_)));
+    // group id, group caption | control id, type, caption; all left-aligned, visible, no tip
+    std::vector<std::string> layout;
+    for (const auto& group : page_->groups()) {
+        EXPECT_EQ(group->options(), 12);
+        layout.push_back(std::to_string(group->id()) + " " + group->caption());
+        for (const auto& control : group->controls()) {
+            const cadhost::ControlInfo& info = control->info();
+            layout.push_back("| " + std::to_string(info.id) + " " + std::to_string(info.type) +
+                             " " + info.caption);
+            EXPECT_TRUE(info.leftAlign == 2 && info.options == 3 && info.tip.empty());
+        }
+    }
+    EXPECT_EQ(layout, (std::vector<std::string>{
+                          "80 Units", "| 1 4 Length", "| 2 4 Acceleration", "| 3 4 Energy",
+                          "| 4 4 Power", "| 5 4 Volume", "| 6 4 Pressure", "81 Convert From",
+                          "| 43 7 From", "83 Convert To Conversion", "| 44 7 To", "82 calculation",
+                          "| 25 5 ", "| 26 5 ", "| 55 3 Calculate"}));
+    EXPECT_TRUE(list(43).items().empty() && list(44).items().empty());
+    EXPECT_EQ(box(25).text() + box(26).text(), "");
+}
+
+TEST_F(UnitConverterPageTest, CheckingAQuantityRefillsBothListsAndDropsTheChoices) {
+    page_->checkOption(1);
+    EXPECT_EQ(list(43).items(), LengthLabels);
+    EXPECT_EQ(list(44).items(), LengthLabels);
+    EXPECT_EQ(row_.value(), 8);
+    page_->chooseItem(43, 3);
+    page_->chooseItem(44, 7);
+
+    page_->checkOption(6);
+    EXPECT_EQ(list(43).items().size(), 10u);
+    EXPECT_EQ(list(43).items().front(), "pa");
+    EXPECT_EQ(list(44).items(), list(43).items());
+    EXPECT_EQ(list(43).selection() + list(44).selection(), 0);
+    EXPECT_EQ(row_.value(), 10);
+}
+
+TEST_F(UnitConverterPageTest, CalculateWritesTheResultAndAFailureKeepsIt) {
+    try {
+        page_->pressButton(55);  // no quantity checked: both lists are empty
+        ADD_FAILURE() << "calculated with no unit chosen";
+    } catch (const com::ComError& e) {
+        EXPECT_NE(e.description().find("no unit is chosen"), std::string::npos);
+    }
+    EXPECT_EQ(box(26).text(), "");
+
+    page_->checkOption(1);
+    page_->chooseItem(43, 3);  // inch
+    page_->chooseItem(44, 1);  // mm
+    page_->typeText(25, "1");
+    page_->pressButton(55);
+    EXPECT_EQ(box(26).text(), "25.4000508001016");
+    EXPECT_EQ(box(25).text(), "1");
+    for (const char* value : {"abc", ""}) {
+        page_->typeText(25, value);
+        try {
+            page_->pressButton(55);
+            ADD_FAILURE() << "calculated \"" << value << "\"";
+        } catch (const com::ComError& e) {
+            EXPECT_EQ(e.code(), com::CTL_E_TYPEMISMATCH);
+            EXPECT_NE(e.description().find("\"" + std::string(value) + "\" is not a number"),
+                      std::string::npos)
+                << e.description();
+        }
+        EXPECT_EQ(box(26).text(), "25.4000508001016");
+    }
+}
+
+TEST_F(UnitConverterPageTest, ABuildReplacesTheControlsAndKeepsTheFactors) {
+    page_->checkOption(1);
+    const ComPtr<cadhost::PropertyPage> first(page_);  // the host lets go of it
+    open();
+    EXPECT_NE(page_, first.get());
+    EXPECT_TRUE(list(43).items().empty());
+    EXPECT_EQ(converter_.ActiveFactors[3], 39.37);
+
+    page_->checkOption(5);
+    EXPECT_EQ(list(43).items().front(), "m3");
+    EXPECT_EQ(static_cast<ComboControl&>(*first->findControl(43, {7})).items(), LengthLabels);
+}
+
+}  // namespace
+}  // namespace quenmoor::units
