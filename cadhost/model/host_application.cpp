@@ -54,8 +54,27 @@ ComPtr<host::IPropertyManagerPage2> HostApplication::CreatePropertyManagerPage(
                     "CreatePropertyManagerPage " + quote(title) + " " + std::to_string(options));
     auto events = handler.as<host::PropertyManagerPage2Handler>("CreatePropertyManagerPage \"" +
                                                                 title + "\": the handler");
-    return PropertyPage::create(journal_, std::move(title), options, std::move(events),
-                                [this](PropertyPage& page) { showPage(page); });
+    auto page = PropertyPage::create(journal_, std::move(title), options, std::move(events),
+                                     [this](PropertyPage& shown) { showPage(shown); });
+    std::erase_if(pages_, [](const ComPtr<PropertyPage>& p) { return p->isClosed(); });
+    pages_.push_back(page);
+    return page;
+}
+
+void HostApplication::releaseCallbacks() {
+    callbacks_.clear();
+    if (PropertyPage* open = openPage()) {
+        try {
+            open->close(host::CloseCancel);
+        } catch (const com::ComError&) {
+            // The host is closing: the add-in's failure has nobody left to tell.
+        }
+    }
+    for (const auto& page : pages_) {
+        page->detachHandler();
+    }
+    pages_.clear();
+    page_.reset();
 }
 
 void HostApplication::showPage(PropertyPage& page) {

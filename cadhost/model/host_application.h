@@ -79,8 +79,9 @@ public:
     // for an extension no writer serves or a write that fails (nothing is written then).
     std::int32_t saveAs(Document& document, const std::filesystem::path& path);
 
-    // Forgets the callback targets, so that add-ins can be released when the host closes.
-    void releaseCallbacks() { callbacks_.clear(); }
+    // Forgets the callback targets and closes every page the add-ins built, so that the
+    // add-ins, which keep their pages, can be released when the host closes.
+    void releaseCallbacks();
 
 private:
     friend class com::ComObject<HostApplication, com::DualInterface<host::ISldWorks>>;
@@ -97,6 +98,7 @@ private:
     std::vector<ComPtr<Document>> documents_;
     ComPtr<Document> active_;
     ComPtr<PropertyPage> page_;
+    std::vector<ComPtr<PropertyPage>> pages_;  // every page built, shown or not
     std::int32_t menuType_ = 0;
 };
 

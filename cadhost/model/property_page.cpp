@@ -120,7 +120,7 @@ PageControl& PropertyPage::control(std::int32_t id, std::initializer_list<std::i
 }
 
 void PropertyPage::checkOpen(std::string_view action) const {
-    if (!shown_ || closed_) {
+    if (!shown_ || closed_ || !handler_) {
         throw com::ComError(com::E_UNEXPECTED,
                             std::string(action) + ": page \"" + title_ + "\" is not open");
     }
@@ -184,6 +184,8 @@ void PropertyPage::close(std::int32_t reason) {
     com::HRESULT onClose = handler_->OnClose(reason);
     std::string failure = com::failed(onClose) ? com::takeErrorInfo() : std::string();
     com::HRESULT afterClose = handler_->AfterClose();
+    // A closed page sends nothing more: it lets go of the add-in, which may keep the page.
+    detachHandler();
     if (com::failed(onClose)) {
         com::takeErrorInfo();
         throw com::ComError(onClose,

@@ -78,6 +78,10 @@ public:
     // fails, and the failure is raised afterwards.
     void close(std::int32_t reason);
 
+    // Lets go of the handler, so the add-in that built the page and keeps it can go too;
+    // the page sends no events after this.
+    void detachHandler() { handler_.reset(); }
+
     // The control with that id whose kind is one of `types`; null when there is none.
     PageControl* findControl(std::int32_t id, std::initializer_list<std::int32_t> types) const;
 
