@@ -1,10 +1,10 @@
 #include "cadhost/model/document.h"
 
-#include <strings.h>
 #include <algorithm>
 
 #include "cadhost/model/selection_manager.h"
 #include "platform/com/com_error.h"
+#include "platform/com/text_case.h"
 #include "quenmoortools/host/host_codes.h"
 
 namespace quenmoor::cadhost {
@@ -12,7 +12,7 @@ namespace quenmoor::cadhost {
 namespace {
 
 bool sameName(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && strncasecmp(a.data(), b.data(), a.size()) == 0;
+    return com::equalsIgnoringCase(a, b);
 }
 
 std::string valuesText(const std::vector<double>& values) {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/com/com_error.h"
+#include "platform/com/text_case.h"
 #include "platform/com/variant.h"
 
 namespace quenmoor::com {
@@ -116,35 +117,6 @@ private:
         std::optional<Member> put;
     };
 
-    // Names compare without regard to ASCII case, and are looked up without a copy.
-    struct FoldedHash {
-        using is_transparent = void;
-        std::size_t operator()(std::string_view name) const noexcept {
-            std::size_t h = 14695981039346656037ull;
-            for (char c : name) {
-                h = (h ^ static_cast<unsigned char>(lower(c))) * 1099511628211ull;
-            }
-            return h;
-        }
-    };
-    struct FoldedEqual {
-        using is_transparent = void;
-        bool operator()(std::string_view a, std::string_view b) const noexcept {
-            if (a.size() != b.size()) {
-                return false;
-            }
-            for (std::size_t i = 0; i < a.size(); ++i) {
-                if (lower(a[i]) != lower(b[i])) {
-                    return false;
-                }
-            }
-            return true;
-        }
-    };
-    static constexpr char lower(char c) {
-        return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-    }
-
     template <class T>
     struct Signature;
     template <class R, class C, class... A>
@@ -218,7 +190,7 @@ private:
         }
     }
 
-    std::unordered_map<std::string, DispId, FoldedHash, FoldedEqual> ids_;
+    std::unordered_map<std::string, DispId, CaseInsensitiveHash, CaseInsensitiveEqual> ids_;
     std::vector<std::string> names_;
     std::vector<Slot> slots_;
 };

@@ -14,6 +14,7 @@
 #include <nlohmann/json.hpp>
 
 #include "platform/com/com_error.h"
+#include "platform/com/text_case.h"
 
 // The file holds one JSON object, the root key. In a key, a member whose value is an object
 // is a subkey and a member whose value is a string is a named value; the default value is
@@ -58,27 +59,11 @@ FileStamp stampOf(const fs::path& path) {
     throw ComError(hr, path.string() + ": " + what);
 }
 
-char lower(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool sameName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (lower(a[i]) != lower(b[i])) {
-            return false;
-        }
-    }
-    return true;
-}
-
 template <class J>
 auto findMember(J& object, std::string_view name) {
     auto it = object.begin();
     for (; it != object.end(); ++it) {
-        if (sameName(it.key(), name)) {
+        if (equalsIgnoringCase(it.key(), name)) {
             break;
         }
     }

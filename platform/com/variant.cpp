@@ -8,6 +8,7 @@
 #include <limits>
 
 #include "platform/com/com_error.h"
+#include "platform/com/text_case.h"
 
 namespace quenmoor::com {
 
@@ -25,19 +26,6 @@ namespace {
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
-}
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
-        if (lower(a[i]) != lower(b[i])) {
-            return false;
-        }
-    }
-    return true;
 }
 
 // Rounds half to even, as the runtime's integer conversions do, and checks the range.

@@ -1,5 +1,7 @@
 #include "platform/help/chm_file.h"
 
+#include "platform/com/text_case.h"
+
 #include <chm_lib.h>
 
 #include <algorithm>
@@ -13,13 +15,6 @@ namespace quenmoor::help {
 namespace {
 
 using com::ComError;
-
-bool equalsIgnoringCase(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
 
 int collectEntry(chmFile*, chmUnitInfo* unit, void* context) {
     auto* entries = static_cast<std::vector<std::string>*>(context);
@@ -81,7 +76,7 @@ std::string ChmFile::find(const std::string& entry) const {
         return entry;
     }
     const auto match = std::find_if(entries_.begin(), entries_.end(), [&](const std::string& e) {
-        return equalsIgnoringCase(e, entry);
+        return com::equalsIgnoringCase(e, entry);
     });
     return match == entries_.end() ? std::string() : *match;
 }
