@@ -40,8 +40,16 @@ void numberLargePart(benchmark::State& state) {
         dimensions::numberDimensions(part, counter);
     }
 }
-BENCHMARK(numberLargePart)->Arg(0)->Name("NumberDims/first run")->Unit(benchmark::kMillisecond)->Iterations(3);
-BENCHMARK(numberLargePart)->Arg(9)->Name("NumberDims/tenth run")->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(numberLargePart)
+    ->Arg(0)
+    ->Name("NumberDims/first run")
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
+BENCHMARK(numberLargePart)
+    ->Arg(9)
+    ->Name("NumberDims/tenth run")
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 
 }  // namespace
 

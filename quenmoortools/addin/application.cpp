@@ -3,6 +3,7 @@
 #include "platform/com/activation.h"
 #include "platform/com/com_error.h"
 #include "quenmoortools/addin/commands.h"
+#include "quenmoortools/appearance/attributes.h"
 #include "quenmoortools/ui/about_box.h"
 #include "quenmoortools/ui/module1.h"
 
@@ -50,11 +51,29 @@ VariantBool Application::SwAddin_DisconnectFromSW() {
     return com::VariantFalse;
 }
 
-// The tools fill these in; until then a command does nothing.
-void Application::tebrincallback() {}
-void Application::Appearance() {}
-void Application::pack() {}
+void Application::tebrincallback() {
+    MarkedPageBuild build(*this, PropertiesMark);
+    Properties.build(*HostApp, self(), CurrentPage, spreadsheet(),
+                     ui::addinFile(properties::OptionsWorkbook), RowCounter);
+    build.shown();
+}
+
+void Application::writeBackCustomProperties(const ComPtr<host::IModelDoc2>& document) {
+    Properties.writeBack(properties::requireDocument(document));
+}
+
+void Application::Appearance() {
+    appearance::showAppearance();
+}
+
+void Application::pack() {
+    MarkedPageBuild build(*this, ExportMark);
+    Export.build(*HostApp, self(), CurrentPage);
+    build.shown();
+}
+
 Variant Application::packagefile() {
+    Export.packagefile(HostApp);
     return {};
 }
 
@@ -86,7 +105,6 @@ Variant Application::applydensity() {
     Density.apply(spreadsheet(), ui::addinFile(density::MaterialWorkbook));
     return {};
 }
-void Application::writeBackCustomProperties(const ComPtr<host::IModelDoc2>&) {}
 
 void Application::help() {
     ui::ShowHelpTopic(ui::addinFile(ui::HelpFileName), ui::HelpContentsTopic);

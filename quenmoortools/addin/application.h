@@ -11,6 +11,8 @@
 #include "quenmoortools/host/addin_events.h"
 #include "quenmoortools/host/host_application.h"
 #include "quenmoortools/host/spreadsheet.h"
+#include "quenmoortools/package/export_page.h"
+#include "quenmoortools/properties/custom_properties_page.h"
 #include "quenmoortools/units/unit_converter_page.h"
 
 namespace quenmoor::addin {
@@ -75,6 +77,8 @@ public:
     units::UnitConverterPage Converter;
     dimensions::NumberingPage Numbering;
     density::DensityPage Density;
+    properties::CustomPropertiesPage Properties;
+    package::ExportPage Export;
     // The row and loop counter the tools share.
     com::Int16Counter RowCounter;
 

@@ -4,6 +4,8 @@
 #include "platform/com/activation.h"
 #include "quenmoortools/addin/application.h"
 #include "quenmoortools/host/host_codes.h"
+#include "quenmoortools/package/package_path.h"
+#include "quenmoortools/properties/set_options.h"
 #include "quenmoortools/ui/module1.h"
 
 namespace quenmoor::addin {
@@ -65,9 +67,12 @@ void Application::PropertyManagerPage2Handler_OnButtonPress(std::int32_t Id) {
             Converter.calculate();
             break;
         case OptionsButton:
-            break;  // the option list editor comes with its tool
+            properties::showOptionListEditor(spreadsheet(),
+                                             ui::addinFile(properties::OptionsWorkbookForEditor));
+            break;
         case LocationButton:
-            break;  // the export location window comes with its tool
+            package::showLocation();
+            break;
         default:
             break;  // any other button, 1 included, does nothing
     }

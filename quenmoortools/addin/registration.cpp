@@ -51,8 +51,14 @@ QUENMOOR_EXPORT HRESULT DllGetClassObject(const Guid& clsid, const Guid& riid, v
     return quenmoor::com::getClassObject(quenmoor::addin::serverModule, clsid, riid, object);
 }
 
+// The add-in's windows and help viewer are the library's code: they go before it does.
+// Once it has shown a window, the library stays loaded (see addinWindowsWereShown).
 QUENMOOR_EXPORT HRESULT DllCanUnloadNow() {
-    return quenmoor::com::canUnloadNow();
+    if (quenmoor::com::canUnloadNow() != quenmoor::com::S_OK) {
+        return quenmoor::com::S_FALSE;
+    }
+    quenmoor::ui::closeAddinWindows();
+    return quenmoor::ui::addinWindowsWereShown() ? quenmoor::com::S_FALSE : quenmoor::com::S_OK;
 }
 
 QUENMOOR_EXPORT HRESULT DllRegisterServer() {

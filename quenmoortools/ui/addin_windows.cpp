@@ -1,5 +1,6 @@
 #include "quenmoortools/ui/addin_windows.h"
 
+#include <QApplication>
 #include <QPointer>
 #include <QWidget>
 #include <vector>
@@ -10,6 +11,8 @@ namespace quenmoor::ui {
 
 namespace {
 
+bool windowsShown = false;
+
 std::vector<QPointer<QWidget>>& windows() {
     static std::vector<QPointer<QWidget>> tracked;
     return tracked;
@@ -17,17 +20,40 @@ std::vector<QPointer<QWidget>>& windows() {
 
 }  // namespace
 
+bool addinWindowsWereShown() {
+    return windowsShown;
+}
+
+void noteWindowShown() {
+    windowsShown = true;
+}
+
 void trackWindow(QWidget* window) {
+    windowsShown = true;
     std::erase_if(windows(), [](const QPointer<QWidget>& w) { return w.isNull(); });
     windows().emplace_back(window);
 }
 
 void closeAddinWindows() noexcept {
+    // Hidden first, and the events that follow handled now: Qt keeps the active window and
+    // posted events, which must not outlive the code of the library that is about to go.
+    for (auto& window : windows()) {
+        if (window) {
+            window->hide();
+        }
+    }
+    if (QWidget* viewer = QApplication::activeWindow();
+        viewer != nullptr && viewer->objectName() == "HelpViewer") {
+        viewer->hide();
+    }
+    QCoreApplication::processEvents();
     for (auto& window : windows()) {
         delete window.data();
     }
     windows().clear();
     help::closeHelpViewer();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
 }
 
 }  // namespace quenmoor::ui

@@ -12,6 +12,12 @@ void trackWindow(QWidget* window);
 // Deletes every tracked window and the help viewer.
 void closeAddinWindows() noexcept;
 
+// Whether the library has ever shown a window. Qt keeps facts about the classes of the
+// windows it has shown (their meta-objects) beyond the windows' lives, so such a library
+// stays loaded until the process ends.
+bool addinWindowsWereShown();
+void noteWindowShown();
+
 // Twips, the original forms' unit, at 15 to the pixel.
 constexpr int pixels(int twips) {
     return twips / 15;

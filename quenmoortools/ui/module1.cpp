@@ -2,6 +2,7 @@
 
 #include "platform/com/activation.h"
 #include "platform/help/show_help.h"
+#include "quenmoortools/ui/addin_windows.h"
 
 namespace quenmoor::ui {
 
@@ -21,7 +22,9 @@ void ShowHelpTopic(const std::string& file, const std::string& topic) noexcept {
     // The original converted both texts to the system's ANSI code page first; here they
     // stay UTF-8, which the viewer reads.
     try {
-        help::showHelpTopic(file, topic);
+        if (help::showHelpTopic(file, topic)) {
+            noteWindowShown();
+        }
     } catch (...) {
         // Help is a courtesy: nothing that goes wrong in it reaches the user's command.
     }

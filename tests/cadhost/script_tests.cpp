@@ -62,7 +62,7 @@ TEST_F(ScriptTest, MenuPicksReachTheirMethodsAndFailuresLetTheScriptGoOn) {
     auto out = lines(result.out);
     ASSERT_EQ(out.size(), 7u) << result.out;
     EXPECT_EQ(out[1], "picked \"Numerate Dimension Names\"");
-    EXPECT_EQ(out[4], "picked \"Export Packagel\"");
+    EXPECT_EQ(out[4], "error 0x800A005B Export Package: no document is open to offer formats for");
     EXPECT_TRUE(out[5].starts_with("error 0x800401F3 add-in No.Such.Addin:")) << out[5];
     EXPECT_EQ(out[6], "still running");
 }
@@ -118,17 +118,22 @@ testing::ProcessResult hostScript(const std::string& text) {
 }
 
 TEST(HostScriptTest, DocumentsAreBuiltSavedReopenedAndPrintedAsHeld) {
-    const std::string saved = ::testing::TempDir() + "quenmoor-plate-" + std::to_string(getpid()) + ".json";
+    const std::string saved =
+        ::testing::TempDir() + "quenmoor-plate-" + std::to_string(getpid()) + ".json";
     auto result = hostScript(
         "new part plate\n"
         "feature Base-Extrude D1=100 D2=50\n"
         "feature Hole \"Hole Dia\"\n"
         "property Material \"Steel, S355\"\n"
         "values 0.1 0.2 0.3 1 1 0.5 0.3 0 0\n"
-        "save " + saved + "\n"
+        "save " +
+        saved +
+        "\n"
         "close\n"
         "doc\n"
-        "open " + saved + "\n"
+        "open " +
+        saved +
+        "\n"
         "doc\n"
         "new assembly frame\n"
         "component plate-1\n"
@@ -171,8 +176,10 @@ TEST(HostScriptTest, DocumentsAreBuiltSavedReopenedAndPrintedAsHeld) {
 }
 
 TEST(HostScriptTest, WindowsAreFoundByNameAndPhotographed) {
-    const std::string picture = ::testing::TempDir() + "quenmoor-main-" + std::to_string(getpid()) + ".png";
-    auto result = hostScript("open " + Examples + "/bracket.json\nwindow CadHostWindow\nscreenshot " + picture + "\n");
+    const std::string picture =
+        ::testing::TempDir() + "quenmoor-main-" + std::to_string(getpid()) + ".png";
+    auto result = hostScript("open " + Examples +
+                             "/bracket.json\nwindow CadHostWindow\nscreenshot " + picture + "\n");
     ASSERT_EQ(result.exitCode, 0) << result.err;
     auto out = lines(result.out);
     ASSERT_GE(out.size(), 3u);
@@ -194,19 +201,23 @@ TEST(HostScriptTest, BadInputIsNamedAndStopsTheScriptWithoutWritingAFile) {
         std::string message;
     };
     const Case cases[] = {
-        {"open " + folder + "/missing.json\n", folder + "/missing.json: cannot open the document file"},
+        {"open " + folder + "/missing.json\n",
+         folder + "/missing.json: cannot open the document file"},
         {"open " + folder + "/broken.json\n", folder + "/broken.json: not a document file"},
         {"new sketch s\n", "new: document type must be part, assembly or drawing, not \"sketch\""},
         {"feature F\n", "feature: no document is open"},
         {"new part p\ncomponent c\n", "component: \"p\" is not an assembly"},
-        {"new part p\nvalues 1 1 1 1 1 1 1 2 0\n", "values: document: MaterialPropertyValues value 7 is 2"},
+        {"new part p\nvalues 1 1 1 1 1 1 1 2 0\n",
+         "values: document: MaterialPropertyValues value 7 is 2"},
         {"new assembly a\nselect ghost\n", "select: \"a\" has no component \"ghost\""},
         {"activate nothing\n", "no open document titled \"nothing\""},
         {"press 2\n", "press: no property page is open"},
         {"window Nowhere\n", "no window named \"Nowhere\""},
-        {"click CadHostWindow.NoSuchButton\n", "window \"CadHostWindow\" has no control \"NoSuchButton\""},
+        {"click CadHostWindow.NoSuchButton\n",
+         "window \"CadHostWindow\" has no control \"NoSuchButton\""},
         {"new part p\nsave\n", "save: document \"p\" has no file yet; name one"},
-        {"new part p\nsave " + folder + "/no/such/folder/p.json\n", folder + "/no/such/folder/p.json"},
+        {"new part p\nsave " + folder + "/no/such/folder/p.json\n",
+         folder + "/no/such/folder/p.json"},
     };
     for (const Case& c : cases) {
         auto result = hostScript(c.script + "echo never\n");
@@ -214,7 +225,9 @@ TEST(HostScriptTest, BadInputIsNamedAndStopsTheScriptWithoutWritingAFile) {
         EXPECT_NE(result.err.find(c.message), std::string::npos) << c.script << result.err;
         EXPECT_EQ(result.out.find("never"), std::string::npos) << c.script;
     }
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()), 1);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder),
+                            std::filesystem::directory_iterator()),
+              1);
     std::filesystem::remove_all(folder);
 }
 

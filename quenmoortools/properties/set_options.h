@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QWidget>
+#include <string>
+
+#include "platform/com/com_ptr.h"
+#include "platform/com/variant.h"
+#include "quenmoortools/host/spreadsheet.h"
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace quenmoor::properties {
+
+// "Set Options": the property names of the options workbook on the left, the choices of
+// the property clicked on the right. Every change goes into the workbook's cells at once;
+// only Save writes the file, Cancel discards the changes. The window is one object for as
+// long as the library is loaded; unloading it hides it and forgets what it showed, and the
+// next opening loads the workbook afresh.
+//
+// Where the original would have failed with nothing to catch it (no property chosen, a
+// missing list sheet, a load that fails twice, the workbook closed under the window), the
+// status line says what went wrong, the window stays as it was and the file untouched.
+class SetOptions : public QWidget {
+    Q_OBJECT
+
+public:
+    SetOptions();
+    ~SetOptions() override;
+
+    // Makes the window visible, loading it first when it is not loaded. An opening while
+    // it is loaded changes nothing in it.
+    void open(host::Global& spreadsheet, const std::string& workbookPath);
+    bool isLoaded() const { return loaded_; }
+    // The list sheet of the property last clicked; empty until the first click.
+    const std::string& selectedListSheet() const { return selectedSheet_; }
+
+    QLabel* Label1;
+    QListWidget* List1;
+    QListWidget* List2;
+    QLineEdit* ModifyProperty;
+    QPushButton* Modify;
+    QLineEdit* AddText;
+    QPushButton* AddItem;
+    QPushButton* RemoveItem;
+    QPushButton* Save;
+    QPushButton* Cancel;
+    QLabel* StatusLine;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void load();
+    void loadNames();
+    void unload();
+    void List1_Click(int position);
+    void AddItem_Click();
+    void RemoveItem_Click();
+    void Modify_Click();
+    void Save_Click();
+    void Cancel_Click();
+
+    // The workbook opened by the load, or a ComError when it has been closed since.
+    host::Workbook& workbook(const char* action);
+    com::ComPtr<com::IDispatch> listSheet(const char* action);
+    void writeList2Back(const char* action);
+    void report(const std::string& message);
+    void clearReport();
+
+    com::ComPtr<host::Global> spreadsheet_;
+    com::ComPtr<host::Workbook> workbook_;
+    std::string workbookPath_;
+    std::string selectedSheet_;
+    com::Int16Counter Row;
+    bool loaded_ = false;
+};
+
+// Button 2 ("Options") of the custom-properties page: shows the one SetOptions window,
+// creating it on first use. Throws ComError when the host runs without a window system.
+SetOptions& showOptionListEditor(host::Global& spreadsheet, const std::string& workbookPath);
+
+}  // namespace quenmoor::properties

@@ -1,0 +1,214 @@
+// The appearance panel on the host's real documents, with the running host registered as
+// the panel finds it, and the sliders moved the ways a user moves them.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QSlider>
+#include <cstdlib>
+#include <memory>
+#include <optional>
+
+#include "cadhost/model/host_application.h"
+#include "cadhost/model/host_registration.h"
+#include "platform/com/com_error.h"
+#include "quenmoortools/appearance/attributes.h"
+#include "quenmoortools/ui/addin_windows.h"
+
+namespace quenmoor::appearance {
+namespace {
+
+using com::ComPtr;
+using Values = std::vector<double>;
+
+class AppearancePanelTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        setenv("QT_QPA_PLATFORM", "offscreen", 0);
+        if (QApplication::instance() == nullptr) {
+            static int argc = 1;
+            static char name[] = "appearance_tests";
+            static char* argv[] = {name, nullptr};
+            new QApplication(argc, argv);
+        }
+    }
+    void TearDown() override { ui::closeAddinWindows(); }
+
+    cadhost::Document& part(const Values& values) {
+        cadhost::Document& document = app_->newDocument(host::DocumentPart, "P");
+        document.setMaterialValues(values);
+        return document;
+    }
+    Attributes& show() {
+        showAppearance();
+        Attributes* window = appearanceWindow();
+        EXPECT_NE(window, nullptr);
+        return *window;
+    }
+    std::size_t count(std::string_view method) const {
+        std::size_t n = 0;
+        for (const std::string& entry : app_->journal()->entries()) {
+            n += entry.starts_with(method) ? 1 : 0;
+        }
+        return n;
+    }
+    static std::vector<int> positions(const Attributes& w) {
+        return {w.rbar->value(),     w.Gbar->value(),  w.bbar->value(),       w.ambient->value(),
+                w.specular->value(), w.shine->value(), w.transparent->value()};
+    }
+
+    // A new running host, the last one's registration revoked first.
+    void restartHost() {
+        registration_.reset();
+        app_ = cadhost::HostApplication::create();
+        registration_ = std::make_unique<cadhost::HostRegistration>(app_);
+    }
+
+    ComPtr<cadhost::HostApplication> app_ = cadhost::HostApplication::create();
+    std::unique_ptr<cadhost::HostRegistration> registration_ =
+        std::make_unique<cadhost::HostRegistration>(app_);
+};
+
+TEST_F(AppearancePanelTest, LoadingSetsTheSlidersAndWritesOncePerMovedSlider) {
+    struct Case {
+        Values loaded;
+        std::vector<int> positions;
+        Values stored;
+        std::size_t writes;
+    };
+    const Case cases[] = {
+        {{0.2, 0.4, 0.6, 0.5, 0.9, 0.3, 0.1, 0.5, 0},
+         {20, 40, 60, 50, 30, 10, 0},
+         {0.2, 0.4, 0.6, 0.5, 0.75, 0.3, 0.1, 0, 0.25},
+         6},
+        // Halves go to the even neighbour; only the two moved sliders write.
+        {{0.125, 0, 0.375, 0, 1, 0, 0, 1, 1},
+         {12, 0, 38, 0, 0, 0, 0},
+         {0.12, 0, 0.38, 0, 0.75, 0, 0, 0, 0.25},
+         2},
+        // Values outside 0 to 1 stop at the ends of the sliders.
+        {{1.5, -0.2, 0.004, 0.006, 0, 1, 0, 0, 0},
+         {100, 0, 0, 1, 100, 0, 0},
+         {1, 0, 0, 0.01, 0.75, 1, 0, 0, 0.25},
+         3},
+        // Nothing moves, nothing is written.
+        {{0, 0, 0, 0, 0.3, 0, 0, 0.7, 0.2},
+         {0, 0, 0, 0, 0, 0, 0},
+         {0, 0, 0, 0, 0.3, 0, 0, 0.7, 0.2},
+         0},
+    };
+    for (const Case& c : cases) {
+        restartHost();
+        cadhost::Document& document = part(c.loaded);
+        Attributes& window = show();
+        EXPECT_TRUE(window.isVisible());
+        EXPECT_EQ(window.windowTitle(), "Attribute");
+        EXPECT_EQ(positions(window), c.positions);
+        EXPECT_EQ(document.materialValues(), c.stored);
+        EXPECT_EQ(count("SetMaterialPropertyValues"), c.writes);
+        EXPECT_EQ(static_cast<std::size_t>(document.redrawCount()), c.writes);
+        ui::closeAddinWindows();
+    }
+}
+
+TEST_F(AppearancePanelTest, ClicksAndKeysWriteAtOnceADragWritesOnRelease) {
+    cadhost::Document& document = part({0.2, 0.4, 0.6, 0.5, 0.9, 0.3, 0.1, 0.5, 0});
+    Attributes& window = show();
+
+    window.rbar->triggerAction(QAbstractSlider::SliderPageStepAdd);  // a click on the track
+    EXPECT_EQ(document.materialValues(), (Values{0.21, 0.4, 0.6, 0.5, 0.75, 0.3, 0.1, 0, 0.25}));
+
+    QKeyEvent up(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier);
+    QApplication::sendEvent(window.transparent, &up);
+    EXPECT_DOUBLE_EQ(document.materialValues()[7], 0.01);
+
+    const std::size_t before = count("SetMaterialPropertyValues");
+    window.Gbar->setSliderDown(true);
+    window.Gbar->setSliderPosition(70);
+    window.Gbar->setSliderPosition(80);
+    EXPECT_EQ(count("SetMaterialPropertyValues"), before);
+    window.Gbar->setSliderDown(false);
+    EXPECT_EQ(count("SetMaterialPropertyValues"), before + 1);
+    EXPECT_EQ(document.materialValues(), (Values{0.21, 0.8, 0.6, 0.5, 0.75, 0.3, 0.1, 0.01, 0.25}));
+}
+
+TEST_F(AppearancePanelTest, InAnAssemblyTheSelectedComponentTakesTheWrites) {
+    const Values assemblyValues = {0.5, 0.5, 0.5, 0.5, 0.5, 0.5, 0.5, 0, 0};
+    const Values componentValues = {0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0, 0};
+    for (const bool selected : {true, false}) {
+        restartHost();
+        cadhost::Document& assembly = app_->newDocument(host::DocumentAssembly, "A");
+        assembly.setMaterialValues(assemblyValues);
+        cadhost::Component& component = assembly.addComponent("C-1", "c.sldprt", componentValues);
+        assembly.select(selected ? &component : nullptr);
+
+        Attributes& window = show();
+        // Loading reads the assembly's own values either way.
+        EXPECT_EQ(positions(window), (std::vector<int>{50, 50, 50, 50, 50, 50, 0}));
+        const Values written = {0.5, 0.5, 0.5, 0.5, 0.75, 0.5, 0.5, 0, 0.25};
+        EXPECT_EQ(component.values(), selected ? written : componentValues);
+        EXPECT_EQ(assembly.materialValues(), selected ? assemblyValues : written);
+        EXPECT_EQ(assembly.redrawCount(), 6);
+        ui::closeAddinWindows();
+    }
+}
+
+TEST_F(AppearancePanelTest, ShowingAgainKeepsThePositionsAndClosingUnloads) {
+    cadhost::Document& document = part({0.2, 0, 0, 0, 0, 0, 0, 0, 0});
+    Attributes& window = show();
+    window.shine->setValue(40);
+    document.setMaterialValues({0.9, 0.9, 0.9, 0.9, 0.9, 0.9, 0.9, 0.9, 0.9});
+    const std::size_t writes = count("SetMaterialPropertyValues");
+
+    EXPECT_EQ(&show(), &window);
+    EXPECT_EQ(positions(window), (std::vector<int>{20, 0, 0, 0, 0, 40, 0}));
+    EXPECT_EQ(count("SetMaterialPropertyValues"), writes);
+
+    window.close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(appearanceWindow(), nullptr);
+    EXPECT_EQ(positions(show()), (std::vector<int>{90, 90, 90, 90, 90, 90, 0}));
+}
+
+TEST_F(AppearancePanelTest, WithoutAPartOrAssemblyNothingIsWritten) {
+    struct Case {
+        std::optional<host::DocumentType> type;
+        std::string message;
+    };
+    const Case cases[] = {
+        {std::nullopt, "no document is open"},
+        {host::DocumentDrawing, "document \"Sheet1\" is neither a part nor an assembly"},
+    };
+    for (const Case& c : cases) {
+        if (c.type) {
+            app_->newDocument(*c.type, "Sheet1")
+                .setMaterialValues({0.2, 0.4, 0.6, 0.5, 0.9, 0.3, 0.1, 0.5, 0});
+        }
+        try {
+            showAppearance();
+            ADD_FAILURE() << "showed the panel for " << c.message;
+        } catch (const com::ComError& e) {
+            EXPECT_NE(std::string(e.what()).find(c.message), std::string::npos) << e.what();
+        }
+        EXPECT_EQ(appearanceWindow(), nullptr);
+        EXPECT_EQ(count("SetMaterialPropertyValues"), 0u);
+    }
+}
+
+TEST_F(AppearancePanelTest, AFailedMoveIsShownInTheWindow) {
+    part({0.2, 0.4, 0.6, 0.5, 0.9, 0.3, 0.1, 0.5, 0});
+    Attributes& window = show();
+    app_->closeActive();
+    window.rbar->setValue(90);
+    EXPECT_TRUE(window.StatusLabel->text().contains("no document is open"))
+        << window.StatusLabel->text().toStdString();
+    part({0, 0, 0, 0, 0, 0, 0, 0, 0});
+    window.bbar->setValue(10);
+    EXPECT_TRUE(window.StatusLabel->text().isEmpty());
+    EXPECT_DOUBLE_EQ(app_->activeDocument()->materialValues()[0], 0.9);
+}
+
+}  // namespace
+}  // namespace quenmoor::appearance

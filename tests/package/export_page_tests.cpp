@@ -1,0 +1,245 @@
+// The export page on the host's real page model, with the running host registered as the
+// add-in finds it. The handler routes the Location button and an accepted close the way the
+// add-in's event routing does; the folder is typed into the real location window.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <cstdlib>
+
+#include "cadhost/model/host_application.h"
+#include "cadhost/model/host_registration.h"
+#include "platform/com/com_error.h"
+#include "quenmoortools/package/export_page.h"
+#include "quenmoortools/package/package_path.h"
+#include "quenmoortools/ui/addin_windows.h"
+
+namespace quenmoor::package {
+namespace {
+
+using com::ComPtr;
+using com::HRESULT;
+
+class ExportHandler final
+    : public com::ComObject<ExportHandler, com::IDispatch, host::PropertyManagerPage2Handler> {
+public:
+    ExportHandler(ExportPage& page, ComPtr<host::ISldWorks>& hostApp)
+        : page_(page), hostApp_(hostApp) {}
+
+    HRESULT OnButtonPress(std::int32_t id) override {
+        return com::boundary([&] {
+            if (id == 0) {
+                showLocation();
+            }
+        });
+    }
+    HRESULT OnClose(std::int32_t reason) override {
+        return com::boundary([&] {
+            if (reason == host::CloseOkay) {
+                page_.packagefile(hostApp_);
+            }
+        });
+    }
+    HRESULT OnHelp(com::VariantBool* result) override {
+        *result = com::VariantFalse;
+        return com::S_OK;
+    }
+    HRESULT OnOptionCheck(std::int32_t) override { return com::S_OK; }
+    HRESULT AfterClose() override { return com::S_OK; }
+    HRESULT OnGroupExpand(std::int32_t, com::VariantBool) override { return com::S_OK; }
+    HRESULT OnGroupCheck(std::int32_t, com::VariantBool) override { return com::S_OK; }
+    HRESULT OnCheckboxCheck(std::int32_t, com::VariantBool) override { return com::S_OK; }
+    HRESULT OnTextboxChanged(std::int32_t, const std::string&) override { return com::S_OK; }
+    HRESULT OnNumberboxChanged(std::int32_t, double) override { return com::S_OK; }
+    HRESULT OnComboboxSelectionChanged(std::int32_t, std::int32_t) override { return com::S_OK; }
+    HRESULT OnListboxSelectionChanged(std::int32_t, std::int32_t) override { return com::S_OK; }
+    HRESULT OnSelectionboxFocusChanged(std::int32_t) override { return com::S_OK; }
+    HRESULT OnSelectionboxListChanged(std::int32_t, std::int32_t) override { return com::S_OK; }
+    HRESULT GetIDsOfNames(std::string_view, com::DispId*) override {
+        return com::DISP_E_UNKNOWNNAME;
+    }
+    HRESULT Invoke(com::DispId, std::uint16_t, std::span<com::Variant>, com::Variant*) override {
+        return com::DISP_E_MEMBERNOTFOUND;
+    }
+
+private:
+    ExportPage& page_;
+    ComPtr<host::ISldWorks>& hostApp_;
+};
+
+class PackageExportTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        setenv("QT_QPA_PLATFORM", "offscreen", 0);
+        if (QApplication::instance() == nullptr) {
+            static int argc = 1;
+            static char name[] = "package_tests";
+            static char* argv[] = {name, nullptr};
+            new QApplication(argc, argv);
+        }
+    }
+    void TearDown() override { ui::closeAddinWindows(); }
+
+    // Builds the page on a new document of that type and title, as `pack` does.
+    cadhost::PropertyPage& pack(host::DocumentType type, const std::string& title) {
+        app_->newDocument(type, title);
+        exportPage_.build(*app_, ComPtr<com::IDispatch>(handler_), currentPage_);
+        cadhost::PropertyPage* page = app_->openPage();
+        EXPECT_NE(page, nullptr);
+        return *page;
+    }
+    void typeFolder(cadhost::PropertyPage& page, const std::string& folder) {
+        page.pressButton(0);
+        ASSERT_NE(locationWindow(), nullptr);
+        locationWindow()->Text1->setText(QString::fromStdString(folder));
+    }
+    // The calls of that method since `from`, an earlier length of the journal.
+    std::vector<std::string> entries(std::string_view method, std::size_t from = 0) const {
+        const auto& all = app_->journal()->entries();
+        std::vector<std::string> found;
+        for (std::size_t i = from; i < all.size(); ++i) {
+            if (all[i].starts_with(method)) {
+                found.push_back(all[i]);
+            }
+        }
+        return found;
+    }
+
+    ComPtr<cadhost::HostApplication> app_ = cadhost::HostApplication::create();
+    cadhost::HostRegistration registration_{app_};
+    ExportPage exportPage_;
+    ComPtr<host::ISldWorks> hostApp_;
+    ComPtr<ExportHandler> handler_ = ExportHandler::create(exportPage_, hostApp_);
+    ComPtr<host::IPropertyManagerPage2> currentPage_;
+};
+
+TEST_F(PackageExportTest, OffersTheBoxesOfTheDocumentType) {
+    struct Case {
+        host::DocumentType type;
+        std::vector<std::string> layout;
+    };
+    const std::vector<std::string> model = {"90 Package Export", "0 3 Location", "13 2 IGES",
+                                            "14 2 STEP",         "15 2 ACIS",    "16 2 STL",
+                                            "17 2 TIFF"};
+    const Case cases[] = {
+        {host::DocumentPart, model},
+        {host::DocumentAssembly, model},
+        {host::DocumentDrawing,
+         {"90 Package Export", "0 3 Location", "17 2 TIFF", "18 2 DXF", "19 2 DWG"}},
+    };
+    for (const Case& c : cases) {
+        cadhost::PropertyPage& page = pack(c.type, "Doc" + std::to_string(c.type));
+        EXPECT_EQ(page.title(), "Quenmoor");
+        EXPECT_EQ(page.options(), 3);
+        EXPECT_TRUE(page.isShown());
+        EXPECT_TRUE(com::sameObject(currentPage_, ComPtr<cadhost::PropertyPage>(&page)));
+        std::vector<std::string> layout;
+        for (const auto& group : page.groups()) {
+            EXPECT_EQ(group->options(), 12);
+            layout.push_back(std::to_string(group->id()) + " " + group->caption());
+            for (const auto& control : group->controls()) {
+                const cadhost::ControlInfo& info = control->info();
+                layout.push_back(std::to_string(info.id) + " " + std::to_string(info.type) + " " +
+                                 info.caption);
+                EXPECT_TRUE(info.leftAlign == 2 && info.options == 3 && info.tip.empty());
+                if (info.type == host::ControlCheckbox) {
+                    EXPECT_FALSE(static_cast<cadhost::CheckboxControl&>(*control).checked());
+                }
+            }
+        }
+        EXPECT_EQ(layout, c.layout) << "document type " << c.type;
+    }
+}
+
+TEST_F(PackageExportTest, SavesTheCheckedFormatsInTheirOrderIntoTheFolder) {
+    struct Case {
+        host::DocumentType type;
+        std::vector<std::int32_t> checked;
+        std::vector<std::string> saves;
+    };
+    const Case cases[] = {
+        {host::DocumentPart, {13, 16}, {"F/P.igs", "F/P.stl"}},
+        {host::DocumentPart,
+         {16, 15, 14, 13, 17},
+         {"F/P.tif", "F/P.igs", "F/P.step", "F/P.stl", "F/P.sat"}},
+        {host::DocumentDrawing, {19, 18}, {"F/P.dxf", "F/P.dwg"}},
+        {host::DocumentAssembly, {}, {}},
+    };
+    for (const Case& c : cases) {
+        cadhost::PropertyPage& page = pack(c.type, "P");
+        typeFolder(page, "F");
+        for (std::int32_t id : c.checked) {
+            page.setCheckbox(id, true);
+        }
+        const std::size_t from = app_->journal()->entries().size();
+        page.close(host::CloseOkay);
+
+        std::vector<std::string> expected;
+        for (const std::string& name : c.saves) {
+            expected.push_back("SaveAs2 \"P\" \"" + name + "\" 0 False True");
+        }
+        EXPECT_EQ(entries("SaveAs2", from), expected) << c.saves.size() << " formats";
+        EXPECT_EQ(
+            entries("SetUserPreference", from),
+            (std::vector<std::string>{
+                "SetUserPreferenceIntegerValue 6 1", "SetUserPreferenceIntegerValue 10 12",
+                "SetUserPreferenceDoubleValue 8 0.215", "SetUserPreferenceDoubleValue 9 0.28"}));
+        EXPECT_TRUE(com::sameObject(hostApp_, app_));
+    }
+}
+
+TEST_F(PackageExportTest, ADrawingAfterAPartSavesOnlyTheDrawingsFormats) {
+    cadhost::PropertyPage& part = pack(host::DocumentPart, "Bracket");
+    typeFolder(part, "out");
+    part.setCheckbox(13, true);
+    part.setCheckbox(17, true);
+    part.close(host::CloseOkay);
+
+    cadhost::PropertyPage& drawing = pack(host::DocumentDrawing, "Sheet");
+    drawing.setCheckbox(18, true);
+    drawing.close(host::CloseOkay);
+    EXPECT_EQ(entries("SaveAs2"),
+              (std::vector<std::string>{"SaveAs2 \"Bracket\" \"out/Bracket.tif\" 0 False True",
+                                        "SaveAs2 \"Bracket\" \"out/Bracket.igs\" 0 False True",
+                                        "SaveAs2 \"Sheet\" \"out/Sheet.dxf\" 0 False True"}));
+}
+
+TEST_F(PackageExportTest, WithoutALocationTheNameStartsAtTheRoot) {
+    cadhost::PropertyPage& page = pack(host::DocumentPart, "P");
+    page.setCheckbox(16, true);
+    page.close(host::CloseOkay);
+    EXPECT_EQ(entries("SaveAs2"),
+              (std::vector<std::string>{"SaveAs2 \"P\" \"/P.stl\" 0 False True"}));
+    ASSERT_NE(locationWindow(), nullptr);
+    EXPECT_FALSE(locationWindow()->isVisible());
+}
+
+TEST_F(PackageExportTest, CancellingSavesNothingAndSetsNoOption) {
+    cadhost::PropertyPage& page = pack(host::DocumentPart, "P");
+    typeFolder(page, "F");
+    page.setCheckbox(13, true);
+    page.close(host::CloseCancel);
+    EXPECT_TRUE(entries("SaveAs2").empty());
+    EXPECT_TRUE(entries("SetUserPreference").empty());
+}
+
+TEST_F(PackageExportTest, FailuresNameWhatIsMissing) {
+    // No document: the page is created, then the look-up of the document fails.
+    try {
+        exportPage_.build(*app_, ComPtr<com::IDispatch>(handler_), currentPage_);
+        ADD_FAILURE() << "built a page without a document";
+    } catch (const com::ComError& e) {
+        EXPECT_NE(std::string(e.what()).find("no document is open"), std::string::npos);
+    }
+    EXPECT_TRUE(entries("Show").empty());
+    try {
+        exportPage_.packagefile(hostApp_);
+        ADD_FAILURE() << "exported without a document";
+    } catch (const com::ComError& e) {
+        EXPECT_NE(std::string(e.what()).find("no document is open to export"), std::string::npos);
+    }
+}
+
+}  // namespace
+}  // namespace quenmoor::package

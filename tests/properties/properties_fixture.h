@@ -1,0 +1,115 @@
+#pragma once
+
+#include <dlfcn.h>
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "cadhost/model/host_registration.h"
+#include "platform/com/activation.h"
+#include "platform/com/server_module.h"
+#include "quenmoortools/addin/application.h"
+#include "quenmoortools/host/host_codes.h"
+#include "quenmoortools/properties/options_workbook.h"
+#include "tests/workbook/scratch_folder.h"
+#include "workbook/xls/xls_file.h"
+
+namespace quenmoor::properties::testing {
+
+using com::ComPtr;
+using workbook::CellValue;
+using List = std::vector<CellValue>;
+
+// The running host with one part open, the add-in object as page handler, the
+// spreadsheet engine registered and created through the loader, and an options workbook
+// of the test's own in a scratch folder.
+class PropertiesTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        void* library = ::dlopen(QUENMOOR_WORKBOOK_LIBRARY, RTLD_NOW | RTLD_LOCAL);
+        ASSERT_NE(library, nullptr) << ::dlerror();
+        auto registerServer =
+            reinterpret_cast<com::DllRegisterServerFunction>(::dlsym(library, "DllRegisterServer"));
+        ASSERT_EQ(registerServer(), com::S_OK) << com::takeErrorInfo();
+        ::dlclose(library);
+    }
+
+    void SetUp() override {
+        host_ = cadhost::HostApplication::create();
+        registration_ = std::make_unique<cadhost::HostRegistration>(host_);
+        addin_ = addin::Application::create();
+        spreadsheet_ = com::createInstance<host::Global>(host::SpreadsheetGlobalClass);
+        document_ = &host_->newDocument(host::DocumentPart, "Bracket");
+    }
+
+    void TearDown() override {
+        spreadsheet_->Workbooks()->Close();
+        host_->releaseCallbacks();
+        registration_.reset();
+    }
+
+    ComPtr<com::IDispatch> handler() {
+        return ComPtr<com::IDispatch>(static_cast<addin::_Application*>(addin_.get()));
+    }
+
+    // An options workbook: "properties" holds `names`, and "list<k>" holds lists[k - 1].
+    // A missing cell is an empty one.
+    std::string writeOptions(const List& names, const std::vector<List>& lists,
+                             const std::string& file = "Options.xls") {
+        workbook::WorkbookData data;
+        fill(data.addSheet("properties"), names);
+        for (std::size_t k = 0; k < lists.size(); ++k) {
+            fill(data.addSheet(listSheetName(static_cast<int>(k) + 1)), lists[k]);
+        }
+        workbook::writeXls(data, folder_ / file);
+        return (folder_ / file).string();
+    }
+
+    // Column A of a sheet of the file as it is on disk, down to its last filled row.
+    std::vector<std::string> columnOnDisk(const std::string& sheet,
+                                          const std::string& file = "Options.xls") {
+        auto data = workbook::readXls(folder_ / file);
+        const workbook::Sheet* found = data.findSheet(sheet);
+        EXPECT_NE(found, nullptr) << sheet;
+        std::vector<std::string> cells;
+        if (found != nullptr) {
+            found->forEachCell([&](int row, int column, const CellValue& value) {
+                if (column == 1) {
+                    cells.resize(static_cast<std::size_t>(row));
+                    cells[static_cast<std::size_t>(row) - 1] = text(value);
+                }
+            });
+        }
+        return cells;
+    }
+
+    static std::string text(const CellValue& value) {
+        if (const auto* s = std::get_if<std::string>(&value)) {
+            return *s;
+        }
+        if (const auto* d = std::get_if<double>(&value)) {
+            return com::formatDouble(*d);
+        }
+        return {};
+    }
+
+    static void fill(workbook::Sheet& sheet, const List& rows) {
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            sheet.set(static_cast<int>(i) + 1, 1, rows[i]);
+        }
+    }
+
+    ComPtr<cadhost::HostApplication> host_;
+    std::unique_ptr<cadhost::HostRegistration> registration_;
+    ComPtr<addin::Application> addin_;
+    ComPtr<host::Global> spreadsheet_;
+    cadhost::Document* document_ = nullptr;
+    com::Int16Counter row_;
+    workbook::testing::ScratchFolder folder_;
+};
+
+}  // namespace quenmoor::properties::testing
