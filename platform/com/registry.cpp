@@ -258,7 +258,7 @@ fs::path Registry::defaultPath() {
     if (const char* file = std::getenv("QUENMOOR_REGISTRY"); file != nullptr && *file != '\0') {
         return fs::absolute(file);
     }
-    // The base directory specification ignores a relative XDG_CONFIG_HOME.
+    // The XDG base directory rules ignore a relative XDG_CONFIG_HOME.
     const char* config = std::getenv("XDG_CONFIG_HOME");
     fs::path folder =
         (config != nullptr && *config == '/') ? fs::path(config) : homeFolder() / ".config";
