@@ -5,6 +5,8 @@
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "cadhost/model/host_registration.h"
 #include "platform/com/activation.h"
 #include "platform/com/server_module.h"
@@ -98,6 +100,26 @@ TEST_F(RoutingTest, TheFirstSetMarkDecidesAndAFailedCompletionLeavesNoMark) {
     // The density page was never built: its completion fails, and its mark goes with it.
     EXPECT_NE(close(1), com::S_OK);
     EXPECT_NE(com::takeErrorInfo().find("Assign Material"), std::string::npos);
+    EXPECT_EQ(addin_->DensityMark, com::VariantFalse);
+}
+
+TEST_F(RoutingTest, TwoExportsThenADensityPageRunTheirOwnCompletions) {
+    auto saves = [&] {
+        return std::count_if(host_->journal()->entries().begin(), host_->journal()->entries().end(),
+                             [](const std::string& call) { return call.starts_with("SaveAs2 "); });
+    };
+    for (int run = 1; run <= 2; ++run) {
+        addin_->pack();
+        host_->requirePage("test").setCheckbox(13, true);  // IGES
+        EXPECT_EQ(close(1), com::S_OK) << com::takeErrorInfo();
+        EXPECT_EQ(addin_->ExportMark, com::VariantFalse);
+        EXPECT_EQ(saves(), run);
+    }
+    addin_->MaterialDensity();
+    host_->requirePage("test").chooseItem(223, 9);  // the tenth material of the default table
+    EXPECT_EQ(close(1), com::S_OK) << com::takeErrorInfo();
+    EXPECT_EQ(saves(), 2);
+    EXPECT_NE(host_->activeDocument()->density(), 7850);
     EXPECT_EQ(addin_->DensityMark, com::VariantFalse);
 }
 
