@@ -5,6 +5,8 @@
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 
+#include "tests/support/register_library.h"
+
 #include <algorithm>
 
 #include "cadhost/model/host_registration.h"
@@ -19,14 +21,7 @@ using com::ComPtr;
 
 class RoutingTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        void* library = ::dlopen(QUENMOOR_WORKBOOK_LIBRARY, RTLD_NOW | RTLD_LOCAL);
-        ASSERT_NE(library, nullptr) << ::dlerror();
-        auto registerServer =
-            reinterpret_cast<com::DllRegisterServerFunction>(::dlsym(library, "DllRegisterServer"));
-        ASSERT_EQ(registerServer(), com::S_OK) << com::takeErrorInfo();
-        ::dlclose(library);
-    }
+    static void SetUpTestSuite() { quenmoor::testing::registerLibrary(QUENMOOR_WORKBOOK_LIBRARY); }
 
     void SetUp() override {
         host_ = cadhost::HostApplication::create();

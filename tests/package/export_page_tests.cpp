@@ -14,6 +14,7 @@
 #include "quenmoortools/package/export_page.h"
 #include "quenmoortools/package/package_path.h"
 #include "quenmoortools/ui/addin_windows.h"
+#include "tests/support/page_handler.h"
 
 namespace quenmoor::package {
 namespace {
@@ -21,8 +22,7 @@ namespace {
 using com::ComPtr;
 using com::HRESULT;
 
-class ExportHandler final
-    : public com::ComObject<ExportHandler, com::IDispatch, host::PropertyManagerPage2Handler> {
+class ExportHandler final : public quenmoor::testing::PageHandler<ExportHandler> {
 public:
     ExportHandler(ExportPage& page, ComPtr<host::ISldWorks>& hostApp)
         : page_(page), hostApp_(hostApp) {}
@@ -40,27 +40,6 @@ public:
                 page_.packagefile(hostApp_);
             }
         });
-    }
-    HRESULT OnHelp(com::VariantBool* result) override {
-        *result = com::VariantFalse;
-        return com::S_OK;
-    }
-    HRESULT OnOptionCheck(std::int32_t) override { return com::S_OK; }
-    HRESULT AfterClose() override { return com::S_OK; }
-    HRESULT OnGroupExpand(std::int32_t, com::VariantBool) override { return com::S_OK; }
-    HRESULT OnGroupCheck(std::int32_t, com::VariantBool) override { return com::S_OK; }
-    HRESULT OnCheckboxCheck(std::int32_t, com::VariantBool) override { return com::S_OK; }
-    HRESULT OnTextboxChanged(std::int32_t, const std::string&) override { return com::S_OK; }
-    HRESULT OnNumberboxChanged(std::int32_t, double) override { return com::S_OK; }
-    HRESULT OnComboboxSelectionChanged(std::int32_t, std::int32_t) override { return com::S_OK; }
-    HRESULT OnListboxSelectionChanged(std::int32_t, std::int32_t) override { return com::S_OK; }
-    HRESULT OnSelectionboxFocusChanged(std::int32_t) override { return com::S_OK; }
-    HRESULT OnSelectionboxListChanged(std::int32_t, std::int32_t) override { return com::S_OK; }
-    HRESULT GetIDsOfNames(std::string_view, com::DispId*) override {
-        return com::DISP_E_UNKNOWNNAME;
-    }
-    HRESULT Invoke(com::DispId, std::uint16_t, std::span<com::Variant>, com::Variant*) override {
-        return com::DISP_E_MEMBERNOTFOUND;
     }
 
 private:

@@ -6,6 +6,7 @@
 #include "cadhost/model/host_application.h"
 #include "platform/com/com_error.h"
 #include "quenmoortools/units/unit_converter_page.h"
+#include "tests/support/page_handler.h"
 
 namespace quenmoor::units {
 namespace {
@@ -15,8 +16,7 @@ using cadhost::TextControl;
 using com::ComPtr;
 using com::HRESULT;
 
-class ConverterHandler final
-    : public com::ComObject<ConverterHandler, com::IDispatch, host::PropertyManagerPage2Handler> {
+class ConverterHandler final : public quenmoor::testing::PageHandler<ConverterHandler> {
 public:
     ConverterHandler(UnitConverterPage& converter, com::Int16Counter& row)
         : converter_(converter), row_(row) {}
@@ -34,27 +34,6 @@ public:
                 converter_.calculate();
             }
         });
-    }
-    HRESULT OnHelp(com::VariantBool* result) override {
-        *result = com::VariantFalse;
-        return com::S_OK;
-    }
-    HRESULT OnClose(std::int32_t) override { return com::S_OK; }
-    HRESULT AfterClose() override { return com::S_OK; }
-    HRESULT OnGroupExpand(std::int32_t, com::VariantBool) override { return com::S_OK; }
-    HRESULT OnGroupCheck(std::int32_t, com::VariantBool) override { return com::S_OK; }
-    HRESULT OnCheckboxCheck(std::int32_t, com::VariantBool) override { return com::S_OK; }
-    HRESULT OnTextboxChanged(std::int32_t, const std::string&) override { return com::S_OK; }
-    HRESULT OnNumberboxChanged(std::int32_t, double) override { return com::S_OK; }
-    HRESULT OnComboboxSelectionChanged(std::int32_t, std::int32_t) override { return com::S_OK; }
-    HRESULT OnListboxSelectionChanged(std::int32_t, std::int32_t) override { return com::S_OK; }
-    HRESULT OnSelectionboxFocusChanged(std::int32_t) override { return com::S_OK; }
-    HRESULT OnSelectionboxListChanged(std::int32_t, std::int32_t) override { return com::S_OK; }
-    HRESULT GetIDsOfNames(std::string_view, com::DispId*) override {
-        return com::DISP_E_UNKNOWNNAME;
-    }
-    HRESULT Invoke(com::DispId, std::uint16_t, std::span<com::Variant>, com::Variant*) override {
-        return com::DISP_E_MEMBERNOTFOUND;
     }
 
 private:

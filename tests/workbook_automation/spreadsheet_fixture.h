@@ -3,6 +3,8 @@
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 
+#include "tests/support/register_library.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -25,15 +27,7 @@ using com::Variant;
 // process share the one application.
 class SpreadsheetTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        void* library = ::dlopen(WORKBOOK_LIBRARY, RTLD_NOW | RTLD_LOCAL);
-        ASSERT_NE(library, nullptr) << ::dlerror();
-        auto registerServer =
-            reinterpret_cast<com::DllRegisterServerFunction>(::dlsym(library, "DllRegisterServer"));
-        ASSERT_NE(registerServer, nullptr);
-        ASSERT_EQ(registerServer(), com::S_OK) << com::takeErrorInfo();
-        ::dlclose(library);
-    }
+    static void SetUpTestSuite() { quenmoor::testing::registerLibrary(WORKBOOK_LIBRARY); }
 
     void SetUp() override {
         global_ = com::createInstance<host::Global>(host::SpreadsheetGlobalClass);
