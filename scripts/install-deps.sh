@@ -10,6 +10,8 @@ packages=(
     libgsf-1-dev libfreexl-dev
     qt6-base-dev libgl-dev fonts-dejavu-core
     libchm-dev fp-utils
+    libocct-modeling-algorithms-dev libocct-data-exchange-dev libtbb-dev
+    libdxflib-dev libtiff-dev
     clang-format
 )
 

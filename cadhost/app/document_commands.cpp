@@ -1,8 +1,10 @@
 // Script commands that build, open, save and print documents.
 
+#include <cmath>
 #include <ostream>
 
 #include "cadhost/app/script_runner.h"
+#include "cadhost/model/document_geometry.h"
 #include "platform/com/com_error.h"
 
 namespace quenmoor::cadhost {
@@ -173,6 +175,54 @@ void addDocumentCommands(ScriptRunner& runner) {
         }
         document.select(component);
         out << "selected " << quote(component->name()) << '\n';
+    });
+    runner.define("dimension", 3, 3, [&](const Arguments& a) {
+        Document& document = activeDocument(app, "dimension");
+        for (const auto& feature : document.features()) {
+            if (feature->name() != a[0]) {
+                continue;
+            }
+            for (const auto& display : feature->dimensions()) {
+                if (display->dimension().name() == a[1]) {
+                    display->dimension().setValue(
+                        ScriptRunner::numberArgument(a[2], "a dimension value"));
+                    out << "dimension " << quote(a[0]) << ' ' << quote(a[1]) << " = "
+                        << com::formatDouble(display->dimension().value()) << '\n';
+                    return;
+                }
+            }
+            throw ScriptError("dimension: feature \"" + a[0] + "\" has no dimension \"" + a[1] +
+                              "\"");
+        }
+        throw ScriptError("dimension: \"" + document.title() + "\" has no feature \"" + a[0] +
+                          "\"");
+    });
+    runner.define("export", 1, 1, [&](const Arguments& a) {
+        Document& document = activeDocument(app, "export");
+        std::size_t failures = app.saveFailures().size();
+        if (app.saveAs(document, a[0]) != 0) {
+            throw ScriptError("export: " + (app.saveFailures().size() > failures
+                                                ? app.saveFailures().back()
+                                                : std::string("the host refused the save")));
+        }
+        out << "exported " << quote(document.title()) << " to " << quote(a[0]) << '\n';
+    });
+    runner.define("solid", 0, 0, [&](const Arguments&) {
+        Document& document = activeDocument(app, "solid");
+        DocumentSource source = [&](const std::filesystem::path& p) {
+            return app.referencedDocument(p);
+        };
+        if (document.type() == host::DocumentDrawing) {
+            geometry::Sheet sheet = sheetOf(document, source);
+            for (const auto& view : sheet.views) {
+                out << "view " << quote(view.name) << ' ' << view.curves.size() << " curves\n";
+            }
+            return;
+        }
+        for (const auto& body : sceneOf(document, source).bodies) {
+            out << "solid " << quote(body.name) << " volume "
+                << com::formatDouble(std::round(body.shape.volume() * 1000) / 1000) << '\n';
+        }
     });
     runner.define("doc", 0, 0, [&](const Arguments&) {
         if (app.activeDocument() == nullptr) {

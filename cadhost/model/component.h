@@ -28,12 +28,17 @@ public:
     const std::string& partPath() const { return partPath_; }
     const std::vector<double>& values() const { return values_; }
     void setValues(std::vector<double> values) { values_ = std::move(values); }
+    // Where the part sits in the assembly: x, y, z in mm and a turn about z in degrees;
+    // empty to line the components up along x.
+    const std::vector<double>& placement() const { return placement_; }
+    void setPlacement(std::vector<double> placement) { placement_ = std::move(placement); }
 
 private:
     OwnerPtr owner_;
     std::string name_;
     std::string partPath_;
     std::vector<double> values_;
+    std::vector<double> placement_;
 };
 
 // The nine appearance values a new document or component starts with: a light steel grey.

@@ -34,6 +34,26 @@ std::vector<double> readValues(const json& node, const std::filesystem::path& pa
     return values;
 }
 
+// An optional list of `least` to `most` numbers; empty when the member is left out.
+std::vector<double> readNumbers(const json& node, const char* member, std::size_t least,
+                                std::size_t most, const std::filesystem::path& path,
+                                const std::string& what) {
+    if (!node.contains(member)) {
+        return {};
+    }
+    std::vector<double> numbers;
+    try {
+        numbers = node[member].get<std::vector<double>>();
+    } catch (const json::exception&) {
+        numbers.clear();
+    }
+    if (numbers.size() < least || numbers.size() > most) {
+        bad(path, what + ": \"" + member + "\" must be a list of " + std::to_string(least) +
+                      (least == most ? "" : " or " + std::to_string(most)) + " numbers");
+    }
+    return numbers;
+}
+
 }  // namespace
 
 ComPtr<Document> loadDocument(const std::filesystem::path& path, JournalPtr journal) {
@@ -75,6 +95,8 @@ ComPtr<Document> loadDocument(const std::filesystem::path& path, JournalPtr jour
                 feature.addDimension(dimension.at("name").get<std::string>(),
                                      dimension.value("value", 0.0));
             }
+            feature.setPosition(
+                readNumbers(node, "position", 2, 2, path, "feature \"" + feature.name() + "\""));
         }
         for (const json& node : root.value("components", json::array())) {
             std::string name = node.at("name").get<std::string>();
@@ -82,7 +104,9 @@ ComPtr<Document> loadDocument(const std::filesystem::path& path, JournalPtr jour
                 node.contains("materialValues")
                     ? readValues(node["materialValues"], path, "component \"" + name + "\"")
                     : defaultMaterialValues();
-            document->addComponent(name, node.value("part", std::string()), std::move(values));
+            document->addComponent(name, node.value("part", std::string()), std::move(values))
+                .setPlacement(
+                    readNumbers(node, "placement", 3, 4, path, "component \"" + name + "\""));
         }
         for (const json& name : root.value("selection", json::array())) {
             Component* component = document->findComponent(name.get<std::string>());
@@ -119,15 +143,23 @@ void saveDocument(const Document& document, const std::filesystem::path& path) {
             dimensions.push_back(
                 {{"name", display->dimension().name()}, {"value", display->dimension().value()}});
         }
-        root["features"].push_back(
-            {{"name", feature->name()}, {"kind", feature->kind()}, {"dimensions", dimensions}});
+        json node = {
+            {"name", feature->name()}, {"kind", feature->kind()}, {"dimensions", dimensions}};
+        if (!feature->position().empty()) {
+            node["position"] = feature->position();
+        }
+        root["features"].push_back(std::move(node));
     }
     if (!document.components().empty()) {
         root["components"] = json::array();
         for (const auto& component : document.components()) {
-            root["components"].push_back({{"name", component->name()},
-                                          {"part", component->partPath()},
-                                          {"materialValues", component->values()}});
+            json node = {{"name", component->name()},
+                         {"part", component->partPath()},
+                         {"materialValues", component->values()}};
+            if (!component->placement().empty()) {
+                node["placement"] = component->placement();
+            }
+            root["components"].push_back(std::move(node));
         }
         root["selection"] = json::array();
         for (const auto& component : document.selection()) {

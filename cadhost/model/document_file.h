@@ -12,8 +12,11 @@ namespace quenmoor::cadhost {
 //     "properties": [ { "name": "Material", "value": "Steel" } ],
 //     "materialValues": [0.79, 0.82, 0.93, 1, 1, 0.5, 0.3125, 0, 0],
 //     "features": [ { "name": "Base-Extrude", "kind": "extrude",
-//                     "dimensions": [ { "name": "D1", "value": 80 } ] } ],
-//     "components": [ { "name": "bracket-1", "part": "bracket.json", "materialValues": [...] } ],
+//                     "dimensions": [ { "name": "D1", "value": 80 } ] },
+//                   { "name": "Hole-1", "kind": "hole", "position": [30, 0],
+//                     "dimensions": [ { "name": "D1", "value": 8.5 } ] } ],
+//     "components": [ { "name": "bracket-1", "part": "bracket.json", "materialValues": [...],
+//                       "placement": [0, 0, 0, 90] } ],
 //     "selection": [ "bracket-1" ],
 //     "views": [ { "name": "Front", "source": "bracket.json" } ] }
 //

@@ -59,12 +59,16 @@ public:
     const std::string& kind() const { return kind_; }
     void addDimension(std::string name, double value);
     const std::vector<ComPtr<DisplayDimension>>& dimensions() const { return dimensions_; }
+    // Where the feature sits in the plate's plane (x, y in mm); empty for the centre.
+    const std::vector<double>& position() const { return position_; }
+    void setPosition(std::vector<double> position) { position_ = std::move(position); }
 
 private:
     OwnerPtr owner_;
     std::string name_;
     std::string kind_;
     std::vector<ComPtr<DisplayDimension>> dimensions_;
+    std::vector<double> position_;
 };
 
 }  // namespace quenmoor::cadhost

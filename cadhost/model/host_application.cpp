@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "cadhost/model/document_file.h"
+#include "cadhost/model/document_geometry.h"
 #include "platform/com/com_error.h"
 
 namespace quenmoor::cadhost {
@@ -200,15 +201,32 @@ std::int32_t HostApplication::saveAs(Document& document, const std::filesystem::
     std::string extension = path.extension().string();
     std::transform(extension.begin(), extension.end(), extension.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    if (extension != ".json") {
-        return SaveFailed;  // no writer for this format: nothing is written
-    }
     try {
-        saveDocument(document, path);
+        if (extension == ".json") {
+            saveDocument(document, path);
+        } else {
+            exportDocument(
+                document, path,
+                [this](const std::filesystem::path& p) { return referencedDocument(p); },
+                exportOptions(integerPreferences_, doublePreferences_));
+        }
         return 0;
-    } catch (const com::ComError&) {
+    } catch (const com::ComError& e) {
+        saveFailures_.push_back(e.description());
         return SaveFailed;
     }
+}
+
+ComPtr<Document> HostApplication::referencedDocument(const std::filesystem::path& path) const {
+    std::error_code error;
+    for (const auto& document : documents_) {
+        if (!document->path().empty() &&
+            std::filesystem::equivalent(document->path(), path, error)) {
+            return document;
+        }
+    }
+    // Read for its geometry only; the add-ins never see it, so nothing is recorded.
+    return loadDocument(path, std::make_shared<Journal>());
 }
 
 }  // namespace quenmoor::cadhost

@@ -78,6 +78,12 @@ public:
     // Writes a document in the format its extension selects: 0, or the host's error number
     // for an extension no writer serves or a write that fails (nothing is written then).
     std::int32_t saveAs(Document& document, const std::filesystem::path& path);
+    // Why each failed saveAs failed, oldest first, as the host reports them to the user.
+    const std::vector<std::string>& saveFailures() const { return saveFailures_; }
+
+    // The document at `path`: the open one when it is open, else read from its file.
+    // Assemblies and drawings find their parts through this. Throws ComError naming the file.
+    ComPtr<Document> referencedDocument(const std::filesystem::path& path) const;
 
     // Forgets the callback targets and closes every page the add-ins built, so that the
     // add-ins, which keep their pages, can be released when the host closes.
@@ -100,6 +106,7 @@ private:
     ComPtr<PropertyPage> page_;
     std::vector<ComPtr<PropertyPage>> pages_;  // every page built, shown or not
     std::int32_t menuType_ = 0;
+    std::vector<std::string> saveFailures_;
 };
 
 }  // namespace quenmoor::cadhost
