@@ -10,7 +10,9 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "cadhost/app/model_picture.h"
 #include "cadhost/model/document.h"
+#include "platform/com/com_error.h"
 
 namespace quenmoor::cadhost {
 
@@ -60,6 +62,7 @@ QPixmap swatch(const std::vector<double>& v, int size) {
 DocumentView::DocumentView(QWidget* parent)
     : QWidget(parent),
       heading_(new QLabel(this)),
+      picture_(new ModelPicture(this)),
       tree_(new QTreeWidget(this)),
       properties_(new QTableWidget(0, 2, this)),
       density_(new QLabel(this)),
@@ -90,9 +93,15 @@ DocumentView::DocumentView(QWidget* parent)
     appearance->addWidget(values_, 1, 1);
     sideLayout->addLayout(appearance);
 
-    auto* split = new QSplitter(this);
-    split->addWidget(tree_);
-    split->addWidget(side);
+    auto* details = new QSplitter(this);
+    details->addWidget(tree_);
+    details->addWidget(side);
+    details->setStretchFactor(0, 3);
+    details->setStretchFactor(1, 2);
+
+    auto* split = new QSplitter(Qt::Vertical, this);
+    split->addWidget(picture_);
+    split->addWidget(details);
     split->setStretchFactor(0, 3);
     split->setStretchFactor(1, 2);
 
@@ -115,8 +124,10 @@ void DocumentView::show(const Document* document) {
         density_->clear();
         swatch_->clear();
         values_->clear();
+        picture_->showMessage({});
         return;
     }
+    showModel(*document);
     static const char* kinds[] = {"", "Part", "Assembly", "Drawing"};
     heading_->setText(QString("%1  —  %2").arg(text(document->title()), kinds[document->type()]));
     for (const auto& feature : document->features()) {
@@ -159,6 +170,37 @@ void DocumentView::show(const Document* document) {
         numbers << QString::number(v, 'g', 3);
     }
     values_->setText(numbers.join("  "));
+}
+
+void DocumentView::showModel(const Document& document) {
+    if (!source_) {
+        picture_->showMessage({});
+        return;
+    }
+    try {
+        const QString nothing = "\"" + text(document.title()) + "\" has nothing to show yet";
+        if (document.type() == host::DocumentDrawing) {
+            geometry::Sheet sheet = sheetOf(document, source_);
+            if (sheet.empty()) {
+                picture_->showMessage(nothing);
+                return;
+            }
+            picture_->showModel([sheet = std::move(sheet)](int width, int height) {
+                return geometry::renderSheet(sheet, width, height);
+            });
+        } else {
+            geometry::Scene scene = sceneOf(document, source_);
+            if (scene.empty()) {
+                picture_->showMessage(nothing);
+                return;
+            }
+            picture_->showModel([scene = std::move(scene)](int width, int height) {
+                return geometry::renderScene(scene, width, height);
+            });
+        }
+    } catch (const com::ComError& e) {
+        picture_->showMessage(QString::fromStdString(e.description()));
+    }
 }
 
 }  // namespace quenmoor::cadhost

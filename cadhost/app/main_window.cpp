@@ -31,8 +31,11 @@ MainWindow::MainWindow(HostApplication& application, QWidget* parent)
       pane_(new PropertyPane(application)),
       view_(new DocumentView) {
     setObjectName("CadHostWindow");
-    resize(1100, 720);
+    resize(1200, 820);
     setCentralWidget(view_);
+    view_->setSource([this](const std::filesystem::path& path) {
+        return application_.referencedDocument(path);
+    });
 
     auto* dock = new QDockWidget("Property Manager", this);
     dock->setObjectName("PropertyManagerDock");
@@ -170,6 +173,12 @@ void MainWindow::refresh() {
     rebuildWindowMenu();
     pane_->refresh();
     view_->show(document);
+    // A save an add-in asked for returns only a number to it; the user reads why here.
+    const auto& failures = application_.saveFailures();
+    if (failures.size() > saveFailuresShown_) {
+        saveFailuresShown_ = failures.size();
+        showFailure("Save failed: " + QString::fromStdString(failures.back()));
+    }
 }
 
 }  // namespace quenmoor::cadhost

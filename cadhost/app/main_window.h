@@ -36,6 +36,7 @@ private:
     PropertyPane* pane_;
     DocumentView* view_;
     QMenu* windowMenu_ = nullptr;
+    std::size_t saveFailuresShown_ = 0;
     QList<QMenu*> addinMenus_;
 };
 
