@@ -51,41 +51,58 @@ struct Colour {
     double r = 0, g = 0, b = 0;
 };
 
-// A canvas at the oversampled size with a depth per sample.
+class Shader;
+
+// What one sample of the canvas shows. Surfaces keep their normal and are shaded once, when
+// the picture is resolved, so hidden surfaces cost no lighting.
+struct Sample {
+    float depth = -std::numeric_limits<float>::infinity();
+    std::int16_t normal[3] = {0, 0, 0};  // unit normal times 32767
+    // -1 the background, -2 ink, 2k a surface of body k, 2k + 1 an edge of body k.
+    std::int16_t kind = -1;
+};
+
+constexpr std::int16_t Background = -1;
+constexpr std::int16_t Ink = -2;
+
+// A canvas at the oversampled size, resolved to colours when downsampled.
 class Canvas {
 public:
     Canvas(int width, int height)
-        : width_(width * Oversampling),
-          height_(height * Oversampling),
-          colour_(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_)),
-          depth_(colour_.size(), -std::numeric_limits<double>::infinity()) {}
+        : width_(width * Oversampling), height_(height * Oversampling), samples_(buffer()) {
+        // The host redraws its window often; reusing the last buffer spares the system
+        // mapping fresh memory each time, which costs more than the drawing.
+        const std::size_t size =
+            static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_);
+        if (samples_.capacity() > 2 * size) {
+            std::vector<Sample>().swap(samples_);
+        }
+        samples_.assign(size, Sample{});
+    }
 
     int width() const { return width_; }
     int height() const { return height_; }
 
-    void fill(auto shade) {
-        for (int y = 0; y < height_; ++y) {
-            Colour c = shade(static_cast<double>(y) / height_);
-            std::fill_n(colour_.begin() + static_cast<std::ptrdiff_t>(y) * width_, width_, c);
-        }
+    Sample& at(int x, int y) {
+        return samples_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
+                        static_cast<std::size_t>(x)];
     }
 
-    // Plots a sample when it is nearer than what is there; `bias` lets lines win over the
+    // Marks a sample when it is nearer than what is there; `bias` lets lines win over the
     // faces they lie on.
-    void plot(int x, int y, double depth, Colour c, double bias = 0) {
+    void plot(int x, int y, double depth, std::int16_t kind, double bias = 0) {
         if (x < 0 || y < 0 || x >= width_ || y >= height_) {
             return;
         }
-        std::size_t i = static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
-                        static_cast<std::size_t>(x);
-        if (depth + bias >= depth_[i]) {
-            depth_[i] = std::max(depth_[i], depth);
-            colour_[i] = c;
+        Sample& s = at(x, y);
+        if (depth + bias >= s.depth) {
+            s.depth = std::max(s.depth, static_cast<float>(depth));
+            s.kind = kind;
         }
     }
 
     // A line `thickness` samples wide.
-    void line(ScreenPoint a, ScreenPoint b, Colour c, int thickness, double bias) {
+    void line(ScreenPoint a, ScreenPoint b, std::int16_t kind, int thickness, double bias) {
         double steps = std::ceil(std::max(std::abs(b.x - a.x), std::abs(b.y - a.y)));
         int n = std::max(1, static_cast<int>(steps));
         for (int i = 0; i <= n; ++i) {
@@ -95,28 +112,30 @@ public:
             double z = a.depth + (b.depth - a.depth) * t;
             for (int dy = 0; dy < thickness; ++dy) {
                 for (int dx = 0; dx < thickness; ++dx) {
-                    plot(x + dx - thickness / 2, y + dy - thickness / 2, z, c, bias);
+                    plot(x + dx - thickness / 2, y + dy - thickness / 2, z, kind, bias);
                 }
             }
         }
     }
 
-    Image downsample() const {
+    // Averages each pixel's samples, coloured by `colourOf(sample, row fraction)`.
+    template <typename ColourOf>
+    Image downsample(const ColourOf& colourOf) {
         Image image{width_ / Oversampling, height_ / Oversampling, {}};
         image.rgb.resize(static_cast<std::size_t>(image.width) *
                          static_cast<std::size_t>(image.height) * 3);
+        constexpr double Samples = Oversampling * Oversampling;
         for (int y = 0; y < image.height; ++y) {
             for (int x = 0; x < image.width; ++x) {
                 Colour sum;
                 for (int sy = 0; sy < Oversampling; ++sy) {
+                    int row = y * Oversampling + sy;
+                    double t = static_cast<double>(row) / height_;
                     for (int sx = 0; sx < Oversampling; ++sx) {
-                        const Colour& c = colour_[static_cast<std::size_t>(y * Oversampling + sy) *
-                                                      static_cast<std::size_t>(width_) +
-                                                  static_cast<std::size_t>(x * Oversampling + sx)];
+                        Colour c = colourOf(at(x * Oversampling + sx, row), t);
                         sum = {sum.r + c.r, sum.g + c.g, sum.b + c.b};
                     }
                 }
-                constexpr double Samples = Oversampling * Oversampling;
                 std::uint8_t* p = image.pixel(x, y);
                 p[0] = toByte(sum.r / Samples);
                 p[1] = toByte(sum.g / Samples);
@@ -131,9 +150,13 @@ private:
         return static_cast<std::uint8_t>(std::lround(std::clamp(v, 0.0, 1.0) * 255.0));
     }
 
+    static std::vector<Sample>& buffer() {
+        thread_local std::vector<Sample> samples;
+        return samples;
+    }
+
     int width_, height_;
-    std::vector<Colour> colour_;
-    std::vector<double> depth_;
+    std::vector<Sample>& samples_;
 };
 
 // Maps model points onto the canvas so that everything in `bounds` fits with a margin.
@@ -178,6 +201,8 @@ public:
         exponent_ = 4 + 124 * value(6, 0.3);
         transparency_ = value(7, 0);
         emission_ = value(8, 0);
+        // Below this cosine the highlight adds less than a thousandth; pow is not worth it.
+        cutoff_ = std::pow(1e-3, 1 / exponent_);
         key_ = (camera.towardViewer + camera.up * 0.6 - camera.right * 0.5).unit();
         fill_ = (camera.towardViewer + camera.right * 0.8 - camera.up * 0.2).unit();
     }
@@ -190,7 +215,8 @@ public:
         double light = 0.25 * ambient_ + diffuse_ * (0.75 * std::max(0.0, n.dot(key_)) +
                                                      0.25 * std::max(0.0, n.dot(fill_)));
         Vec half = (key_ + camera_.towardViewer).unit();
-        double shine = specular_ * std::pow(std::max(0.0, n.dot(half)), exponent_);
+        double nh = n.dot(half);
+        double shine = nh > cutoff_ ? specular_ * std::pow(nh, exponent_) : 0.0;
         auto channel = [&](double c, double b) {
             double lit = c * (light + emission_) + shine;
             return (1 - transparency_) * lit + transparency_ * b;
@@ -203,7 +229,7 @@ public:
 private:
     Camera camera_;
     Colour base_;
-    double ambient_, diffuse_, specular_, exponent_, transparency_, emission_;
+    double ambient_, diffuse_, specular_, exponent_, transparency_, emission_, cutoff_;
     Vec key_, fill_;
 };
 
@@ -220,39 +246,64 @@ Vec vec(const gp_Dir& d) {
 }
 
 void fillTriangle(Canvas& canvas, const std::array<ScreenPoint, 3>& s,
-                  const std::array<Vec, 3>& normals, const Shader& shader, double canvasHeight) {
+                  const std::array<Vec, 3>& normals, std::int16_t kind) {
     double area = (s[1].x - s[0].x) * (s[2].y - s[0].y) - (s[2].x - s[0].x) * (s[1].y - s[0].y);
     if (std::abs(area) < 1e-12) {
         return;
     }
+    const double inverse = 1 / area;
     int x0 = std::max(0, static_cast<int>(std::floor(std::min({s[0].x, s[1].x, s[2].x}))));
     int x1 = std::min(canvas.width() - 1,
                       static_cast<int>(std::ceil(std::max({s[0].x, s[1].x, s[2].x}))));
     int y0 = std::max(0, static_cast<int>(std::floor(std::min({s[0].y, s[1].y, s[2].y}))));
     int y1 = std::min(canvas.height() - 1,
                       static_cast<int>(std::ceil(std::max({s[0].y, s[1].y, s[2].y}))));
+    // The barycentric weights change by a constant step from one sample to the next.
+    const double step0 = (s[1].y - s[2].y) * inverse, step1 = (s[2].y - s[0].y) * inverse;
     for (int y = y0; y <= y1; ++y) {
-        double py = y + 0.5;
-        for (int x = x0; x <= x1; ++x) {
-            double px = x + 0.5;
-            double w0 = ((s[1].x - px) * (s[2].y - py) - (s[2].x - px) * (s[1].y - py)) / area;
-            double w1 = ((s[2].x - px) * (s[0].y - py) - (s[0].x - px) * (s[2].y - py)) / area;
+        const double py = y + 0.5;
+        // Only the span between the triangle's sides on this row is visited: long thin
+        // triangles, common on flat faces with holes, would otherwise cost their whole box.
+        double spanLow = x1 + 1.0, spanHigh = x0 - 1.0;
+        for (int e = 0; e < 3; ++e) {
+            const ScreenPoint& p = s[static_cast<std::size_t>(e)];
+            const ScreenPoint& q = s[static_cast<std::size_t>((e + 1) % 3)];
+            if ((p.y <= py && py <= q.y) || (q.y <= py && py <= p.y)) {
+                double x = p.y == q.y ? p.x : p.x + (py - p.y) * (q.x - p.x) / (q.y - p.y);
+                spanLow = std::min({spanLow, x, p.y == q.y ? q.x : x});
+                spanHigh = std::max({spanHigh, x, p.y == q.y ? q.x : x});
+            }
+        }
+        const int from = std::max(x0, static_cast<int>(std::floor(spanLow - 0.5)));
+        const int to = std::min(x1, static_cast<int>(std::ceil(spanHigh - 0.5)));
+        const double px = from + 0.5;
+        double w0 = ((s[1].x - px) * (s[2].y - py) - (s[2].x - px) * (s[1].y - py)) * inverse;
+        double w1 = ((s[2].x - px) * (s[0].y - py) - (s[0].x - px) * (s[2].y - py)) * inverse;
+        for (int x = from; x <= to; ++x, w0 += step0, w1 += step1) {
             double w2 = 1 - w0 - w1;
             if (w0 < 0 || w1 < 0 || w2 < 0) {
                 continue;
             }
             double depth = w0 * s[0].depth + w1 * s[1].depth + w2 * s[2].depth;
-            Vec normal = normals[0] * w0 + normals[1] * w1 + normals[2] * w2;
-            canvas.plot(x, y, depth, shader.shade(normal, background(py / canvasHeight)));
+            Sample& sample = canvas.at(x, y);
+            if (depth < sample.depth) {
+                continue;
+            }
+            Vec n = (normals[0] * w0 + normals[1] * w1 + normals[2] * w2).unit() * 32767.0;
+            sample = {static_cast<float>(depth),
+                      {static_cast<std::int16_t>(n.x), static_cast<std::int16_t>(n.y),
+                       static_cast<std::int16_t>(n.z)},
+                      kind};
         }
     }
 }
 
-void drawBody(Canvas& canvas, const Viewport& view, const Body& body, const Camera& camera,
+void drawBody(Canvas& canvas, const Viewport& view, const Body& body, std::int16_t index,
               double edgeBias) {
     const TopoDS_Shape& shape = body.shape.data().shape;
     BRepMesh_IncrementalMesh(shape, 0.05, false, 0.3, false);
-    Shader shader(camera, body.appearance);
+    const auto surface = static_cast<std::int16_t>(2 * index);
+    const auto edge = static_cast<std::int16_t>(2 * index + 1);
     for (TopExp_Explorer faces(shape, TopAbs_FACE); faces.More(); faces.Next()) {
         const TopoDS_Face& face = TopoDS::Face(faces.Current());
         TopLoc_Location location;
@@ -275,7 +326,7 @@ void drawBody(Canvas& canvas, const Viewport& view, const Body& body, const Came
                 gp_Dir normal = mesh->Normal(n[k]).Transformed(move);
                 normals[static_cast<std::size_t>(k)] = vec(normal) * (reversed ? -1.0 : 1.0);
             }
-            fillTriangle(canvas, screen, normals, shader, canvas.height());
+            fillTriangle(canvas, screen, normals, surface);
         }
         for (TopExp_Explorer edges(face, TopAbs_EDGE); edges.More(); edges.Next()) {
             Handle(Poly_PolygonOnTriangulation) polygon =
@@ -286,7 +337,7 @@ void drawBody(Canvas& canvas, const Viewport& view, const Body& body, const Came
             for (int i = 1; i < polygon->NbNodes(); ++i) {
                 ScreenPoint a = view(vec(mesh->Node(polygon->Node(i)).Transformed(move)));
                 ScreenPoint b = view(vec(mesh->Node(polygon->Node(i + 1)).Transformed(move)));
-                canvas.line(a, b, shader.edge(), Oversampling, edgeBias);
+                canvas.line(a, b, edge, Oversampling, edgeBias);
             }
         }
     }
@@ -296,8 +347,24 @@ void drawBody(Canvas& canvas, const Viewport& view, const Body& body, const Came
 
 Image renderScene(const Scene& scene, int width, int height) {
     Canvas canvas(width, height);
-    canvas.fill(background);
     Camera camera;
+    std::vector<Shader> shaders;
+    for (const Body& body : scene.bodies) {
+        shaders.emplace_back(camera, body.appearance);
+    }
+    auto colourOf = [&](const Sample& sample, double row) {
+        if (sample.kind < 0) {
+            return background(row);
+        }
+        const Shader& shader = shaders[static_cast<std::size_t>(sample.kind / 2)];
+        if (sample.kind % 2 == 1) {
+            return shader.edge();
+        }
+        return shader.shade(
+            {static_cast<double>(sample.normal[0]), static_cast<double>(sample.normal[1]),
+             static_cast<double>(sample.normal[2])},
+            background(row));
+    };
     std::vector<Vec> corners;
     double size = 0;
     for (const Body& body : scene.bodies) {
@@ -313,20 +380,19 @@ Image renderScene(const Scene& scene, int width, int height) {
         size = std::max({size, b.max[0] - b.min[0], b.max[1] - b.min[1], b.max[2] - b.min[2]});
     }
     if (corners.empty()) {
-        return canvas.downsample();
+        return canvas.downsample(colourOf);
     }
     Viewport view(camera, corners, canvas.width(), canvas.height());
-    for (const Body& body : scene.bodies) {
-        if (!body.shape.empty()) {
-            drawBody(canvas, view, body, camera, 2e-3 * size);
+    for (std::size_t i = 0; i < scene.bodies.size() && i < 16000; ++i) {
+        if (!scene.bodies[i].shape.empty()) {
+            drawBody(canvas, view, scene.bodies[i], static_cast<std::int16_t>(i), 2e-3 * size);
         }
     }
-    return canvas.downsample();
+    return canvas.downsample(colourOf);
 }
 
 Image renderSheet(const Sheet& sheet, int width, int height) {
     Canvas canvas(width, height);
-    canvas.fill([](double) { return Colour{1, 1, 1}; });
     double spanX = std::max(sheet.max.x - sheet.min.x, 1e-9);
     double spanY = std::max(sheet.max.y - sheet.min.y, 1e-9);
     double scale = 0.94 * std::min(canvas.width() / spanX, canvas.height() / spanY);
@@ -335,10 +401,9 @@ Image renderSheet(const Sheet& sheet, int width, int height) {
     auto at = [&](Point2 p) {
         return ScreenPoint{offsetX + scale * p.x, offsetY - scale * p.y, 0};
     };
-    const Colour ink{0.1, 0.1, 0.12};
     auto polyline = [&](const std::vector<Point2>& points) {
         for (std::size_t i = 1; i < points.size(); ++i) {
-            canvas.line(at(points[i - 1]), at(points[i]), ink, Oversampling, 1);
+            canvas.line(at(points[i - 1]), at(points[i]), Ink, Oversampling, 1);
         }
     };
     for (const SheetView& view : sheet.views) {
@@ -362,7 +427,9 @@ Image renderSheet(const Sheet& sheet, int width, int height) {
             }
         }
     }
-    return canvas.downsample();
+    return canvas.downsample([](const Sample& sample, double) {
+        return sample.kind == Ink ? Colour{0.1, 0.1, 0.12} : Colour{1, 1, 1};
+    });
 }
 
 }  // namespace quenmoor::geometry
