@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdlib>
 #include <filesystem>
+#include <set>
 
 #include "tests/support/run_process.h"
 #include "workbook/xls/xls_file.h"
@@ -178,6 +179,26 @@ TEST_F(ToolScriptTest, TheConverterWritesItsResultAndKeepsItWhenTheValueIsNoNumb
     EXPECT_EQ(facts(result.out, "control 26 text"),
               std::vector<std::string>{
                   "control 26 text \"\" align 2 options 3 tip \"\" text \"25.4000508001016\""});
+}
+
+TEST_F(ToolScriptTest, TheExportPackageLeavesOneFilePerFormatTheHostCanWrite) {
+    folder_ = fs::temp_directory_path() / ("quenmoor-package-" + std::to_string(getpid()));
+    fs::create_directories(folder_);
+    const std::string location = "type packagepath.Text1 " + folder_.string() + "\n";
+    auto result =
+        script("open " + Examples + "/bracket.json\nmenu \"Export Package\"\n" +
+               "set 13 on\nset 14 on\nset 15 on\nset 16 on\nset 17 on\npress 0\n" + location +
+               "ok\nopen " + Examples + "/bracket-drawing.json\nmenu \"Export Package\"\n" +
+               "set 18 on\nset 19 on\nok\n");
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    // ACIS and DWG have no writer here: they fail, leave nothing, and the package goes on.
+    std::set<std::string> written;
+    for (const auto& entry : fs::directory_iterator(folder_)) {
+        written.insert(entry.path().filename().string());
+        EXPECT_GT(entry.file_size(), 1000U) << entry.path();
+    }
+    EXPECT_EQ(written, (std::set<std::string>{"bracket-drawing.dxf", "bracket.igs", "bracket.step",
+                                              "bracket.stl", "bracket.tif"}));
 }
 
 }  // namespace
