@@ -9,10 +9,12 @@
 #include <TopExp_Explorer.hxx>
 #include <TopoDS.hxx>
 #include <algorithm>
+#include <array>
+#include <cctype>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <numbers>
-#include <optional>
 
 #include "cadhost/geometry/shape_data.h"
 #include "platform/com/com_error.h"

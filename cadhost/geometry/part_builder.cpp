@@ -22,9 +22,11 @@
 #include <TopoDS.hxx>
 #include <TopoDS_Compound.hxx>
 #include <algorithm>
+#include <cctype>
 #include <cmath>
+#include <cstdio>
+#include <cstring>
 #include <numbers>
-#include <optional>
 
 #include "cadhost/geometry/shape_data.h"
 #include "platform/com/com_error.h"
