@@ -11,8 +11,8 @@ namespace quenmoor::workbook::testing {
 using ValueView = std::function<CellValue(const CellValue&)>;
 
 // Fails unless actual holds the sheets of expected, in order, with the same names and
-// exactly the same cells, each seen through view. Names the sheet and cell of the first
-// mismatches.
+// exactly the same cells, each seen through view, which may drop a cell by making it
+// empty. Names the sheet and cell of the first mismatches.
 void expectSameWorkbook(const WorkbookData& expected, const WorkbookData& actual,
                         const ValueView& view = {});
 
