@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QXmlStreamReader>
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -68,11 +69,6 @@ private:
         int row = 1;
         while (xml_.readNextStartElement()) {
             if (!isTable("table-row")) {
-                // Columns, and rows inside groups, which LibreOffice does not write for
-                // sheets without outlines.
-                if (isTable("table-rows") || isTable("table-header-rows")) {
-                    fail("sheet \"" + sheet.name() + "\": grouped rows are not read");
-                }
                 xml_.skipCurrentElement();
                 continue;
             }
@@ -126,7 +122,7 @@ private:
         if (type.isEmpty()) {
             return {};
         }
-        if (type == "float" || type == "percentage" || type == "currency") {
+        if (type == "float") {
             bool ok = false;
             const double number = value.toDouble(&ok);
             if (!ok) {
@@ -161,8 +157,8 @@ private:
         return text.toStdString();
     }
 
-    // Characters up to the end of the current element, with spaces, tabs and line breaks
-    // written as elements, and spans, links and the like read for their text.
+    // Characters up to the end of the current element, runs of spaces written as elements,
+    // and spans and the like read for their text.
     void readInline(QString& text) {
         while (!xml_.atEnd()) {
             const QXmlStreamReader::TokenType token = xml_.readNext();
@@ -174,12 +170,6 @@ private:
                 if (isElement(kText, "s")) {
                     const QStringView count = xml_.attributes().value(kText, QLatin1String("c"));
                     text += QString(count.isEmpty() ? 1 : count.toInt(), ' ');
-                    xml_.skipCurrentElement();
-                } else if (isElement(kText, "tab")) {
-                    text += '\t';
-                    xml_.skipCurrentElement();
-                } else if (isElement(kText, "line-break")) {
-                    text += '\n';
                     xml_.skipCurrentElement();
                 } else {
                     readInline(text);

@@ -6,11 +6,11 @@
 
 namespace quenmoor::workbook::testing {
 
-// The sheets and cell values of a flat OpenDocument spreadsheet (.fods), as LibreOffice
-// saves it: numbers, Booleans and text, the text of several paragraphs joined by line
-// ends. Throws std::runtime_error naming the file, and the sheet and cell where it applies,
-// for what a .xls sheet cannot hold (dates, cells beyond row 65536 or column 256) and for
-// malformed XML.
+// The sheets and cell values of a flat OpenDocument spreadsheet (.fods) as LibreOffice saves
+// what it opened from a .xls file: numbers, Booleans and text, the text of several
+// paragraphs joined by line ends. Throws std::runtime_error naming the file, and the sheet
+// and cell where it applies, for other kinds of value, for cells beyond row 65536 or
+// column 256, and for malformed XML.
 WorkbookData readFods(const std::filesystem::path& file);
 
 }  // namespace quenmoor::workbook::testing
