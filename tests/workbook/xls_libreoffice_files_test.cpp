@@ -4,40 +4,27 @@
 #include <vector>
 
 #include "expect_workbook.h"
+#include "fods_reader.h"
 #include "freexl_oracle.h"
 #include "workbook/xls/xls_file.h"
 
 // Workbooks that LibreOffice made from fixtures/*.fods (see fixtures/make_fixtures.py):
-// what another writer puts in a real file, rather than records built by hand.
+// what another writer puts in a real file, rather than records built by hand. Every value
+// must be read as its source has it.
 namespace quenmoor::workbook {
 namespace {
 
+namespace fs = std::filesystem;
 using testing::expectSameWorkbook;
 
-struct Cell {
-    int row;
-    int column;
-    CellValue value;
-};
+const fs::path kFixtures = LIBREOFFICE_FIXTURES;
 
-struct SheetCells {
-    std::string name;
-    std::vector<Cell> cells;
-};
-
-WorkbookData workbookOf(const std::vector<SheetCells>& sheets) {
-    WorkbookData workbook;
-    for (const SheetCells& sheet : sheets) {
-        Sheet& added = workbook.addSheet(sheet.name);
-        for (const Cell& cell : sheet.cells) {
-            added.set(cell.row, cell.column, cell.value);
-        }
-    }
+// The values of lists.fods, the source LibreOffice made lists.xls from. Its formula =1/0
+// caches 0 with the text #DIV/0!, while the .xls file keeps the error.
+WorkbookData lists() {
+    WorkbookData workbook = testing::readFods(kFixtures / "lists.fods");
+    workbook.findSheet("formulas")->set(4, 1, std::string("#DIV/0!"));
     return workbook;
-}
-
-std::string text(const char* value) {
-    return value;
 }
 
 std::string repeated(const std::string& unit, std::size_t count) {
@@ -48,56 +35,9 @@ std::string repeated(const std::string& unit, std::size_t count) {
     return out;
 }
 
-// lists.fods, cell by cell; the formula ="" has an empty result.
-WorkbookData lists() {
-    return workbookOf({
-        {"properties",
-         {{1, 1, text("Material")},
-          {1, 2, 7850.0},
-          {2, 1, text("Finish")},
-          {2, 2, 0.5},
-          {3, 1, text("Weight")},
-          {3, 2, -12.25},
-          {4, 1, text("Part number")},
-          {4, 2, 1234567890.0},
-          {5, 1, text("Tolerance")},
-          {5, 2, 0.1},
-          {6, 1, text("Revision")},
-          {6, 2, text("A")}}},
-        {"list1",
-         {{1, 1, text("M12x1.5")},
-          {2, 1, text("M8")},
-          {4, 1, text("M10")},
-          {7, 1, text("M16")},
-          {7, 2, text("beside")},
-          {8, 1, 42.0},
-          {9, 1, 3.5},
-          {10, 2, text("beside a gap")},
-          {11, 1, text("12")},
-          {12, 1, true}}},
-        {"empty", {}},
-        {"Maße Ø",
-         {{1, 1, text("Ø 12 H7")},
-          {2, 1, text("Größe")},
-          {3, 1, text("漢字テスト")},
-          {4, 1, text("Ω 😀 mixed")},
-          {5, 1, text("plain bold plain")},
-          {6, 1, text("two  spaces")}}},
-        {"formulas",
-         {{1, 1, 3.0},
-          {1, 2, 1.5},
-          {2, 1, text("abcd")},
-          {2, 2, 2.25},
-          {3, 1, true},
-          {4, 1, text("#DIV/0!")},
-          {6, 1, 3.75},
-          {7, 1, text("ÖL")}}},
-    });
-}
-
-// strings.fods: strings over one and over two BIFF records, 8-bit and UTF-16, a formula's
-// long cached result, and an empty text cell, which LibreOffice writes as a shared string
-// of length 0 and which reads as an empty cell.
+// strings.fods, which make_fixtures.py generates: strings over one and over two BIFF
+// records, 8-bit and UTF-16, a formula's long cached result, and an empty text cell, which
+// LibreOffice writes as a shared string of length 0 and which reads as an empty cell.
 WorkbookData strings() {
     const std::vector<std::string> column = {
         "short",
@@ -109,11 +49,15 @@ WorkbookData strings() {
         "after",
         std::string(9000, 'y'),
     };
-    SheetCells sheet{"long", {}};
+    WorkbookData workbook;
+    Sheet& sheet = workbook.addSheet("long");
     for (std::size_t i = 0; i < column.size(); ++i) {
-        sheet.cells.push_back({static_cast<int>(i) + 1, 1, column[i]});
+        sheet.set(static_cast<int>(i) + 1, 1, column[i]);
     }
-    return workbookOf({sheet, {"empty text", {{1, 1, text("before")}, {3, 1, text("after")}}}});
+    Sheet& empty = workbook.addSheet("empty text");
+    empty.set(1, 1, std::string("before"));
+    empty.set(3, 1, std::string("after"));
+    return workbook;
 }
 
 struct Fixture {
@@ -125,8 +69,7 @@ struct Fixture {
 class LibreOfficeFiles : public ::testing::TestWithParam<Fixture> {};
 
 TEST_P(LibreOfficeFiles, ReadEveryValueAsFreeXlDoes) {
-    const std::filesystem::path file =
-        std::filesystem::path(LIBREOFFICE_FIXTURES) / (std::string(GetParam().name) + ".xls");
+    const fs::path file = kFixtures / (std::string(GetParam().name) + ".xls");
     const WorkbookData expected = GetParam().expected();
     expectSameWorkbook(expected, readXls(file));
 

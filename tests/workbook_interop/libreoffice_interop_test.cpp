@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "fods_reader.h"
 #include "libreoffice.h"
 #include "tests/workbook/expect_workbook.h"
+#include "tests/workbook/fods_reader.h"
 #include "tests/workbook/freexl_oracle.h"
 #include "tests/workbook/scratch_folder.h"
 #include "workbook/xls/xls_file.h"
