@@ -21,6 +21,10 @@ void check(int rc, const std::string& what) {
 WorkbookData readWithFreeXl(const std::filesystem::path& file) {
     const void* handle = nullptr;
     check(freexl_open(file.c_str(), &handle), "opening " + file.string());
+    if (handle == nullptr) {
+        // FreeXL 1.0.6 answers some files it cannot parse this way, e.g. empty shared strings.
+        throw std::runtime_error("FreeXL: opening " + file.string() + " gave no workbook");
+    }
     std::unique_ptr<const void, int (*)(const void*)> closer(handle, freexl_close);
 
     unsigned int sheetCount = 0;

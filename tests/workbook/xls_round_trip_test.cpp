@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "expect_workbook.h"
 #include "freexl_oracle.h"
 #include "scratch_folder.h"
 #include "workbook/xls/xls_file.h"
@@ -10,34 +11,10 @@
 namespace quenmoor::workbook {
 namespace {
 
+using testing::asFreeXlSeesIt;
+using testing::expectSameWorkbook;
 using testing::readWithFreeXl;
 using testing::ScratchFolder;
-
-// FreeXL has no booleans: it reads them as the numbers 0 and 1.
-CellValue asFreeXlSeesIt(const CellValue& value) {
-    if (const bool* b = booleanOf(value)) {
-        return *b ? 1.0 : 0.0;
-    }
-    return value;
-}
-
-void expectSameWorkbook(const WorkbookData& expected, const WorkbookData& actual,
-                        bool booleansAsNumbers = false) {
-    ASSERT_EQ(expected.sheets.size(), actual.sheets.size());
-    for (std::size_t i = 0; i < expected.sheets.size(); ++i) {
-        const Sheet& want = expected.sheets[i];
-        const Sheet& got = actual.sheets[i];
-        EXPECT_EQ(want.name(), got.name());
-        EXPECT_EQ(want.cellCount(), got.cellCount()) << want.name();
-        int mismatches = 0;
-        want.forEachCell([&](int row, int column, const CellValue& value) {
-            const CellValue expectedValue = booleansAsNumbers ? asFreeXlSeesIt(value) : value;
-            if (got.get(row, column) != expectedValue && ++mismatches <= 5) {
-                ADD_FAILURE() << want.name() << " row " << row << " column " << column;
-            }
-        });
-    }
-}
 
 WorkbookData roundTrip(const WorkbookData& workbook, const ScratchFolder& folder) {
     const auto file = folder / "book.xls";
@@ -73,7 +50,7 @@ TEST(XlsRoundTrip, KeepsEveryKindOfValueAndFreeXlAgrees) {
 
     ScratchFolder folder;
     expectSameWorkbook(workbook, roundTrip(workbook, folder));
-    expectSameWorkbook(workbook, readWithFreeXl(folder / "book.xls"), true);
+    expectSameWorkbook(workbook, readWithFreeXl(folder / "book.xls"), asFreeXlSeesIt);
 }
 
 TEST(XlsRoundTrip, KeepsSheetsInOrderWithTheirNames) {
@@ -88,7 +65,7 @@ TEST(XlsRoundTrip, KeepsSheetsInOrderWithTheirNames) {
     ScratchFolder folder;
     const WorkbookData read = roundTrip(workbook, folder);
     expectSameWorkbook(workbook, read);
-    expectSameWorkbook(workbook, readWithFreeXl(folder / "book.xls"), true);
+    expectSameWorkbook(workbook, readWithFreeXl(folder / "book.xls"), asFreeXlSeesIt);
 
     ASSERT_NE(read.findSheet("LIST1"), nullptr);
     EXPECT_EQ(read.findSheet("LIST1")->name(), "list1");
@@ -135,7 +112,7 @@ TEST(XlsRoundTrip, SharesRepeatedStringsAndSpansTheTableOverRecords) {
     }
     ScratchFolder folder;
     expectSameWorkbook(workbook, roundTrip(workbook, folder));
-    expectSameWorkbook(workbook, readWithFreeXl(folder / "book.xls"), true);
+    expectSameWorkbook(workbook, readWithFreeXl(folder / "book.xls"), asFreeXlSeesIt);
 }
 
 TEST(XlsRoundTrip, Keeps32766RowsOfASheet) {
@@ -148,7 +125,7 @@ TEST(XlsRoundTrip, Keeps32766RowsOfASheet) {
     }
     ScratchFolder folder;
     expectSameWorkbook(workbook, roundTrip(workbook, folder));
-    expectSameWorkbook(workbook, readWithFreeXl(folder / "book.xls"), true);
+    expectSameWorkbook(workbook, readWithFreeXl(folder / "book.xls"), asFreeXlSeesIt);
 }
 
 }  // namespace

@@ -126,6 +126,30 @@ TEST_F(WorkbookReading, ValuesKeepTheirTypeAndEmptyCellsEqualEmptyText) {
     EXPECT_EQ(cellByName(2, 1).toDouble(), 7850.0);
 }
 
+// A workbook LibreOffice made (tests/workbook/fixtures/lists.fods) read the add-in's way.
+TEST_F(WorkbookReading, ReadsListsAndValuesOfAWorkbookLibreOfficeMade) {
+    global_->Workbooks()->Open(LIBREOFFICE_FIXTURES "/lists.xls");
+    EXPECT_THAT(readList("list1"), ElementsAre("M12x1.5", "M8"));
+    // Names compare without regard to ASCII case only.
+    EXPECT_THAT(readList("MAßE Ø"), ElementsAre("Ø 12 H7", "Größe", "漢字テスト", "Ω 😀 mixed",
+                                                "plain bold plain", "two  spaces"));
+    const struct {
+        const char* sheet;
+        std::int32_t row;
+        Variant value;
+    } cases[] = {
+        {"list1", 8, Variant(42.0)},           {"list1", 11, Variant("12")},
+        {"list1", 12, Variant::boolean(true)}, {"formulas", 1, Variant(3.0)},
+        {"formulas", 2, Variant("abcd")},      {"formulas", 3, Variant::boolean(true)},
+        {"formulas", 4, Variant("#DIV/0!")},   {"formulas", 5, Variant()},
+    };
+    for (const auto& c : cases) {
+        const Variant value = global_->Worksheets(c.sheet)->Cells(c.row, 1)->Value();
+        EXPECT_EQ(value.type(), c.value.type()) << c.sheet << " row " << c.row;
+        EXPECT_EQ(value, c.value) << c.sheet << " row " << c.row;
+    }
+}
+
 TEST_F(WorkbookReading, TheDefaultMaterialListHasADensityOnEveryRowWithoutAGap) {
     const fs::path material = copyDefault("material.xls");
     global_->Workbooks()->Open(material.string());
