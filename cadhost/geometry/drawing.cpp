@@ -125,14 +125,15 @@ void extent(SheetView& view) {
     }
 }
 
-SheetView project(const std::string& title, const ViewSpec& spec, const Projection& projection) {
-    SheetView view{spec.name, {}, {}, {}};
-    if (spec.scene.empty()) {
+SheetView project(const std::string& title, const ViewDefinition& definition,
+                  const Projection& projection) {
+    SheetView view{definition.name, {}, {}, {}};
+    if (definition.scene.empty()) {
         return view;
     }
     try {
         Handle(HLRBRep_Algo) hider = new HLRBRep_Algo();
-        hider->Add(compoundOf(spec.scene));
+        hider->Add(compoundOf(definition.scene));
         hider->Projector(
             HLRAlgo_Projector(gp_Ax2(gp::Origin(), projection.towardViewer, projection.right)));
         hider->Update();
@@ -147,7 +148,7 @@ SheetView project(const std::string& title, const ViewSpec& spec, const Projecti
             }
         }
     } catch (const Standard_Failure& e) {
-        throw com::ComError(com::E_FAIL, title + ": view \"" + spec.name +
+        throw com::ComError(com::E_FAIL, title + ": view \"" + definition.name +
                                              "\" cannot be projected (" + e.GetMessageString() +
                                              ")");
     }
@@ -172,18 +173,18 @@ bool Sheet::empty() const {
                        [](const SheetView& v) { return v.curves.empty(); });
 }
 
-Sheet projectDrawing(const std::string& title, const std::vector<ViewSpec>& specs) {
+Sheet projectDrawing(const std::string& title, const std::vector<ViewDefinition>& definitions) {
     Sheet sheet{title, {}, {}, {}};
     std::vector<const Projection*> placements;
-    for (const ViewSpec& spec : specs) {
-        const Projection* projection = findProjection(spec.name);
+    for (const ViewDefinition& definition : definitions) {
+        const Projection* projection = findProjection(definition.name);
         if (projection == nullptr) {
             throw com::ComError(com::E_INVALIDARG,
-                                title + ": view \"" + spec.name +
+                                title + ": view \"" + definition.name +
                                     "\" is not one of Front, Top, Right, Left, Bottom, Back "
                                     "and Isometric");
         }
-        sheet.views.push_back(project(title, spec, *projection));
+        sheet.views.push_back(project(title, definition, *projection));
         placements.push_back(projection);
     }
     // Each grid column is as wide as its widest view, each row as tall as its tallest;

@@ -43,13 +43,13 @@ struct Sheet {
 
 // A named view of a part or assembly: "Front", "Top", "Right", "Left", "Bottom", "Back"
 // or "Isometric", without regard to case.
-struct ViewSpec {
+struct ViewDefinition {
     std::string name;
     Scene scene;
 };
 
 // Projects each view's scene with its hidden lines removed and lays the views out.
 // Throws ComError naming the drawing and the view when a view has an unknown name.
-Sheet projectDrawing(const std::string& title, const std::vector<ViewSpec>& views);
+Sheet projectDrawing(const std::string& title, const std::vector<ViewDefinition>& views);
 
 }  // namespace quenmoor::geometry

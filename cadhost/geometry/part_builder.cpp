@@ -49,7 +49,7 @@ class PartBuilder {
 public:
     explicit PartBuilder(const std::string& title) : title_(title) {}
 
-    void add(const FeatureSpec& feature) {
+    void add(const FeatureDefinition& feature) {
         feature_ = &feature;
         try {
             if (equals(feature.kind, "extrude")) {
@@ -223,7 +223,7 @@ private:
     }
 
     const std::string& title_;
-    const FeatureSpec* feature_ = nullptr;
+    const FeatureDefinition* feature_ = nullptr;
     TopoDS_Shape solid_;
     std::array<double, 3> plate_{};
     gp_Pnt2d plateCentre_;
@@ -261,9 +261,9 @@ bool Scene::empty() const {
     return std::all_of(bodies.begin(), bodies.end(), [](const Body& b) { return b.shape.empty(); });
 }
 
-Shape buildPart(const std::string& title, const std::vector<FeatureSpec>& features) {
+Shape buildPart(const std::string& title, const std::vector<FeatureDefinition>& features) {
     PartBuilder builder(title);
-    for (const FeatureSpec& feature : features) {
+    for (const FeatureDefinition& feature : features) {
         builder.add(feature);
     }
     return builder.result();

@@ -40,7 +40,7 @@ private:
 //   "fillet"   radius: rounds the four corner edges of the plate
 // `position` is the centre in the plate's plane (x, y), (0, 0) when left out. Features of
 // any other kind (sketches, planes) carry no solid of their own.
-struct FeatureSpec {
+struct FeatureDefinition {
     std::string name;
     std::string kind;
     std::vector<double> values;
@@ -50,7 +50,7 @@ struct FeatureSpec {
 // Builds the part's solid, feature by feature. Throws ComError naming the part, the
 // feature and what is wrong (a missing or impossible dimension). A part without a solid
 // feature gives an empty shape.
-Shape buildPart(const std::string& title, const std::vector<FeatureSpec>& features);
+Shape buildPart(const std::string& title, const std::vector<FeatureDefinition>& features);
 
 // The shape moved by `offset` (mm) after turning it by `degrees` about the z axis.
 Shape placed(const Shape& shape, const std::array<double, 3>& offset, double degrees);

@@ -34,13 +34,14 @@ ComPtr<Document> referenced(const Document& from, const std::string& reference,
 }  // namespace
 
 geometry::Shape partShape(const Document& part) {
-    std::vector<geometry::FeatureSpec> features;
+    std::vector<geometry::FeatureDefinition> features;
     for (const auto& feature : part.features()) {
-        geometry::FeatureSpec spec{feature->name(), feature->kind(), {}, feature->position()};
+        geometry::FeatureDefinition definition{
+            feature->name(), feature->kind(), {}, feature->position()};
         for (const auto& display : feature->dimensions()) {
-            spec.values.push_back(display->dimension().value());
+            definition.values.push_back(display->dimension().value());
         }
-        features.push_back(std::move(spec));
+        features.push_back(std::move(definition));
     }
     return geometry::buildPart(part.title(), features);
 }
@@ -78,7 +79,7 @@ geometry::Scene sceneOf(const Document& document, const DocumentSource& source) 
 }
 
 geometry::Sheet sheetOf(const Document& drawing, const DocumentSource& source) {
-    std::vector<geometry::ViewSpec> views;
+    std::vector<geometry::ViewDefinition> views;
     for (const auto& view : drawing.views()) {
         ComPtr<Document> shown =
             referenced(drawing, view.source, source, "view \"" + view.name + "\"");

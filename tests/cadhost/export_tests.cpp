@@ -285,10 +285,10 @@ TEST_F(ExportTest, DimensionValuesShapeTheSolidAndTheirNamesDoNot) {
 }
 
 TEST(PartGeometry, ImpossibleFeaturesNameTheFeatureAndTheReason) {
-    using geometry::FeatureSpec;
-    const FeatureSpec plate{"Base", "extrude", {100, 50, 10}, {}};
+    using geometry::FeatureDefinition;
+    const FeatureDefinition plate{"Base", "extrude", {100, 50, 10}, {}};
     struct Case {
-        std::vector<FeatureSpec> features;
+        std::vector<FeatureDefinition> features;
         const char* message;
     };
     const Case cases[] = {
