@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 #include "workbook/xls/workbook_data.h"
 
@@ -15,6 +16,16 @@ using ValueView = std::function<CellValue(const CellValue&)>;
 // empty. Names the sheet and cell of the first mismatches.
 void expectSameWorkbook(const WorkbookData& expected, const WorkbookData& actual,
                         const ValueView& view = {});
+
+// `unit` written `count` times: long strings of multi-byte characters.
+inline std::string repeated(const std::string& unit, std::size_t count) {
+    std::string out;
+    out.reserve(unit.size() * count);
+    for (std::size_t i = 0; i < count; ++i) {
+        out += unit;
+    }
+    return out;
+}
 
 // FreeXL has no Booleans: it reads them as the numbers 0 and 1.
 CellValue asFreeXlSeesIt(const CellValue& value);

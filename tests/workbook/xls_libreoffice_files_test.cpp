@@ -16,6 +16,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::expectSameWorkbook;
+using testing::repeated;
 
 const fs::path kFixtures = LIBREOFFICE_FIXTURES;
 
@@ -25,14 +26,6 @@ WorkbookData lists() {
     WorkbookData workbook = testing::readFods(kFixtures / "lists.fods");
     workbook.findSheet("formulas")->set(4, 1, std::string("#DIV/0!"));
     return workbook;
-}
-
-std::string repeated(const std::string& unit, std::size_t count) {
-    std::string out;
-    for (std::size_t i = 0; i < count; ++i) {
-        out += unit;
-    }
-    return out;
 }
 
 // strings.fods, which make_fixtures.py generates: strings over one and over two BIFF

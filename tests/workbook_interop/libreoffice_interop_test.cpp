@@ -21,17 +21,10 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::expectSameWorkbook;
+using testing::repeated;
 using testing::ScratchFolder;
 
 constexpr int kListRows = 32766;
-
-std::string repeated(const std::string& unit, std::size_t count) {
-    std::string out;
-    for (std::size_t i = 0; i < count; ++i) {
-        out += unit;
-    }
-    return out;
-}
 
 // Several sheets of the kinds the add-in keeps: names and values, lists with gaps in
 // column A, a list of 32766 rows, and an empty sheet. FreeXL reads it too.
