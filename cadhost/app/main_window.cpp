@@ -83,6 +83,7 @@ void MainWindow::buildFileMenu() {
     file->addAction("&Open...", QKeySequence::Open, this, [this] { openDocument(); });
     file->addAction("&Save", QKeySequence::Save, this, [this] { saveDocument(false); });
     file->addAction("Save &As...", QKeySequence::SaveAs, this, [this] { saveDocument(true); });
+    file->addAction("&Export...", this, [this] { exportDocument(); });
     file->addAction("&Close", QKeySequence::Close, this,
                     [this] { act([this] { application_.closeActive(); }); });
     file->addSeparator();
@@ -125,6 +126,33 @@ void MainWindow::saveDocument(bool choosePath) {
         path = chosen.toStdString();
     }
     act([&] { application_.saveActive(path); });
+}
+
+void MainWindow::exportDocument() {
+    Document* document = application_.activeDocument();
+    if (document == nullptr) {
+        return;
+    }
+    const bool drawing = document->type() == host::DocumentDrawing;
+    const QString filters =
+        drawing ? "DXF drawing (*.dxf);;TIFF picture (*.tif *.tiff)"
+                : "STEP AP214 (*.step *.stp);;IGES (*.igs *.iges);;STL mesh (*.stl);;"
+                  "TIFF picture (*.tif *.tiff)";
+    const QString title = QString::fromStdString(document->title());
+    QString chosen = QFileDialog::getSaveFileName(this, "Export " + title,
+                                                  title + (drawing ? ".dxf" : ".step"), filters);
+    if (chosen.isEmpty()) {
+        return;
+    }
+    // The same save an add-in's SaveAs2 makes; a failure's reason reaches the status bar
+    // through refresh().
+    if (application_.saveAs(*document, chosen.toStdString()) == 0) {
+        refresh();
+        statusBar()->setStyleSheet({});
+        statusBar()->showMessage("Exported " + title + " to " + chosen);
+        return;
+    }
+    refresh();
 }
 
 void MainWindow::rebuildAddinMenus() {

@@ -30,6 +30,7 @@ private:
     void newDocument(int type);
     void openDocument();
     void saveDocument(bool choosePath);
+    void exportDocument();
     void act(const std::function<void()>& action);
 
     HostApplication& application_;
