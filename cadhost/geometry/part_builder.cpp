@@ -96,7 +96,7 @@ private:
 
     gp_Pnt2d centre() const {
         const auto& p = feature_->position;
-        if (!p.empty() && p.size() != 2) {
+        if (!p.empty() && (p.size() != 2 || !std::isfinite(p[0]) || !std::isfinite(p[1]))) {
             fail("a position is two numbers, x and y");
         }
         return p.empty() ? gp_Pnt2d(0, 0) : gp_Pnt2d(p[0], p[1]);
@@ -140,9 +140,13 @@ private:
             fail("the " + what + " cannot be cut from the part");
         }
         TopoDS_Shape result = cut.Shape();
-        if (std::abs(volumeOf(result) - before) < 1e-9 * before) {
+        const double after = volumeOf(result);
+        if (std::abs(after - before) < 1e-9 * before) {
             fail("the " + what + " at (" + number(centre().X()) + ", " + number(centre().Y()) +
                  ") misses the part");
+        }
+        if (after < 1e-9 * before) {
+            fail("the " + what + " removes the whole part");
         }
         solid_ = result;
     }

@@ -298,6 +298,7 @@ TEST(PartGeometry, ImpossibleFeaturesNameTheFeatureAndTheReason) {
         {{{"Base", "extrude", {100, -50, 10}, {}}}, "its width must be above 0, not -50"},
         {{plate, {"Hole-2", "hole", {6}, {200, 0}}}, "the hole at (200, 0) misses the part"},
         {{plate, {"Hole-3", "hole", {6}, {1}}}, "a position is two numbers"},
+        {{plate, {"Hole-4", "hole", {500}, {}}}, "the hole removes the whole part"},
         {{plate, {"Slot", "cut", {5, 10}, {}}}, "a slot's length (5) must be at least its width"},
         {{plate, {"Round", "fillet", {25}, {}}}, "does not fit the plate's corners"},
     };
