@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the product, registers the add-in in a registry of the build folder, and runs the
 # host with the add-in loaded on the example documents. Without a display it plays the
-# example tour offscreen and leaves its screenshots in build/tour.
+# example tour offscreen and leaves its screenshots, and the files it exported, in build/tour.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -23,5 +23,5 @@ export TOUR="$PWD/build/tour"
 rm -rf "$TOUR"
 mkdir -p "$TOUR"
 "$bin/cadhost" --script examples/tour.qms
-echo "The tour's screenshots are in $TOUR:"
+echo "The tour's screenshots and exported files are in $TOUR:"
 ls "$TOUR"
