@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/com/com_error.h"
+#include "tests/support/com_error_of.h"
 
 namespace quenmoor::comtests {
 
@@ -55,16 +55,6 @@ private:
     ScopedEnvironment environment_;
 };
 
-// The ComError that body throws; a test failure when it throws none.
-template <class Body>
-com::ComError comErrorOf(Body&& body) {
-    try {
-        body();
-    } catch (const com::ComError& error) {
-        return error;
-    }
-    ADD_FAILURE() << "no ComError was thrown";
-    return com::ComError(com::S_OK, "");
-}
+using quenmoor::testing::comErrorOf;
 
 }  // namespace quenmoor::comtests
