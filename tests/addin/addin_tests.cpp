@@ -11,6 +11,7 @@
 #include "platform/com/server_module.h"
 #include "quenmoortools/host/addin_events.h"
 #include "tests/addin/menu_expectations.h"
+#include "tests/support/host_model.h"
 
 namespace quenmoor {
 namespace {
@@ -133,9 +134,9 @@ TEST_F(AddinTest, ConnectingAddsTheThreeMenusInOrderAndReturnsFalse) {
     EXPECT_EQ(menus,
               (std::vector<std::string>{"SetAddinCallbackInfo 7", "AddMenu 2 \"Quenmoor\" 5",
                                         "AddMenu 1 \"Quenmoor\" 5", "AddMenu 3 \"Quenmoor\" 5"}));
-    EXPECT_NE(std::find(host_->journal()->entries().begin(), host_->journal()->entries().end(),
-                        "AddMenuItem2 1 7 \"Numerate Dimension Names@Quenmoor\" -1 NumDims"),
-              host_->journal()->entries().end());
+    EXPECT_EQ(testing::journalCalls(*host_, "AddMenuItem2 1 7 \"Numerate Dimension Names"),
+              std::vector<std::string>{
+                  "AddMenuItem2 1 7 \"Numerate Dimension Names@Quenmoor\" -1 NumDims"});
 }
 
 TEST_F(AddinTest, EveryMenuItemReachesItsMethodWhateverTheLetterCase) {
@@ -178,10 +179,7 @@ TEST_F(AddinTest, DisconnectingRemovesTheMenusPartAssemblyDrawingAndKeepsNothing
     result = com::VariantTrue;
     ASSERT_EQ(addin_->DisconnectFromSW(&result), com::S_OK);
     EXPECT_EQ(result, com::VariantFalse);
-    std::vector<std::string> calls(
-        host_->journal()->entries().begin() + static_cast<std::ptrdiff_t>(before),
-        host_->journal()->entries().end());
-    EXPECT_EQ(calls,
+    EXPECT_EQ(testing::journalCalls(*host_, "", before),
               (std::vector<std::string>{"RemoveMenu 1 \"Quenmoor\"", "RemoveMenu 2 \"Quenmoor\"",
                                         "RemoveMenu 3 \"Quenmoor\""}));
     EXPECT_TRUE(host_->menuBar().items().empty());

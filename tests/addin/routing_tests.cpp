@@ -5,9 +5,8 @@
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 
+#include "tests/support/host_model.h"
 #include "tests/support/register_library.h"
-
-#include <algorithm>
 
 #include "cadhost/model/host_registration.h"
 #include "platform/com/activation.h"
@@ -18,6 +17,7 @@ namespace quenmoor::addin {
 namespace {
 
 using com::ComPtr;
+using quenmoor::testing::journalCalls;
 
 class RoutingTest : public ::testing::Test {
 protected:
@@ -63,10 +63,8 @@ TEST_F(RoutingTest, WithNoMarkEveryCloseRunsNothingAndClosesAllWorkbooks) {
         EXPECT_EQ(close(reason), com::S_OK) << com::takeErrorInfo();
         EXPECT_EQ(openWorkbooks(), 0) << reason;
         // Only the look at the active document: no completion touched the host.
-        std::vector<std::string> calls(
-            host_->journal()->entries().begin() + static_cast<std::ptrdiff_t>(before),
-            host_->journal()->entries().end());
-        EXPECT_EQ(calls, std::vector<std::string>{"ActiveDoc"}) << reason;
+        EXPECT_EQ(journalCalls(*host_, "", before), std::vector<std::string>{"ActiveDoc"})
+            << reason;
     }
 }
 
@@ -99,21 +97,18 @@ TEST_F(RoutingTest, TheFirstSetMarkDecidesAndAFailedCompletionLeavesNoMark) {
 }
 
 TEST_F(RoutingTest, TwoExportsThenADensityPageRunTheirOwnCompletions) {
-    auto saves = [&] {
-        return std::count_if(host_->journal()->entries().begin(), host_->journal()->entries().end(),
-                             [](const std::string& call) { return call.starts_with("SaveAs2 "); });
-    };
+    auto saves = [&] { return journalCalls(*host_, "SaveAs2 ").size(); };
     for (int run = 1; run <= 2; ++run) {
         addin_->pack();
         host_->requirePage("test").setCheckbox(13, true);  // IGES
         EXPECT_EQ(close(1), com::S_OK) << com::takeErrorInfo();
         EXPECT_EQ(addin_->ExportMark, com::VariantFalse);
-        EXPECT_EQ(saves(), run);
+        EXPECT_EQ(saves(), static_cast<std::size_t>(run));
     }
     addin_->MaterialDensity();
     host_->requirePage("test").chooseItem(223, 9);  // the tenth material of the default table
     EXPECT_EQ(close(1), com::S_OK) << com::takeErrorInfo();
-    EXPECT_EQ(saves(), 2);
+    EXPECT_EQ(saves(), 2u);
     EXPECT_NE(host_->activeDocument()->density(), 7850);
     EXPECT_EQ(addin_->DensityMark, com::VariantFalse);
 }

@@ -7,15 +7,16 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QSlider>
-#include <cstdlib>
 #include <memory>
 #include <optional>
 
 #include "cadhost/model/host_application.h"
 #include "cadhost/model/host_registration.h"
-#include "platform/com/com_error.h"
 #include "quenmoortools/appearance/attributes.h"
 #include "quenmoortools/ui/addin_windows.h"
+#include "tests/support/com_error_of.h"
+#include "tests/support/host_model.h"
+#include "tests/support/qt_windows.h"
 
 namespace quenmoor::appearance {
 namespace {
@@ -25,15 +26,7 @@ using Values = std::vector<double>;
 
 class AppearancePanelTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        if (QApplication::instance() == nullptr) {
-            static int argc = 1;
-            static char name[] = "appearance_tests";
-            static char* argv[] = {name, nullptr};
-            new QApplication(argc, argv);
-        }
-    }
+    static void SetUpTestSuite() { quenmoor::testing::offscreenApplication(); }
     void TearDown() override { ui::closeAddinWindows(); }
 
     cadhost::Document& part(const Values& values) {
@@ -48,11 +41,7 @@ protected:
         return *window;
     }
     std::size_t count(std::string_view method) const {
-        std::size_t n = 0;
-        for (const std::string& entry : app_->journal()->entries()) {
-            n += entry.starts_with(method) ? 1 : 0;
-        }
-        return n;
+        return quenmoor::testing::journalCalls(*app_, method).size();
     }
     static std::vector<int> positions(const Attributes& w) {
         return {w.rbar->value(),     w.Gbar->value(),  w.bbar->value(),       w.ambient->value(),
@@ -186,12 +175,7 @@ TEST_F(AppearancePanelTest, WithoutAPartOrAssemblyNothingIsWritten) {
             app_->newDocument(*c.type, "Sheet1")
                 .setMaterialValues({0.2, 0.4, 0.6, 0.5, 0.9, 0.3, 0.1, 0.5, 0});
         }
-        try {
-            showAppearance();
-            ADD_FAILURE() << "showed the panel for " << c.message;
-        } catch (const com::ComError& e) {
-            EXPECT_NE(std::string(e.what()).find(c.message), std::string::npos) << e.what();
-        }
+        EXPECT_TRUE(quenmoor::testing::failsNaming([] { showAppearance(); }, c.message));
         EXPECT_EQ(appearanceWindow(), nullptr);
         EXPECT_EQ(count("SetMaterialPropertyValues"), 0u);
     }

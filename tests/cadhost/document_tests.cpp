@@ -9,11 +9,15 @@
 #include "cadhost/model/document_file.h"
 #include "cadhost/model/host_application.h"
 #include "platform/com/dispatch_table.h"
+#include "tests/support/com_error_of.h"
+#include "tests/workbook/scratch_folder.h"
 
 namespace quenmoor::cadhost {
 namespace {
 
 using com::ComPtr;
+using quenmoor::testing::failsNaming;
+using workbook::testing::ScratchFolder;
 
 class DocumentTest : public ::testing::Test {
 protected:
@@ -51,13 +55,8 @@ TEST_F(DocumentTest, FeaturesCountFromTheEndAndDimensionsWalkInOrder) {
 
     EXPECT_FALSE(doc->FeatureByPositionReverse(0)->GetNextDisplayDimension(
         doc->FeatureByPositionReverse(0)->GetFirstDisplayDimension()));
-    try {
-        doc->FeatureByPositionReverse(4);
-        FAIL();
-    } catch (const com::ComError& e) {
-        EXPECT_NE(e.description().find("position 4 is outside the 4 features of \"bracket\""),
-                  std::string::npos);
-    }
+    EXPECT_TRUE(failsNaming([&] { doc->FeatureByPositionReverse(4); },
+                            "position 4 is outside the 4 features of \"bracket\""));
 }
 
 TEST_F(DocumentTest, CustomPropertiesKeepTheRulesOfTheOriginalHost) {
@@ -110,21 +109,13 @@ TEST_F(DocumentTest, ACallOnAClosedDocumentFailsNamingIt) {
     for (auto call :
          std::vector<std::function<void()>>{[&] { doc->GetTitle(); }, [&] { feature->Name(); },
                                             [&] { doc->CustomInfo2("", "Material"); }}) {
-        try {
-            call();
-            FAIL();
-        } catch (const com::ComError& e) {
-            EXPECT_NE(e.description().find("document \"bracket\" is closed"), std::string::npos)
-                << e.description();
-        }
+        EXPECT_TRUE(failsNaming(call, "document \"bracket\" is closed"));
     }
 }
 
 TEST_F(DocumentTest, SaveAsWritesOnlyFormatsItHasAWriterForAndRoundTrips) {
     namespace fs = std::filesystem;
-    const fs::path folder =
-        fs::temp_directory_path() / ("quenmoor-doc-" + std::to_string(getpid()));
-    fs::create_directories(folder);
+    const ScratchFolder folder;
     auto doc = activeDoc();
     EXPECT_NE(doc->SaveAs2((folder / "bracket.sat").string(), 0, false, true), 0);
     EXPECT_FALSE(fs::exists(folder / "bracket.sat"));
@@ -137,14 +128,10 @@ TEST_F(DocumentTest, SaveAsWritesOnlyFormatsItHasAWriterForAndRoundTrips) {
     EXPECT_EQ(copy->features()[1]->dimensions()[1]->dimension().name(), "5");
     EXPECT_EQ(copy->findProperty("Description")->value, "Mounting bracket");
     EXPECT_EQ(copy->materialValues(), part_->materialValues());
-    fs::remove_all(folder);
 }
 
 TEST(DocumentFileTest, AMissingOrMalformedFileIsRefusedNamingIt) {
-    namespace fs = std::filesystem;
-    const fs::path folder =
-        fs::temp_directory_path() / ("quenmoor-bad-" + std::to_string(getpid()));
-    fs::create_directories(folder);
+    const ScratchFolder folder;
     struct Case {
         const char* name;
         const char* contents;
@@ -161,17 +148,11 @@ TEST(DocumentFileTest, AMissingOrMalformedFileIsRefusedNamingIt) {
     };
     for (const Case& c : cases) {
         std::ofstream(folder / c.name) << c.contents;
-        try {
-            loadDocument(folder / c.name, std::make_shared<Journal>());
-            ADD_FAILURE() << c.name;
-        } catch (const com::ComError& e) {
-            EXPECT_NE(e.description().find((folder / c.name).string()), std::string::npos)
-                << e.description();
-            EXPECT_NE(e.description().find(c.message), std::string::npos) << e.description();
-        }
+        const auto load = [&] { loadDocument(folder / c.name, std::make_shared<Journal>()); };
+        EXPECT_TRUE(failsNaming(load, (folder / c.name).string()));
+        EXPECT_TRUE(failsNaming(load, c.message));
     }
     EXPECT_THROW(loadDocument(folder / "none.json", std::make_shared<Journal>()), com::ComError);
-    fs::remove_all(folder);
 }
 
 }  // namespace

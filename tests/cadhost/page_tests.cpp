@@ -6,16 +6,19 @@
 #include "cadhost/model/host_application.h"
 #include "platform/com/dispatch_table.h"
 #include "quenmoortools/host/addin_events.h"
+#include "tests/support/com_error_of.h"
+#include "tests/support/page_handler.h"
 
 namespace quenmoor::cadhost {
 namespace {
 
 using com::ComPtr;
 using com::HRESULT;
+using quenmoor::testing::comErrorOf;
+using quenmoor::testing::failsNaming;
 
-// Stands where an add-in stands: records each event, and fails one on request.
-class RecordingHandler final
-    : public com::ComObject<RecordingHandler, host::PropertyManagerPage2Handler> {
+// Stands where an add-in stands: records each event the host sends, and fails one on request.
+class RecordingHandler final : public quenmoor::testing::PageHandler<RecordingHandler> {
 public:
     std::vector<std::string> events;
     std::string failOn;
@@ -28,10 +31,6 @@ public:
         *result = com::VariantFalse;
         return record("OnHelp");
     }
-    HRESULT OnGroupExpand(std::int32_t, com::VariantBool) override {
-        return record("OnGroupExpand");
-    }
-    HRESULT OnGroupCheck(std::int32_t, com::VariantBool) override { return record("OnGroupCheck"); }
     HRESULT OnCheckboxCheck(std::int32_t id, com::VariantBool checked) override {
         return record("OnCheckboxCheck " + std::to_string(id) + " " + std::to_string(checked));
     }
@@ -44,21 +43,9 @@ public:
     HRESULT OnTextboxChanged(std::int32_t id, const std::string& text) override {
         return record("OnTextboxChanged " + std::to_string(id) + " " + text);
     }
-    HRESULT OnNumberboxChanged(std::int32_t, double) override {
-        return record("OnNumberboxChanged");
-    }
     HRESULT OnComboboxSelectionChanged(std::int32_t id, std::int32_t item) override {
         return record("OnComboboxSelectionChanged " + std::to_string(id) + " " +
                       std::to_string(item));
-    }
-    HRESULT OnListboxSelectionChanged(std::int32_t, std::int32_t) override {
-        return record("OnListbox");
-    }
-    HRESULT OnSelectionboxFocusChanged(std::int32_t) override {
-        return record("OnSelectionboxFocus");
-    }
-    HRESULT OnSelectionboxListChanged(std::int32_t, std::int32_t) override {
-        return record("OnSelectionboxList");
     }
 
 private:
@@ -79,8 +66,8 @@ protected:
         app_ = HostApplication::create();
         handler_ = RecordingHandler::create();
         // The host asks the handler object for the event interface, as it does of an add-in
-        // passing itself; a plain IUnknown is enough here.
-        page_ = app_->CreatePropertyManagerPage("Package", 3, dispatchOf(handler_));
+        // passing itself.
+        page_ = app_->CreatePropertyManagerPage("Package", 3, ComPtr<com::IDispatch>(handler_));
         auto group = page_->AddGroupBox(99, "Formats", 12);
         combo_ = group->AddControl(0, 7, "", 2, 3, "First property")
                      .as<host::IPropertyManagerPageCombobox>("combo");
@@ -91,39 +78,11 @@ protected:
         group->AddControl(2, 4, "Area", 2, 3, "");
     }
 
-    // The handler passed as the host expects: an object it can ask for the event interface.
-    static ComPtr<com::IDispatch> dispatchOf(const ComPtr<RecordingHandler>& handler);
-
     ComPtr<HostApplication> app_;
     ComPtr<RecordingHandler> handler_;
     ComPtr<host::IPropertyManagerPage2> page_;
     ComPtr<host::IPropertyManagerPageCombobox> combo_;
 };
-
-// A dispatch wrapper that hands out the recording handler on QueryInterface.
-class HandlerDispatch final : public com::ComObject<HandlerDispatch, com::IDispatch> {
-public:
-    explicit HandlerDispatch(ComPtr<RecordingHandler> handler) : handler_(std::move(handler)) {}
-    HRESULT QueryInterface(const com::Guid& riid, void** object) override {
-        if (riid == host::PropertyManagerPage2Handler::iid) {
-            return handler_->QueryInterface(riid, object);
-        }
-        return ComObject::QueryInterface(riid, object);
-    }
-    HRESULT GetIDsOfNames(std::string_view, com::DispId*) override {
-        return com::DISP_E_UNKNOWNNAME;
-    }
-    HRESULT Invoke(com::DispId, std::uint16_t, std::span<com::Variant>, com::Variant*) override {
-        return com::DISP_E_MEMBERNOTFOUND;
-    }
-
-private:
-    ComPtr<RecordingHandler> handler_;
-};
-
-ComPtr<com::IDispatch> PageTest::dispatchOf(const ComPtr<RecordingHandler>& handler) {
-    return HandlerDispatch::create(handler);
-}
 
 TEST_F(PageTest, AComboBoxReportsItsFirstItemUntilTheUserChoosesAndMinusOneWhenEmpty) {
     EXPECT_EQ(combo_->CurrentSelection(), -1);
@@ -163,12 +122,8 @@ TEST_F(PageTest, UserActionsReachTheHandlerAndControlsKeepTheirState) {
 TEST_F(PageTest, ClosingSendsOnCloseThenAfterCloseEvenWhenTheHandlerFails) {
     page_->Show();
     handler_->failOn = "OnClose";
-    try {
-        app_->requirePage("test").close(1);
-        FAIL();
-    } catch (const com::ComError& e) {
-        EXPECT_EQ(e.description(), "the add-in could not finish OnClose");
-    }
+    EXPECT_EQ(comErrorOf([&] { app_->requirePage("test").close(1); }).description(),
+              "the add-in could not finish OnClose");
     EXPECT_EQ(handler_->events, (std::vector<std::string>{"OnClose 1", "AfterClose"}));
     EXPECT_EQ(app_->openPage(), nullptr);
     EXPECT_THROW(page_->Show(), com::ComError);
@@ -176,7 +131,8 @@ TEST_F(PageTest, ClosingSendsOnCloseThenAfterCloseEvenWhenTheHandlerFails) {
 
 TEST_F(PageTest, ShowingASecondPageCancelsTheFirst) {
     page_->Show();
-    auto second = app_->CreatePropertyManagerPage("Unit Conversion", 3, dispatchOf(handler_));
+    auto second =
+        app_->CreatePropertyManagerPage("Unit Conversion", 3, ComPtr<com::IDispatch>(handler_));
     second->Show();
     EXPECT_EQ(handler_->events, (std::vector<std::string>{"OnClose 2", "AfterClose"}));
     EXPECT_EQ(app_->openPage()->title(), "Unit Conversion");
@@ -186,12 +142,8 @@ TEST_F(PageTest, AHandlerWithoutTheEventInterfaceOrAnUnknownControlTypeIsRefused
     auto notAHandler = app_.as<com::IDispatch>("host");
     EXPECT_THROW(app_->CreatePropertyManagerPage("x", 3, notAHandler), com::ComError);
     auto group = page_->AddGroupBox(100, "More", 12);
-    try {
-        group->AddControl(9, 11, "Slider", 2, 3, "");
-        FAIL();
-    } catch (const com::ComError& e) {
-        EXPECT_NE(e.description().find("control 9 has type 11"), std::string::npos);
-    }
+    EXPECT_TRUE(failsNaming([&] { group->AddControl(9, 11, "Slider", 2, 3, ""); },
+                            "control 9 has type 11"));
 }
 
 }  // namespace

@@ -2,30 +2,32 @@
 // and the real add-in library.
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <cstdio>
-#include <filesystem>
 #include <fstream>
 
 #include "tests/addin/menu_expectations.h"
 #include "tests/support/run_process.h"
+#include "tests/workbook/scratch_folder.h"
 
 namespace quenmoor {
 namespace {
 
 using testing::lines;
 using testing::runProcess;
+using workbook::testing::ScratchFolder;
 
+const std::string Examples = QUENMOOR_EXAMPLES;
+
+testing::ProcessResult script(const std::string& text) {
+    return runProcess({QUENMOOR_CADHOST, "--script", "-"}, text);
+}
+
+// Scripts that load the add-in, registered once for them all.
 class ScriptTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         auto registered = runProcess({QUENMOOR_REGSVR, QUENMOOR_ADDIN_LIBRARY});
         ASSERT_EQ(registered.exitCode, 0) << registered.err;
-    }
-
-    static testing::ProcessResult script(const std::string& text) {
-        return runProcess({QUENMOOR_CADHOST, "--script", "-"}, text);
     }
 };
 
@@ -105,22 +107,10 @@ TEST_F(ScriptTest, ALineThatCannotRunStopsTheScriptNamingIt) {
     EXPECT_NE(missing.err.find("/nonexistent/tour.qms"), std::string::npos);
 }
 
-}  // namespace
-}  // namespace quenmoor
-
-namespace quenmoor {
-namespace {
-
-const std::string Examples = QUENMOOR_EXAMPLES;
-
-testing::ProcessResult hostScript(const std::string& text) {
-    return testing::runProcess({QUENMOOR_CADHOST, "--script", "-"}, text);
-}
-
 TEST(HostScriptTest, DocumentsAreBuiltSavedReopenedAndPrintedAsHeld) {
-    const std::string saved =
-        ::testing::TempDir() + "quenmoor-plate-" + std::to_string(getpid()) + ".json";
-    auto result = hostScript(
+    const ScratchFolder folder;
+    const std::string saved = (folder / "plate.json").string();
+    auto result = script(
         "new part plate\n"
         "feature Base-Extrude D1=100 D2=50\n"
         "feature Hole \"Hole Dia\"\n"
@@ -172,14 +162,13 @@ TEST(HostScriptTest, DocumentsAreBuiltSavedReopenedAndPrintedAsHeld) {
         "done",
     };
     EXPECT_EQ(lines(result.out), expected);
-    std::remove(saved.c_str());
 }
 
 TEST(HostScriptTest, WindowsAreFoundByNameAndPhotographed) {
-    const std::string picture =
-        ::testing::TempDir() + "quenmoor-main-" + std::to_string(getpid()) + ".png";
-    auto result = hostScript("open " + Examples +
-                             "/bracket.json\nwindow CadHostWindow\nscreenshot " + picture + "\n");
+    const ScratchFolder folder;
+    const std::string picture = (folder / "main.png").string();
+    auto result = script("open " + Examples + "/bracket.json\nwindow CadHostWindow\nscreenshot " +
+                         picture + "\n");
     ASSERT_EQ(result.exitCode, 0) << result.err;
     auto out = lines(result.out);
     ASSERT_GE(out.size(), 3u);
@@ -189,12 +178,11 @@ TEST(HostScriptTest, WindowsAreFoundByNameAndPhotographed) {
     char signature[8] = {};
     png.read(signature, 8);
     EXPECT_EQ(std::string(signature + 1, 3), "PNG");
-    std::remove(picture.c_str());
 }
 
 TEST(HostScriptTest, BadInputIsNamedAndStopsTheScriptWithoutWritingAFile) {
-    const std::string folder = ::testing::TempDir() + "quenmoor-bad-" + std::to_string(getpid());
-    std::filesystem::create_directories(folder);
+    const ScratchFolder scratch;
+    const std::string folder = scratch.path().string();
     std::ofstream(folder + "/broken.json") << "{ \"type\": \"part\", ";
     struct Case {
         std::string script;
@@ -220,15 +208,12 @@ TEST(HostScriptTest, BadInputIsNamedAndStopsTheScriptWithoutWritingAFile) {
          folder + "/no/such/folder/p.json"},
     };
     for (const Case& c : cases) {
-        auto result = hostScript(c.script + "echo never\n");
+        auto result = script(c.script + "echo never\n");
         EXPECT_EQ(result.exitCode, 2) << c.script;
         EXPECT_NE(result.err.find(c.message), std::string::npos) << c.script << result.err;
         EXPECT_EQ(result.out.find("never"), std::string::npos) << c.script;
     }
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder),
-                            std::filesystem::directory_iterator()),
-              1);
-    std::filesystem::remove_all(folder);
+    EXPECT_EQ(scratch.entries(), std::vector<std::string>{"broken.json"});
 }
 
 }  // namespace

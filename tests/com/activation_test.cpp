@@ -10,6 +10,7 @@
 #include "platform/com/server_module.h"
 #include "tests/com/test_support.h"
 #include "tests/components/counter.h"
+#include "tests/support/register_library.h"
 
 namespace {
 
@@ -18,21 +19,11 @@ using quenmoor::comtests::comErrorOf;
 using quenmoor::comtests::TemporaryRegistry;
 using quenmoor::testcomponents::CLSID_TestCounter;
 using quenmoor::testcomponents::ICounter;
+using quenmoor::testing::registerLibrary;
 using testing::HasSubstr;
 namespace fs = std::filesystem;
 
 constexpr Guid CLSID_Elsewhere = guid("{F0686995-7A6A-4F78-A9EC-7BD7DFC4416C}");
-
-// Registers a library through its own DllRegisterServer, as regsvr does.
-void registerLibrary(const char* path) {
-    void* handle = ::dlopen(path, RTLD_NOW | RTLD_LOCAL);
-    ASSERT_NE(handle, nullptr) << ::dlerror();
-    auto function =
-        reinterpret_cast<DllRegisterServerFunction>(::dlsym(handle, "DllRegisterServer"));
-    ASSERT_NE(function, nullptr);
-    EXPECT_EQ(function(), S_OK) << takeErrorInfo();
-    ::dlclose(handle);
-}
 
 void serveFrom(const Guid& clsid, const std::string& library) {
     Registry::instance().setValue("CLSID\\" + clsid.toString() + "\\InprocServer32", "", library);

@@ -1,8 +1,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -89,10 +89,7 @@ TEST(Regsvr, InfoPrintsTheVersionEntriesInOrder) {
 TEST(Regsvr, FailuresExitNonZeroWithOneLineNamingTheLibraryAndTheReason) {
     TemporaryRegistry temporary;
     const std::string notALibrary = (temporary.folder() / "notes.txt").string();
-    std::FILE* file = std::fopen(notALibrary.c_str(), "w");
-    ASSERT_NE(file, nullptr);
-    std::fputs("not a library\n", file);
-    std::fclose(file);
+    std::ofstream(notALibrary) << "not a library\n";
     struct Case {
         std::vector<std::string> arguments;
         std::string library;

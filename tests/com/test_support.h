@@ -7,7 +7,8 @@
 #include <optional>
 #include <string>
 
-#include "platform/com/com_error.h"
+#include "tests/support/com_error_of.h"
+#include "tests/workbook/scratch_folder.h"
 
 namespace quenmoor::comtests {
 
@@ -32,39 +33,16 @@ private:
 // A registry file of one test's own, in a fresh folder removed afterwards.
 class TemporaryRegistry {
 public:
-    TemporaryRegistry()
-        : folder_(makeFolder()), environment_("QUENMOOR_REGISTRY", file().c_str()) {}
-    ~TemporaryRegistry() {
-        std::error_code ignored;
-        std::filesystem::remove_all(folder_, ignored);
-    }
+    TemporaryRegistry() : environment_("QUENMOOR_REGISTRY", file().c_str()) {}
 
-    const std::filesystem::path& folder() const { return folder_; }
+    const std::filesystem::path& folder() const { return folder_.path(); }
     std::filesystem::path file() const { return folder_ / "registry.json"; }
 
 private:
-    static std::filesystem::path makeFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "quenmoor-test-XXXXXX");
-        if (::mkdtemp(pattern.data()) == nullptr) {
-            throw std::runtime_error("cannot create a temporary folder");
-        }
-        return pattern;
-    }
-
-    std::filesystem::path folder_;
+    workbook::testing::ScratchFolder folder_;
     ScopedEnvironment environment_;
 };
 
-// The ComError that body throws; a test failure when it throws none.
-template <class Body>
-com::ComError comErrorOf(Body&& body) {
-    try {
-        body();
-    } catch (const com::ComError& error) {
-        return error;
-    }
-    ADD_FAILURE() << "no ComError was thrown";
-    return com::ComError(com::S_OK, "");
-}
+using quenmoor::testing::comErrorOf;
 
 }  // namespace quenmoor::comtests

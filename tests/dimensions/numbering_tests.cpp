@@ -1,10 +1,12 @@
 // Dimension numbering on the host's real document model. Every test runs in a process of
-// its own, so the working lists start empty, as right after the add-in is loaded.
+// its own, so the working lists start empty, as right after the add-in is loaded; a test
+// of several runs that must each start afresh empties them itself.
 
 #include <gtest/gtest.h>
 
 #include "cadhost/model/host_application.h"
 #include "quenmoortools/dimensions/dimension_numbering.h"
+#include "tests/support/com_error_of.h"
 
 namespace quenmoor::dimensions {
 namespace {
@@ -50,29 +52,30 @@ protected:
     com::Int16Counter counter_;
 };
 
-TEST_F(NumberingTest, NamesThatAreNotNumbersGetTheNextNumbersInTreeOrder) {
-    Document& document = part("first", {{"D1", "D2"}, {}, {"D3"}});
-    EXPECT_EQ(number(document), (std::vector<std::string>{"1", "2", "3"}));
-}
-
-TEST_F(NumberingTest, NumericNamesStayAndRaiseTheStart) {
-    Document& document = part("mixed", {{"3", "D1"}, {" 7 ", "D2"}});
-    EXPECT_EQ(number(document), (std::vector<std::string>{"3", "8", " 7 ", "9"}));
-}
-
-TEST_F(NumberingTest, ASmallerFractionAloneMakesTheLargestSeven) {
-    Document& document = part("fraction", {{"7.4", "A"}});
-    EXPECT_EQ(number(document), (std::vector<std::string>{"7.4", "8"}));
-}
-
-TEST_F(NumberingTest, ALargerFractionFirstMakesTheLargestEight) {
-    Document& document = part("fractions", {{"7.6", "7.4", "A"}});
-    EXPECT_EQ(number(document), (std::vector<std::string>{"7.6", "7.4", "9"}));
-}
-
-TEST_F(NumberingTest, NegativeAndEmptyNames) {
-    Document& document = part("edge", {{"-4", "", "2E1", "12a", "RD3"}});
-    EXPECT_EQ(number(document), (std::vector<std::string>{"-4", "21", "2E1", "22", "23"}));
+TEST_F(NumberingTest, NamesThatAreNotNumbersGetTheNextNumbersAboveTheLargestInTreeOrder) {
+    struct Case {
+        const char* name;
+        std::vector<std::vector<std::string>> features;
+        std::vector<std::string> numbered;
+    };
+    const Case cases[] = {
+        {"in tree order", {{"D1", "D2"}, {}, {"D3"}}, {"1", "2", "3"}},
+        {"numeric names stay and raise the start",
+         {{"3", "D1"}, {" 7 ", "D2"}},
+         {"3", "8", " 7 ", "9"}},
+        {"a smaller fraction alone makes the largest 7", {{"7.4", "A"}}, {"7.4", "8"}},
+        {"a larger fraction first makes the largest 8", {{"7.6", "7.4", "A"}}, {"7.6", "7.4", "9"}},
+        {"negative and empty names",
+         {{"-4", "", "2E1", "12a", "RD3"}},
+         {"-4", "21", "2E1", "22", "23"}},
+    };
+    for (const Case& c : cases) {
+        Document& document = part(c.name, c.features);
+        EXPECT_EQ(number(document), c.numbered) << c.name;
+        // As in a process of its own: the lists start empty.
+        workingLists().List1.clear();
+        workingLists().List2.clear();
+    }
 }
 
 TEST_F(NumberingTest, ASecondRunAndALaterPartContinueAboveEarlierNumbers) {
@@ -93,13 +96,10 @@ TEST_F(NumberingTest, ASecondRunAndALaterPartContinueAboveEarlierNumbers) {
 TEST_F(NumberingTest, TheSixteenBitLimitsFailBeforeAnyNameIsWritten) {
     for (const char* big : {"40000", "32767"}) {
         Document& document = part(std::string("big") + big, {{"D1"}, {big}, {"D2"}});
-        try {
-            numberDimensions(document, counter_);
-            ADD_FAILURE() << big;
-        } catch (const com::ComError& e) {
-            EXPECT_EQ(e.code(), com::CTL_E_OVERFLOW) << big;
-            EXPECT_NE(e.description().find("Overflow"), std::string::npos);
-        }
+        const com::ComError e =
+            quenmoor::testing::comErrorOf([&] { numberDimensions(document, counter_); });
+        EXPECT_EQ(e.code(), com::CTL_E_OVERFLOW) << big;
+        EXPECT_NE(e.description().find("Overflow"), std::string::npos);
         EXPECT_EQ(names(document)[0], "D1") << big;
         EXPECT_EQ(names(document)[2], "D2") << big;
         // The lists keep the name, so every later run fails the same way.

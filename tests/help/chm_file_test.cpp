@@ -9,10 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "platform/com/com_error.h"
+#include "tests/support/com_error_of.h"
 
 namespace quenmoor::help {
 namespace {
+
+using quenmoor::testing::comErrorOf;
 
 const std::string kHelpFile = QUENMOOR_HELP_FILE;
 
@@ -40,7 +42,7 @@ bool hasAnchor(const std::string& page, const std::string& name) {
            page.find("id=\"" + name + "\"") != std::string::npos;
 }
 
-class HelpFileTest : public testing::Test {
+class HelpFileTest : public ::testing::Test {
 protected:
     ChmFile chm{kHelpFile};
 };
@@ -103,29 +105,21 @@ TEST_F(HelpFileTest, ImagesAndStyleSheetAreStoredWhole) {
 }
 
 TEST(ChmFileErrors, NameTheFileAndTheTopic) {
-    const std::string missing = testing::TempDir() + "no-such-folder/quenmoorhelp.chm";
-    try {
-        ChmFile chm(missing);
-        ADD_FAILURE() << "opened " << missing;
-    } catch (const com::ComError& error) {
-        EXPECT_EQ(error.code(), com::E_FILE_NOT_FOUND);
-        EXPECT_NE(error.description().find(missing), std::string::npos) << error.what();
-    }
+    const std::string missing = ::testing::TempDir() + "no-such-folder/quenmoorhelp.chm";
+    const com::ComError notFound = comErrorOf([&] { ChmFile chm(missing); });
+    EXPECT_EQ(notFound.code(), com::E_FILE_NOT_FOUND);
+    EXPECT_NE(notFound.description().find(missing), std::string::npos) << notFound.what();
 
-    const std::string text = testing::TempDir() + "not-a-help-file.chm";
+    const std::string text = ::testing::TempDir() + "not-a-help-file.chm";
     std::ofstream(text) << "<html>not compiled</html>";
     EXPECT_THROW(ChmFile{text}, com::ComError);
-    EXPECT_THROW(ChmFile{testing::TempDir()}, com::ComError);
+    EXPECT_THROW(ChmFile{::testing::TempDir()}, com::ComError);
     std::filesystem::remove(text);
 
     const ChmFile chm(kHelpFile);
-    try {
-        chm.resolveTopic("Tutorial.html");
-        ADD_FAILURE() << "found Tutorial.html";
-    } catch (const com::ComError& error) {
-        EXPECT_NE(error.description().find(kHelpFile), std::string::npos) << error.what();
-        EXPECT_NE(error.description().find("Tutorial.html"), std::string::npos) << error.what();
-    }
+    const com::ComError noTopic = comErrorOf([&] { chm.resolveTopic("Tutorial.html"); });
+    EXPECT_NE(noTopic.description().find(kHelpFile), std::string::npos) << noTopic.what();
+    EXPECT_NE(noTopic.description().find("Tutorial.html"), std::string::npos) << noTopic.what();
     EXPECT_THROW(chm.read("/images/missing.png"), com::ComError);
     EXPECT_THROW(chm.resolveTopic(""), com::ComError);
 }

@@ -11,6 +11,7 @@
 #include "platform/help/help_browser.h"
 #include "platform/help/help_viewer.h"
 #include "platform/help/show_help.h"
+#include "tests/support/qt_windows.h"
 
 namespace quenmoor::help {
 namespace {
@@ -28,9 +29,9 @@ TEST(ShowHelpWithoutGui, ReturnsFalseAndCreatesNoWindow) {
     EXPECT_EQ(HelpViewer::existing(), nullptr);
 }
 
-class HelpViewerTest : public testing::Test {
+class HelpViewerTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { app_ = new QApplication(argc_, argv_); }
+    static void SetUpTestSuite() { app_ = quenmoor::testing::offscreenApplication(); }
     static void TearDownTestSuite() {
         delete app_;
         app_ = nullptr;
@@ -67,9 +68,6 @@ protected:
     }
 
 private:
-    static inline int argc_ = 1;
-    static inline char name_[] = "help_tests";
-    static inline char* argv_[] = {name_, nullptr};
     static inline QApplication* app_ = nullptr;
 };
 

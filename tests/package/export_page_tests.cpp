@@ -4,23 +4,24 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QLineEdit>
-#include <cstdlib>
 
 #include "cadhost/model/host_application.h"
 #include "cadhost/model/host_registration.h"
-#include "platform/com/com_error.h"
 #include "quenmoortools/package/export_page.h"
 #include "quenmoortools/package/package_path.h"
 #include "quenmoortools/ui/addin_windows.h"
+#include "tests/support/com_error_of.h"
+#include "tests/support/host_model.h"
 #include "tests/support/page_handler.h"
+#include "tests/support/qt_windows.h"
 
 namespace quenmoor::package {
 namespace {
 
 using com::ComPtr;
 using com::HRESULT;
+using quenmoor::testing::failsNaming;
 
 class ExportHandler final : public quenmoor::testing::PageHandler<ExportHandler> {
 public:
@@ -49,15 +50,7 @@ private:
 
 class PackageExportTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        if (QApplication::instance() == nullptr) {
-            static int argc = 1;
-            static char name[] = "package_tests";
-            static char* argv[] = {name, nullptr};
-            new QApplication(argc, argv);
-        }
-    }
+    static void SetUpTestSuite() { quenmoor::testing::offscreenApplication(); }
     void TearDown() override { ui::closeAddinWindows(); }
 
     // Builds the page on a new document of that type and title, as `pack` does.
@@ -75,14 +68,7 @@ protected:
     }
     // The calls of that method since `from`, an earlier length of the journal.
     std::vector<std::string> entries(std::string_view method, std::size_t from = 0) const {
-        const auto& all = app_->journal()->entries();
-        std::vector<std::string> found;
-        for (std::size_t i = from; i < all.size(); ++i) {
-            if (all[i].starts_with(method)) {
-                found.push_back(all[i]);
-            }
-        }
-        return found;
+        return quenmoor::testing::journalCalls(*app_, method, from);
     }
 
     ComPtr<cadhost::HostApplication> app_ = cadhost::HostApplication::create();
@@ -98,14 +84,14 @@ TEST_F(PackageExportTest, OffersTheBoxesOfTheDocumentType) {
         host::DocumentType type;
         std::vector<std::string> layout;
     };
-    const std::vector<std::string> model = {"90 Package Export", "0 3 Location", "13 2 IGES",
-                                            "14 2 STEP",         "15 2 ACIS",    "16 2 STL",
-                                            "17 2 TIFF"};
+    const std::vector<std::string> model = {"90 Package Export", "| 0 3 Location", "| 13 2 IGES",
+                                            "| 14 2 STEP",       "| 15 2 ACIS",    "| 16 2 STL",
+                                            "| 17 2 TIFF"};
     const Case cases[] = {
         {host::DocumentPart, model},
         {host::DocumentAssembly, model},
         {host::DocumentDrawing,
-         {"90 Package Export", "0 3 Location", "17 2 TIFF", "18 2 DXF", "19 2 DWG"}},
+         {"90 Package Export", "| 0 3 Location", "| 17 2 TIFF", "| 18 2 DXF", "| 19 2 DWG"}},
     };
     for (const Case& c : cases) {
         cadhost::PropertyPage& page = pack(c.type, "Doc" + std::to_string(c.type));
@@ -113,21 +99,7 @@ TEST_F(PackageExportTest, OffersTheBoxesOfTheDocumentType) {
         EXPECT_EQ(page.options(), 3);
         EXPECT_TRUE(page.isShown());
         EXPECT_TRUE(com::sameObject(currentPage_, ComPtr<cadhost::PropertyPage>(&page)));
-        std::vector<std::string> layout;
-        for (const auto& group : page.groups()) {
-            EXPECT_EQ(group->options(), 12);
-            layout.push_back(std::to_string(group->id()) + " " + group->caption());
-            for (const auto& control : group->controls()) {
-                const cadhost::ControlInfo& info = control->info();
-                layout.push_back(std::to_string(info.id) + " " + std::to_string(info.type) + " " +
-                                 info.caption);
-                EXPECT_TRUE(info.leftAlign == 2 && info.options == 3 && info.tip.empty());
-                if (info.type == host::ControlCheckbox) {
-                    EXPECT_FALSE(static_cast<cadhost::CheckboxControl&>(*control).checked());
-                }
-            }
-        }
-        EXPECT_EQ(layout, c.layout) << "document type " << c.type;
+        EXPECT_EQ(quenmoor::testing::pageLayout(page), c.layout) << "document type " << c.type;
     }
 }
 
@@ -205,19 +177,12 @@ TEST_F(PackageExportTest, CancellingSavesNothingAndSetsNoOption) {
 
 TEST_F(PackageExportTest, FailuresNameWhatIsMissing) {
     // No document: the page is created, then the look-up of the document fails.
-    try {
-        exportPage_.build(*app_, ComPtr<com::IDispatch>(handler_), currentPage_);
-        ADD_FAILURE() << "built a page without a document";
-    } catch (const com::ComError& e) {
-        EXPECT_NE(std::string(e.what()).find("no document is open"), std::string::npos);
-    }
+    EXPECT_TRUE(failsNaming(
+        [&] { exportPage_.build(*app_, ComPtr<com::IDispatch>(handler_), currentPage_); },
+        "no document is open"));
     EXPECT_TRUE(entries("Show").empty());
-    try {
-        exportPage_.packagefile(hostApp_);
-        ADD_FAILURE() << "exported without a document";
-    } catch (const com::ComError& e) {
-        EXPECT_NE(std::string(e.what()).find("no document is open to export"), std::string::npos);
-    }
+    EXPECT_TRUE(
+        failsNaming([&] { exportPage_.packagefile(hostApp_); }, "no document is open to export"));
 }
 
 }  // namespace

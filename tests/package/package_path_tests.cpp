@@ -12,25 +12,17 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <cstdlib>
 
 #include "quenmoortools/package/package_path.h"
 #include "quenmoortools/ui/addin_windows.h"
+#include "tests/support/qt_windows.h"
 
 namespace quenmoor::package {
 namespace {
 
 class PackagePathTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        if (QApplication::instance() == nullptr) {
-            static int argc = 1;
-            static char name[] = "package_tests";
-            static char* argv[] = {name, nullptr};
-            new QApplication(argc, argv);
-        }
-    }
+    static void SetUpTestSuite() { testing::offscreenApplication(); }
     void SetUp() override {
         showLocation();
         window_ = locationWindow();
@@ -70,34 +62,25 @@ TEST_F(PackagePathTest, HasTheLayoutAndTabOrderOfTheOriginalForm) {
     struct Expected {
         QWidget* control;
         const char* name;
-        QRect twips;
+        QRect geometry;
     };
     const Expected layout[] = {
-        {window_->Drive1, "Drive1", {120, 240, 1575, 315}},
-        {window_->Dir1, "Dir1", {120, 720, 1935, 1665}},
-        {window_->Command1, "Command1", {120, 2520, 1695, 495}},
-        {window_->Text1, "Text1", {2040, 240, 2535, 375}},
-        {window_->Command2, "Command2", {2040, 2520, 1695, 495}},
+        {window_->Drive1, "Drive1", testing::twips(120, 240, 1575, 315)},
+        {window_->Dir1, "Dir1", testing::twips(120, 720, 1935, 1665)},
+        {window_->Command1, "Command1", testing::twips(120, 2520, 1695, 495)},
+        {window_->Text1, "Text1", testing::twips(2040, 240, 2535, 375)},
+        {window_->Command2, "Command2", testing::twips(2040, 2520, 1695, 495)},
     };
     for (const Expected& e : layout) {
         EXPECT_EQ(e.control->objectName(), e.name);
-        EXPECT_EQ(e.control->geometry(), QRect(e.twips.x() / 15, e.twips.y() / 15,
-                                               e.twips.width() / 15, e.twips.height() / 15))
-            << e.name;
+        EXPECT_EQ(e.control->geometry(), e.geometry) << e.name;
     }
     EXPECT_EQ(window_->Command1->text(), "OK");
     EXPECT_EQ(window_->Command2->text(), "Close");
     EXPECT_EQ(window_->Text1->text(), "");
 
-    QStringList order;
-    QWidget* w = window_->Drive1;
-    do {
-        if ((w->focusPolicy() & Qt::TabFocus) != 0 && w->parentWidget() == window_) {
-            order << w->objectName();
-        }
-        w = w->nextInFocusChain();
-    } while (w != window_->Drive1);
-    EXPECT_EQ(order, (QStringList{"Drive1", "Dir1", "Command1", "Text1", "Command2"}));
+    EXPECT_EQ(testing::tabOrder(window_),
+              (QStringList{"Drive1", "Dir1", "Command1", "Text1", "Command2"}));
 }
 
 TEST_F(PackagePathTest, TheDrivesAreTheHomeFolderAndTheMountedFileSystems) {

@@ -3,6 +3,7 @@
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 
+#include "tests/support/com_error_of.h"
 #include "tests/support/register_library.h"
 
 #include <cstdint>
@@ -23,6 +24,7 @@
 namespace quenmoor::properties::testing {
 
 using com::ComPtr;
+using quenmoor::testing::comErrorOf;
 using workbook::CellValue;
 using List = std::vector<CellValue>;
 

@@ -13,10 +13,12 @@
 #include "quenmoortools/properties/set_options.h"
 #include "quenmoortools/ui/addin_windows.h"
 #include "tests/properties/properties_fixture.h"
+#include "tests/support/qt_windows.h"
 
 namespace quenmoor::properties::testing {
 namespace {
 
+using quenmoor::testing::twips;
 using Strings = std::vector<std::string>;
 
 const List Names = {"Material", "Finish",  "Supplier",    "Department", "Project",
@@ -26,11 +28,7 @@ class SetOptionsTest : public PropertiesTest {
 protected:
     static void SetUpTestSuite() {
         PropertiesTest::SetUpTestSuite();
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        static int argc = 1;
-        static char name[] = "properties_tests";
-        static char* argv[] = {name, nullptr};
-        application = new QApplication(argc, argv);
+        application = quenmoor::testing::offscreenApplication();
     }
     static void TearDownTestSuite() {
         ui::closeAddinWindows();
@@ -69,27 +67,25 @@ TEST_F(SetOptionsTest, TheWindowHasTheControlsOfTheOriginalForm) {
     struct Expected {
         QWidget* control;
         const char* name;
-        QRect twips;
+        QRect geometry;
         QString caption;
     };
     const Expected expected[] = {
-        {w.Label1, "Label1", {240, 0, 2415, 375}, "Custom Properties"},
-        {w.List1, "List1", {240, 480, 1935, 2205}, {}},
-        {w.List2, "List2", {3840, 480, 2775, 2010}, {}},
-        {w.ModifyProperty, "ModifyProperty", {240, 2880, 1935, 375}, {}},
-        {w.Modify, "Modify", {2280, 2880, 1095, 375}, "Modify"},
-        {w.AddText, "AddText", {3840, 2760, 2775, 375}, {}},
-        {w.AddItem, "AddItem", {3840, 3240, 1095, 375}, "Add"},
-        {w.RemoveItem, "RemoveItem", {5640, 3240, 1095, 375}, "Remove"},
-        {w.Save, "Save", {120, 4320, 1215, 495}, "Save "},
-        {w.Cancel, "Cancel", {1440, 4320, 1215, 495}, "Cancel"},
+        {w.Label1, "Label1", twips(240, 0, 2415, 375), "Custom Properties"},
+        {w.List1, "List1", twips(240, 480, 1935, 2205), {}},
+        {w.List2, "List2", twips(3840, 480, 2775, 2010), {}},
+        {w.ModifyProperty, "ModifyProperty", twips(240, 2880, 1935, 375), {}},
+        {w.Modify, "Modify", twips(2280, 2880, 1095, 375), "Modify"},
+        {w.AddText, "AddText", twips(3840, 2760, 2775, 375), {}},
+        {w.AddItem, "AddItem", twips(3840, 3240, 1095, 375), "Add"},
+        {w.RemoveItem, "RemoveItem", twips(5640, 3240, 1095, 375), "Remove"},
+        {w.Save, "Save", twips(120, 4320, 1215, 495), "Save "},
+        {w.Cancel, "Cancel", twips(1440, 4320, 1215, 495), "Cancel"},
     };
     for (const Expected& e : expected) {
         SCOPED_TRACE(e.name);
         EXPECT_EQ(e.control->objectName(), e.name);
-        const QRect& t = e.twips;
-        EXPECT_EQ(e.control->geometry(),
-                  QRect(t.x() / 15, t.y() / 15, t.width() / 15, t.height() / 15));
+        EXPECT_EQ(e.control->geometry(), e.geometry);
         if (auto* button = qobject_cast<QPushButton*>(e.control)) {
             EXPECT_EQ(button->text(), e.caption);
         }
@@ -101,15 +97,9 @@ TEST_F(SetOptionsTest, TheWindowHasTheControlsOfTheOriginalForm) {
     EXPECT_TRUE(w.Cancel->font().bold());
     ASSERT_NE(w.findChild<QLabel*>("StatusLine"), nullptr);
 
-    QWidget* order[] = {w.List1,   w.List2,   w.ModifyProperty, w.Modify, w.Save,
-                        w.AddText, w.AddItem, w.RemoveItem,     w.Cancel};
-    for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
-        QWidget* next = order[i]->nextInFocusChain();
-        while (!(next->focusPolicy() & Qt::TabFocus)) {
-            next = next->nextInFocusChain();
-        }
-        EXPECT_EQ(next, order[i + 1]) << i;
-    }
+    EXPECT_EQ(quenmoor::testing::tabOrder(&w),
+              (QStringList{"List1", "List2", "ModifyProperty", "Modify", "Save", "AddText",
+                           "AddItem", "RemoveItem", "Cancel"}));
 }
 
 TEST_F(SetOptionsTest, LoadListsEveryNameAndAClickShowsThatPropertysChoices) {

@@ -6,25 +6,20 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <cstdlib>
+#include <utility>
 
 #include "quenmoortools/ui/about_box.h"
 #include "quenmoortools/ui/addin_windows.h"
 #include "quenmoortools/ui/form_on_top.h"
 #include "quenmoortools/ui/module1.h"
+#include "tests/support/qt_windows.h"
 
 namespace quenmoor::ui {
 namespace {
 
 class UiTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        static int argc = 1;
-        static char name[] = "ui_tests";
-        static char* argv[] = {name, nullptr};
-        application = new QApplication(argc, argv);
-    }
+    static void SetUpTestSuite() { application = testing::offscreenApplication(); }
     static void TearDownTestSuite() {
         closeAddinWindows();
         delete application;
@@ -56,19 +51,15 @@ TEST_F(UiTest, TheAboutBoxHasTheLayoutOfTheOriginalForm) {
     EXPECT_EQ(form->windowTitle(), "About Quenmoor Tools");
     EXPECT_EQ(form->size(), QSize(427, 251));  // 6405 x 3765 twips
 
-    struct Expected {
-        QWidget* control;
-        QRect twips;
+    const std::pair<QWidget*, QRect> layout[] = {
+        {form->Label1, testing::twips(240, 240, 2775, 495)},
+        {form->Label2, testing::twips(120, 960, 3255, 855)},
+        {form->Image1, testing::twips(4080, 120, 2250, 1560)},
+        {form->Command1, testing::twips(4320, 1800, 1575, 495)},
+        {form->Label3, testing::twips(1440, 2760, 3495, 855)},
     };
-    const Expected layout[] = {
-        {form->Label1, {240, 240, 2775, 495}},   {form->Label2, {120, 960, 3255, 855}},
-        {form->Image1, {4080, 120, 2250, 1560}}, {form->Command1, {4320, 1800, 1575, 495}},
-        {form->Label3, {1440, 2760, 3495, 855}},
-    };
-    for (const Expected& e : layout) {
-        const QRect expected(e.twips.x() / 15, e.twips.y() / 15, e.twips.width() / 15,
-                             e.twips.height() / 15);
-        EXPECT_EQ(e.control->geometry(), expected) << e.control->objectName().toStdString();
+    for (const auto& [control, geometry] : layout) {
+        EXPECT_EQ(control->geometry(), geometry) << control->objectName().toStdString();
     }
     EXPECT_EQ(form->Label1->text(), "Quenmoor Tools");
     EXPECT_DOUBLE_EQ(form->Label1->font().pointSizeF(), 13.5);

@@ -7,11 +7,13 @@
 #include <string>
 #include <utility>
 
-#include "platform/com/com_error.h"
 #include "quenmoortools/units/unit_conversion.h"
+#include "tests/support/com_error_of.h"
 
 namespace quenmoor::units {
 namespace {
+
+using quenmoor::testing::comErrorOf;
 
 FactorSlots selected(std::int32_t optionId) {
     FactorSlots slots{};
@@ -89,13 +91,10 @@ TEST(UnitConversion, FailsWithAnErrorThatSaysWhy) {
     };
     for (const Failure& c : cases) {
         SCOPED_TRACE(c.value);
-        try {
-            ConvertValueText(selected(c.quantity), c.value, c.from, c.to);
-            ADD_FAILURE() << "converted";
-        } catch (const com::ComError& e) {
-            EXPECT_EQ(e.code(), c.code);
-            EXPECT_NE(e.description().find(c.named), std::string::npos) << e.description();
-        }
+        const com::ComError e =
+            comErrorOf([&] { ConvertValueText(selected(c.quantity), c.value, c.from, c.to); });
+        EXPECT_EQ(e.code(), c.code);
+        EXPECT_NE(e.description().find(c.named), std::string::npos) << e.description();
     }
 }
 

@@ -4,8 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "cadhost/model/host_application.h"
-#include "platform/com/com_error.h"
 #include "quenmoortools/units/unit_converter_page.h"
+#include "tests/support/com_error_of.h"
+#include "tests/support/host_model.h"
 #include "tests/support/page_handler.h"
 
 namespace quenmoor::units {
@@ -15,6 +16,8 @@ using cadhost::ComboControl;
 using cadhost::TextControl;
 using com::ComPtr;
 using com::HRESULT;
+using quenmoor::testing::comErrorOf;
+using quenmoor::testing::failsNaming;
 
 class ConverterHandler final : public quenmoor::testing::PageHandler<ConverterHandler> {
 public:
@@ -76,23 +79,12 @@ TEST_F(UnitConverterPageTest, BuildsTheGroupsAndControlsInOrder) {
     EXPECT_EQ(page_->title(), "Unit Conversion");
     EXPECT_EQ(page_->options(), 3);
     EXPECT_TRUE(com::sameObject(currentPage_, ComPtr<cadhost::PropertyPage>(page_)));
-    // group id, group caption | control id, type, caption; all left-aligned, visible, no tip
-    std::vector<std::string> layout;
-    for (const auto& group : page_->groups()) {
-        EXPECT_EQ(group->options(), 12);
-        layout.push_back(std::to_string(group->id()) + " " + group->caption());
-        for (const auto& control : group->controls()) {
-            const cadhost::ControlInfo& info = control->info();
-            layout.push_back("| " + std::to_string(info.id) + " " + std::to_string(info.type) +
-                             " " + info.caption);
-            EXPECT_TRUE(info.leftAlign == 2 && info.options == 3 && info.tip.empty());
-        }
-    }
-    EXPECT_EQ(layout, (std::vector<std::string>{
-                          "80 Units", "| 1 4 Length", "| 2 4 Acceleration", "| 3 4 Energy",
-                          "| 4 4 Power", "| 5 4 Volume", "| 6 4 Pressure", "81 Convert From",
-                          "| 43 7 From", "83 Convert To Conversion", "| 44 7 To", "82 calculation",
-                          "| 25 5 ", "| 26 5 ", "| 55 3 Calculate"}));
+    EXPECT_EQ(quenmoor::testing::pageLayout(*page_),
+              (std::vector<std::string>{"80 Units", "| 1 4 Length", "| 2 4 Acceleration",
+                                        "| 3 4 Energy", "| 4 4 Power", "| 5 4 Volume",
+                                        "| 6 4 Pressure", "81 Convert From", "| 43 7 From",
+                                        "83 Convert To Conversion", "| 44 7 To", "82 calculation",
+                                        "| 25 5 ", "| 26 5 ", "| 55 3 Calculate"}));
     EXPECT_TRUE(list(43).items().empty() && list(44).items().empty());
     EXPECT_EQ(box(25).text() + box(26).text(), "");
 }
@@ -114,12 +106,8 @@ TEST_F(UnitConverterPageTest, CheckingAQuantityRefillsBothListsAndDropsTheChoice
 }
 
 TEST_F(UnitConverterPageTest, CalculateWritesTheResultAndAFailureKeepsIt) {
-    try {
-        page_->pressButton(55);  // no quantity checked: both lists are empty
-        ADD_FAILURE() << "calculated with no unit chosen";
-    } catch (const com::ComError& e) {
-        EXPECT_NE(e.description().find("no unit is chosen"), std::string::npos);
-    }
+    // No quantity checked: both lists are empty.
+    EXPECT_TRUE(failsNaming([&] { page_->pressButton(55); }, "no unit is chosen"));
     EXPECT_EQ(box(26).text(), "");
 
     page_->checkOption(1);
@@ -131,15 +119,11 @@ TEST_F(UnitConverterPageTest, CalculateWritesTheResultAndAFailureKeepsIt) {
     EXPECT_EQ(box(25).text(), "1");
     for (const char* value : {"abc", ""}) {
         page_->typeText(25, value);
-        try {
-            page_->pressButton(55);
-            ADD_FAILURE() << "calculated \"" << value << "\"";
-        } catch (const com::ComError& e) {
-            EXPECT_EQ(e.code(), com::CTL_E_TYPEMISMATCH);
-            EXPECT_NE(e.description().find("\"" + std::string(value) + "\" is not a number"),
-                      std::string::npos)
-                << e.description();
-        }
+        const com::ComError e = comErrorOf([&] { page_->pressButton(55); });
+        EXPECT_EQ(e.code(), com::CTL_E_TYPEMISMATCH);
+        EXPECT_NE(e.description().find("\"" + std::string(value) + "\" is not a number"),
+                  std::string::npos)
+            << e.description();
         EXPECT_EQ(box(26).text(), "25.4000508001016");
     }
 }

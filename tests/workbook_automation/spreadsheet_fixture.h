@@ -3,6 +3,7 @@
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 
+#include "tests/support/com_error_of.h"
 #include "tests/support/register_library.h"
 
 #include <cstdint>
@@ -80,16 +81,6 @@ protected:
     ScratchFolder folder_;
 };
 
-// The ComError that body throws; a test failure when it throws none.
-template <class Body>
-com::ComError comErrorOf(Body&& body) {
-    try {
-        body();
-    } catch (const com::ComError& error) {
-        return error;
-    }
-    ADD_FAILURE() << "no ComError was thrown";
-    return com::ComError(com::S_OK, "");
-}
+using quenmoor::testing::comErrorOf;
 
 }  // namespace quenmoor::workbook::testing
