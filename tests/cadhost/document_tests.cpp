@@ -10,14 +10,14 @@
 #include "cadhost/model/host_application.h"
 #include "platform/com/dispatch_table.h"
 #include "tests/support/com_error_of.h"
-#include "tests/workbook/scratch_folder.h"
+#include "tests/support/scratch_folder.h"
 
 namespace quenmoor::cadhost {
 namespace {
 
 using com::ComPtr;
 using quenmoor::testing::failsNaming;
-using workbook::testing::ScratchFolder;
+using quenmoor::testing::ScratchFolder;
 
 class DocumentTest : public ::testing::Test {
 protected:

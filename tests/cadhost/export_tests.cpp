@@ -22,6 +22,7 @@
 
 #include "cadhost/model/document_geometry.h"
 #include "cadhost/model/host_application.h"
+#include "tests/support/scratch_folder.h"
 
 namespace quenmoor::cadhost {
 namespace {
@@ -30,17 +31,7 @@ namespace fs = std::filesystem;
 
 class ExportTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "export_tests.XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        folder_ = pattern;
-        app_ = HostApplication::create();
-    }
-    void TearDown() override {
-        std::error_code ec;
-        fs::permissions(folder_, fs::perms::owner_all, fs::perm_options::add, ec);
-        fs::remove_all(folder_, ec);
-    }
+    void SetUp() override { app_ = HostApplication::create(); }
 
     Document& open(const char* name) {
         return app_->openDocument(fs::path(QUENMOOR_EXAMPLES) / name);
@@ -61,13 +52,11 @@ protected:
     }
     std::set<std::string> entries() const {
         std::set<std::string> names;
-        for (const auto& entry : fs::directory_iterator(folder_)) {
-            names.insert(entry.path().filename().string());
-        }
-        return names;
+        const auto all = folder_.entries();
+        return {all.begin(), all.end()};
     }
 
-    fs::path folder_;
+    quenmoor::testing::ScratchFolder folder_;
     com::ComPtr<HostApplication> app_;
 };
 
@@ -229,8 +218,7 @@ TEST_F(ExportTest, DxfHoldsEachViewsOutlineOnItsOwnLayer) {
 TEST_F(ExportTest, AFailedSaveWritesNothingAndSaysWhy) {
     Document& part = open("bracket.json");
     ASSERT_EQ(save(part, "kept.step"), 0);
-    std::ifstream kept(folder_ / "kept.step", std::ios::binary);
-    const std::string before{std::istreambuf_iterator<char>(kept), {}};
+    const std::string before = quenmoor::testing::fileBytes(folder_ / "kept.step");
 
     Document& empty = app_->newDocument(host::DocumentPart, "empty");
     Document& drawing = open("bracket-drawing.json");
@@ -259,12 +247,11 @@ TEST_F(ExportTest, AFailedSaveWritesNothingAndSaysWhy) {
     part.features()[3]->dimensions()[0]->dimension().setValue(45);
     EXPECT_EQ(save(part, "kept.step"), 1);
     EXPECT_NE(app_->saveFailures().back().find("feature \"Fillet-1\""), std::string::npos);
-    std::ifstream after(folder_ / "kept.step", std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(after), {}), before);
+    EXPECT_EQ(quenmoor::testing::fileBytes(folder_ / "kept.step"), before);
     EXPECT_EQ(entries(), std::set<std::string>{"kept.step"}) << "a temporary file was left";
 
     if (::geteuid() != 0) {  // root writes into read-only folders
-        fs::permissions(folder_, fs::perms::owner_write, fs::perm_options::remove);
+        fs::permissions(folder_.path(), fs::perms::owner_write, fs::perm_options::remove);
         EXPECT_EQ(save(part, "locked.stl"), 1);
     }
 }

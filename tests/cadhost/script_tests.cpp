@@ -7,14 +7,14 @@
 
 #include "tests/addin/menu_expectations.h"
 #include "tests/support/run_process.h"
-#include "tests/workbook/scratch_folder.h"
+#include "tests/support/scratch_folder.h"
 
 namespace quenmoor {
 namespace {
 
+using quenmoor::testing::ScratchFolder;
 using testing::lines;
 using testing::runProcess;
-using workbook::testing::ScratchFolder;
 
 const std::string Examples = QUENMOOR_EXAMPLES;
 

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "tests/support/com_error_of.h"
-#include "tests/workbook/scratch_folder.h"
+#include "tests/support/scratch_folder.h"
 
 namespace quenmoor::comtests {
 
@@ -39,7 +39,7 @@ public:
     std::filesystem::path file() const { return folder_ / "registry.json"; }
 
 private:
-    workbook::testing::ScratchFolder folder_;
+    quenmoor::testing::ScratchFolder folder_;
     ScopedEnvironment environment_;
 };
 

@@ -18,7 +18,7 @@
 #include "quenmoortools/addin/application.h"
 #include "quenmoortools/host/host_codes.h"
 #include "quenmoortools/properties/options_workbook.h"
-#include "tests/workbook/scratch_folder.h"
+#include "tests/support/scratch_folder.h"
 #include "workbook/xls/xls_file.h"
 
 namespace quenmoor::properties::testing {
@@ -106,7 +106,7 @@ protected:
     ComPtr<host::Global> spreadsheet_;
     cadhost::Document* document_ = nullptr;
     com::Int16Counter row_;
-    workbook::testing::ScratchFolder folder_;
+    quenmoor::testing::ScratchFolder folder_;
 };
 
 }  // namespace quenmoor::properties::testing

@@ -13,15 +13,15 @@
 
 #include "biff_stream_builder.h"
 #include "platform/com/com_error.h"
-#include "scratch_folder.h"
+#include "tests/support/scratch_folder.h"
 #include "workbook/xls/xls_file.h"
 
 namespace quenmoor::workbook {
 namespace {
 
+using quenmoor::testing::ScratchFolder;
 using testing::Bytes;
 using testing::RawSheet;
-using testing::ScratchFolder;
 
 // The ComError thrown by call, or a failure when it throws none.
 com::ComError errorOf(const std::function<void()>& call) {
@@ -53,7 +53,7 @@ TEST(XlsBadInput, NamesTheFileAndWhatFailed) {
     ScratchFolder folder;
     { std::ofstream(folder / "text.xls") << "name;value\nM12;1.5\n"; }
     writeXls(sampleWorkbook(3000), folder / "whole.xls");
-    const std::string whole = testing::fileBytes(folder / "whole.xls");
+    const std::string whole = quenmoor::testing::fileBytes(folder / "whole.xls");
     {
         std::ofstream(folder / "truncated.xls", std::ios::binary)
             << whole.substr(0, whole.size() / 2);
@@ -203,16 +203,16 @@ TEST(XlsAtomicSave, AFailedSaveLeavesTheOldFileAndNoTemporaryFile) {
     ScratchFolder folder;
     const auto file = folder / "Options.xls";
     writeXls(sampleWorkbook(2), file);
-    const std::string before = testing::fileBytes(file);
+    const std::string before = quenmoor::testing::fileBytes(file);
 
     EXPECT_TRUE(saveFailsUnderSizeLimit(sampleWorkbook(5000), file));
-    EXPECT_EQ(testing::fileBytes(file), before);
+    EXPECT_EQ(quenmoor::testing::fileBytes(file), before);
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"Options.xls"});
 
     WorkbookData invalid = sampleWorkbook(10);
     invalid.addSheet("LIST1");
     EXPECT_THROW(writeXls(invalid, file), com::ComError);
-    EXPECT_EQ(testing::fileBytes(file), before);
+    EXPECT_EQ(quenmoor::testing::fileBytes(file), before);
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"Options.xls"});
 
     writeXls(sampleWorkbook(3), file);
@@ -227,12 +227,12 @@ TEST(XlsAtomicSave, AReadOnlyFolderLeavesTheOldFile) {
     ScratchFolder folder;
     const auto file = folder / "Options.xls";
     writeXls(sampleWorkbook(2), file);
-    const std::string before = testing::fileBytes(file);
+    const std::string before = quenmoor::testing::fileBytes(file);
     ::chmod(folder.path().c_str(), 0555);
     const com::ComError error = errorOf([&] { writeXls(sampleWorkbook(50), file); });
     ::chmod(folder.path().c_str(), 0755);
     EXPECT_EQ(error.code(), com::E_ACCESSDENIED);
-    EXPECT_EQ(testing::fileBytes(file), before);
+    EXPECT_EQ(quenmoor::testing::fileBytes(file), before);
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"Options.xls"});
 }
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "biff_stream_builder.h"
-#include "scratch_folder.h"
+#include "tests/support/scratch_folder.h"
 #include "workbook/xls/xls_file.h"
 
 // Records that only other writers produce: RK numbers, LABEL, formulas with cached
@@ -154,7 +154,7 @@ TEST_P(XlsRecordKinds, ReadsEveryValueOtherWritersStore) {
                                 {RawSheet{"cells", cellRecords()},
                                  RawSheet{"second", {{0x0203, Bytes{}.cell(0, 0).f64(2).data}}}},
                                 variant.wrongOffsets);
-    testing::ScratchFolder folder;
+    quenmoor::testing::ScratchFolder folder;
     testing::writeCompoundFile(folder / "other.xls", variant.streamName, stream);
 
     const WorkbookData workbook = readXls(folder / "other.xls");

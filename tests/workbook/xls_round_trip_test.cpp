@@ -5,16 +5,16 @@
 
 #include "expect_workbook.h"
 #include "freexl_oracle.h"
-#include "scratch_folder.h"
+#include "tests/support/scratch_folder.h"
 #include "workbook/xls/xls_file.h"
 
 namespace quenmoor::workbook {
 namespace {
 
+using quenmoor::testing::ScratchFolder;
 using testing::asFreeXlSeesIt;
 using testing::expectSameWorkbook;
 using testing::readWithFreeXl;
-using testing::ScratchFolder;
 
 WorkbookData roundTrip(const WorkbookData& workbook, const ScratchFolder& folder) {
     const auto file = folder / "book.xls";

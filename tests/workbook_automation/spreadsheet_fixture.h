@@ -14,13 +14,15 @@
 #include "platform/com/activation.h"
 #include "platform/com/server_module.h"
 #include "quenmoortools/host/spreadsheet.h"
-#include "tests/workbook/scratch_folder.h"
+#include "tests/support/scratch_folder.h"
 #include "workbook/xls/xls_file.h"
 
 namespace quenmoor::workbook::testing {
 
 using com::ComPtr;
 using com::Variant;
+using quenmoor::testing::fileBytes;
+using quenmoor::testing::ScratchFolder;
 
 // Registers workbook.so in the test process's registry through its own DllRegisterServer,
 // then creates the global object by class id through the loader, as the add-in does.

@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "libreoffice.h"
+#include "tests/support/scratch_folder.h"
 #include "tests/workbook/expect_workbook.h"
 #include "tests/workbook/fods_reader.h"
 #include "tests/workbook/freexl_oracle.h"
-#include "tests/workbook/scratch_folder.h"
 #include "workbook/xls/xls_file.h"
 
 // LibreOffice opens what we write and we read what it saves, checked on every value of
@@ -20,9 +20,9 @@ namespace quenmoor::workbook {
 namespace {
 
 namespace fs = std::filesystem;
+using quenmoor::testing::ScratchFolder;
 using testing::expectSameWorkbook;
 using testing::repeated;
-using testing::ScratchFolder;
 
 constexpr int kListRows = 32766;
 

@@ -8,14 +8,14 @@
 #include <string>
 #include <vector>
 
-namespace quenmoor::workbook::testing {
+namespace quenmoor::testing {
 
 // A fresh folder under the system's temporary folder, removed with its content.
 class ScratchFolder {
 public:
     ScratchFolder() {
         std::string pattern =
-            (std::filesystem::temp_directory_path() / "xls_tests.XXXXXX").string();
+            (std::filesystem::temp_directory_path() / "quenmoor_tests.XXXXXX").string();
         if (::mkdtemp(pattern.data()) != nullptr) {
             path_ = pattern;
         }
@@ -49,4 +49,4 @@ inline std::string fileBytes(const std::filesystem::path& file) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-}  // namespace quenmoor::workbook::testing
+}  // namespace quenmoor::testing
