@@ -177,29 +177,24 @@ void DocumentView::showModel(const Document& document) {
         picture_->showMessage({});
         return;
     }
+    // A sheet or a scene: drawn when it holds something, else a note that it is empty.
+    auto show = [&](auto model, auto draw) {
+        if (model.empty()) {
+            picture_->showMessage("\"" + text(document.title()) + "\" has nothing to show yet");
+            return;
+        }
+        picture_->showModel([model = std::move(model), draw](int width, int height) {
+            return draw(model, width, height);
+        });
+    };
     try {
-        const QString nothing = "\"" + text(document.title()) + "\" has nothing to show yet";
         if (document.type() == host::DocumentDrawing) {
-            geometry::Sheet sheet = sheetOf(document, source_);
-            if (sheet.empty()) {
-                picture_->showMessage(nothing);
-                return;
-            }
-            picture_->showModel([sheet = std::move(sheet)](int width, int height) {
-                return geometry::renderSheet(sheet, width, height);
-            });
+            show(sheetOf(document, source_), geometry::renderSheet);
         } else {
-            geometry::Scene scene = sceneOf(document, source_);
-            if (scene.empty()) {
-                picture_->showMessage(nothing);
-                return;
-            }
-            picture_->showModel([scene = std::move(scene)](int width, int height) {
-                return geometry::renderScene(scene, width, height);
-            });
+            show(sceneOf(document, source_), geometry::renderScene);
         }
     } catch (const com::ComError& e) {
-        picture_->showMessage(QString::fromStdString(e.description()));
+        picture_->showMessage(QString::fromStdString(e.description()), true);
     }
 }
 

@@ -15,10 +15,11 @@ void ModelPicture::showModel(Renderer renderer) {
     render();
 }
 
-void ModelPicture::showMessage(const QString& message) {
+void ModelPicture::showMessage(const QString& message, bool problem) {
     renderer_ = nullptr;
     image_ = QImage();
     message_ = message;
+    problem_ = problem;
     update();
 }
 
@@ -45,7 +46,7 @@ void ModelPicture::paintEvent(QPaintEvent*) {
         return;
     }
     painter.fillRect(rect(), QColor(236, 238, 242));
-    painter.setPen(message_.isEmpty() ? QColor(90, 90, 90) : QColor(160, 32, 32));
+    painter.setPen(problem_ ? QColor(160, 32, 32) : QColor(90, 90, 90));
     painter.drawText(rect().adjusted(16, 16, -16, -16), Qt::AlignCenter | Qt::TextWordWrap,
                      message_.isEmpty() ? QString("No solid to show") : message_);
 }

@@ -21,7 +21,8 @@ public:
     explicit ModelPicture(QWidget* parent = nullptr);
 
     void showModel(Renderer renderer);
-    void showMessage(const QString& message);
+    // A note in grey, or in red when it says why the model cannot be shown.
+    void showMessage(const QString& message, bool problem = false);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -33,6 +34,7 @@ private:
     Renderer renderer_;
     QImage image_;
     QString message_;
+    bool problem_ = false;
 };
 
 }  // namespace quenmoor::cadhost

@@ -13,26 +13,17 @@
 
 #include "biff_stream_builder.h"
 #include "platform/com/com_error.h"
+#include "tests/support/com_error_of.h"
 #include "tests/support/scratch_folder.h"
 #include "workbook/xls/xls_file.h"
 
 namespace quenmoor::workbook {
 namespace {
 
+using quenmoor::testing::comErrorOf;
 using quenmoor::testing::ScratchFolder;
 using testing::Bytes;
 using testing::RawSheet;
-
-// The ComError thrown by call, or a failure when it throws none.
-com::ComError errorOf(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const com::ComError& e) {
-        return e;
-    }
-    ADD_FAILURE() << "no ComError thrown";
-    return com::ComError(com::S_OK, "");
-}
 
 WorkbookData sampleWorkbook(int rows) {
     WorkbookData workbook;
@@ -91,7 +82,7 @@ TEST(XlsBadInput, NamesTheFileAndWhatFailed) {
         {"biff5.xls", com::E_FAIL, "biff5.xls: not an Excel 97-2003 (BIFF8) workbook"},
     };
     for (const Case& c : cases) {
-        const com::ComError error = errorOf([&] { readXls(folder / c.file); });
+        const com::ComError error = comErrorOf([&] { readXls(folder / c.file); });
         EXPECT_EQ(error.code(), c.code) << c.file;
         EXPECT_NE(error.description().find(c.message), std::string::npos)
             << c.file << ": " << error.description();
@@ -161,7 +152,7 @@ TEST(XlsBadInput, RejectsSheetNamesExcelCannotHold) {
         for (const std::string& name : c.names) {
             workbook.addSheet(name).set(1, 1, 1.0);
         }
-        const com::ComError error = errorOf([&] { writeXls(workbook, folder / "names.xls"); });
+        const com::ComError error = comErrorOf([&] { writeXls(workbook, folder / "names.xls"); });
         EXPECT_EQ(error.code(), com::E_INVALIDARG);
         EXPECT_NE(error.description().find(c.message), std::string::npos) << error.description();
     }
@@ -229,7 +220,7 @@ TEST(XlsAtomicSave, AReadOnlyFolderLeavesTheOldFile) {
     writeXls(sampleWorkbook(2), file);
     const std::string before = quenmoor::testing::fileBytes(file);
     ::chmod(folder.path().c_str(), 0555);
-    const com::ComError error = errorOf([&] { writeXls(sampleWorkbook(50), file); });
+    const com::ComError error = comErrorOf([&] { writeXls(sampleWorkbook(50), file); });
     ::chmod(folder.path().c_str(), 0755);
     EXPECT_EQ(error.code(), com::E_ACCESSDENIED);
     EXPECT_EQ(quenmoor::testing::fileBytes(file), before);
