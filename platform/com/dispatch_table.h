@@ -217,6 +217,11 @@ protected:
 QUENMOOR_EXPORT Variant invokeByName(IDispatch* object, std::string_view name, std::uint16_t kind,
                                      std::span<Variant> arguments);
 
+// The dispatch side of a dual object, for calls by name.
+inline ComPtr<IDispatch> lateBound(IDispatch& object) {
+    return ComPtr<IDispatch>(&object);
+}
+
 template <class... A>
 Variant call(const ComPtr<IDispatch>& object, std::string_view name, A&&... arguments) {
     Variant values[] = {Variant(std::forward<A>(arguments))..., Variant()};

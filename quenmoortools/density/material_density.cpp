@@ -14,10 +14,6 @@ constexpr std::int32_t MaterialListId = 223;
 constexpr std::int32_t NameColumn = 1;
 constexpr std::int32_t DensityColumn = 3;
 
-com::ComPtr<com::IDispatch> lateBound(host::Global& spreadsheet) {
-    return com::ComPtr<com::IDispatch>(static_cast<com::IDispatch*>(&spreadsheet));
-}
-
 }  // namespace
 
 void DensityPage::build(host::ISldWorks& hostApp, com::ComPtr<com::IDispatch> handler,
@@ -37,7 +33,7 @@ void DensityPage::build(host::ISldWorks& hostApp, com::ComPtr<com::IDispatch> ha
     spreadsheet.Worksheets("Density")->Activate();
 
     // Row 1 is always a material, even when empty; the first empty cell below ends the list.
-    const auto cells = lateBound(spreadsheet);
+    const auto cells = com::lateBound(spreadsheet);
     row.set(1);
     do {
         MaterialList->AddItems(host::cellValue(cells, row.value(), NameColumn).toText());
@@ -70,7 +66,7 @@ void DensityPage::apply(host::Global& spreadsheet, const std::string& workbookPa
         }
         spreadsheet.Worksheets("density")->Activate();
         const std::int32_t row = chosen + 1;
-        const com::Variant cell = host::cellValue(lateBound(spreadsheet), row, DensityColumn);
+        const com::Variant cell = host::cellValue(com::lateBound(spreadsheet), row, DensityColumn);
         double density = 0;
         try {
             density = cell.toDouble();

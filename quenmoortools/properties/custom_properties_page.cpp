@@ -17,10 +17,6 @@ constexpr std::int32_t OptionsButtonId = 2;
 constexpr std::int32_t FirstPropertyGroupId = 100;
 constexpr const char* ControlTip = "First property";
 
-com::ComPtr<com::IDispatch> lateBound(com::IDispatch& object) {
-    return com::ComPtr<com::IDispatch>(&object);
-}
-
 // What a property was before the write-back deleted it. Its type comes from the host's
 // GetCustomInfoType3 where the document offers it; otherwise the value was text.
 struct SavedProperty {
@@ -78,7 +74,7 @@ void CustomPropertiesPage::build(host::ISldWorks& hostApp, com::ComPtr<com::IDis
 
     spreadsheet.Workbooks()->Open(workbookPath);
     spreadsheet.Worksheets(PropertiesSheet)->Activate();
-    const auto cells = lateBound(spreadsheet);
+    const auto cells = com::lateBound(spreadsheet);
     for (int i = 0; i < PropertyCount; ++i) {
         PropertyNames[i] = host::cellValue(cells, i + 1, ListColumn).toText();
     }
@@ -86,7 +82,7 @@ void CustomPropertiesPage::build(host::ISldWorks& hostApp, com::ComPtr<com::IDis
         throw com::ComError(com::CTL_E_OBJECTNOTSET,
                             "Custom Properties: no document is open to read the properties of");
     }
-    const auto documentByName = lateBound(*document);
+    const auto documentByName = com::lateBound(*document);
     for (int i = 0; i < PropertyCount; ++i) {
         PropertyValues[i] = com::call(documentByName, "CustomInfo2", "", PropertyNames[i]).toText();
     }
@@ -141,7 +137,7 @@ void CustomPropertiesPage::writeBack(host::IModelDoc2& document) {
                                 "Custom Properties: the properties page was never built");
         }
     }
-    const auto documentByName = lateBound(document);
+    const auto documentByName = com::lateBound(document);
     std::vector<SavedProperty> saved;
     saved.reserve(PropertyCount);
     try {

@@ -162,7 +162,7 @@ void SetOptions::loadNames() {
     spreadsheet_->Workbooks()->Close();
     workbook_ = spreadsheet_->Workbooks()->Open(workbookPath_);
     spreadsheet_->Worksheets(PropertiesSheet)->Activate();
-    const com::ComPtr<com::IDispatch> cells(static_cast<com::IDispatch*>(spreadsheet_.get()));
+    const auto cells = com::lateBound(*spreadsheet_);
     readList(cells, Row, workbookPath_ + ", sheet properties",
              [this](const com::Variant& name) { List1->addItem(qt(name.toText())); });
 }
