@@ -1,9 +1,7 @@
 #include "cadhost/geometry/exchange.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <tiffio.h>
-#include <unistd.h>
 
 #include <dxflib/dl_dxf.h>
 #include <BRepBuilderAPI_Copy.hxx>
@@ -18,8 +16,6 @@
 #include <Standard_Failure.hxx>
 #include <StlAPI_Writer.hxx>
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <functional>
 #include <memory>
 #include <string>
@@ -27,6 +23,7 @@
 #include "cadhost/geometry/render.h"
 #include "cadhost/geometry/shape_data.h"
 #include "platform/com/com_error.h"
+#include "platform/com/replacement_file.h"
 
 namespace quenmoor::geometry {
 
@@ -43,48 +40,6 @@ std::string lowerExtension(const std::filesystem::path& path) {
     return extension;
 }
 
-// A file beside the target that becomes the target only when the writer succeeded; it
-// disappears otherwise.
-class TemporaryFile {
-public:
-    explicit TemporaryFile(const std::filesystem::path& target) : target_(target) {
-        std::filesystem::path folder = target.parent_path().empty() ? "." : target.parent_path();
-        name_ = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
-        int fd = mkstemp(name_.data());
-        if (fd < 0) {
-            fail(target,
-                 "cannot create a file in " + folder.string() + " (" + std::strerror(errno) + ")");
-        }
-        fchmod(fd, 0644);
-        ::close(fd);
-    }
-    TemporaryFile(const TemporaryFile&) = delete;
-    TemporaryFile& operator=(const TemporaryFile&) = delete;
-    ~TemporaryFile() {
-        if (!committed_) {
-            ::unlink(name_.c_str());
-        }
-    }
-
-    const std::string& name() const { return name_; }
-
-    void commit() {
-        struct stat info {};
-        if (::stat(name_.c_str(), &info) != 0 || info.st_size == 0) {
-            fail(target_, "the writer produced nothing");
-        }
-        if (std::rename(name_.c_str(), target_.c_str()) != 0) {
-            fail(target_, std::string("cannot replace the file (") + std::strerror(errno) + ")");
-        }
-        committed_ = true;
-    }
-
-private:
-    std::filesystem::path target_;
-    std::string name_;
-    bool committed_ = false;
-};
-
 // The modelling kernel reports on standard output by default; the host keeps that clean
 // for its scripts.
 void quietKernel() {
@@ -98,14 +53,15 @@ void quietKernel() {
 void writeAtomically(const std::filesystem::path& path,
                      const std::function<bool(const std::string&)>& writer) {
     quietKernel();
-    TemporaryFile file(path);
+    com::ReplacementFile file(path);
     bool written = false;
     try {
-        written = writer(file.name());
+        written = writer(file.temporaryPath());
     } catch (const Standard_Failure& e) {
         fail(path, std::string("the writer failed (") + e.GetMessageString() + ")");
     }
-    if (!written) {
+    struct stat info {};
+    if (!written || ::stat(file.temporaryPath().c_str(), &info) != 0 || info.st_size == 0) {
         fail(path, "the writer failed");
     }
     file.commit();

@@ -4,8 +4,8 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
-#include "cadhost/model/atomic_file.h"
 #include "platform/com/com_error.h"
+#include "platform/com/replacement_file.h"
 #include "quenmoortools/host/host_codes.h"
 
 namespace quenmoor::cadhost {
@@ -172,7 +172,7 @@ void saveDocument(const Document& document, const std::filesystem::path& path) {
             root["views"].push_back({{"name", view.name}, {"source", view.source}});
         }
     }
-    writeFileAtomically(path, root.dump(2) + "\n");
+    com::replaceFile(path, root.dump(2) + "\n");
 }
 
 }  // namespace quenmoor::cadhost

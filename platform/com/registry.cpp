@@ -14,6 +14,7 @@
 #include <nlohmann/json.hpp>
 
 #include "platform/com/com_error.h"
+#include "platform/com/replacement_file.h"
 #include "platform/com/text_case.h"
 
 // The file holds one JSON object, the root key. In a key, a member whose value is an object
@@ -165,39 +166,10 @@ void writeFile(fs::path path, const std::string& text) {
                  "cannot create " + folder.string() + ": " + status.message());
         }
     }
-    struct stat old {};
-    const mode_t mode = ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
-
-    std::string temporary = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
-    int fd = ::mkstemp(temporary.data());
-    if (fd < 0) {
-        fail(REGDB_E_WRITEREGDB, path,
-             std::string("cannot create a temporary file: ") + std::strerror(errno));
-    }
-    const char* problem = nullptr;
-    for (std::size_t done = 0; problem == nullptr && done < text.size();) {
-        ssize_t written = ::write(fd, text.data() + done, text.size() - done);
-        if (written > 0) {
-            done += static_cast<std::size_t>(written);
-        } else if (written == 0 || errno != EINTR) {
-            problem = "cannot write";
-        }
-    }
-    if (problem == nullptr && (::fchmod(fd, mode) != 0 || ::fsync(fd) != 0)) {
-        problem = "cannot write";
-    }
-    int error = errno;
-    if (::close(fd) != 0 && problem == nullptr) {
-        problem = "cannot write";
-        error = errno;
-    }
-    if (problem == nullptr && ::rename(temporary.c_str(), path.c_str()) != 0) {
-        problem = "cannot replace the file";
-        error = errno;
-    }
-    if (problem != nullptr) {
-        ::unlink(temporary.c_str());
-        fail(REGDB_E_WRITEREGDB, path, std::string(problem) + ": " + std::strerror(error));
+    try {
+        replaceFile(path, text);
+    } catch (const ComError& e) {
+        throw ComError(REGDB_E_WRITEREGDB, e.description());
     }
 }
 

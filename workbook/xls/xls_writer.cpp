@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "platform/com/com_error.h"
-#include "workbook/xls/atomic_file.h"
+#include "platform/com/replacement_file.h"
 #include "workbook/xls/biff.h"
 #include "workbook/xls/cell_name.h"
 #include "workbook/xls/ole_storage.h"
@@ -248,7 +248,9 @@ void writeXls(const WorkbookData& workbook, const std::filesystem::path& file) {
     if (out.size() < kMinStreamSize) {
         out.putZeros(kMinStreamSize - out.size());
     }
-    replaceFile(file, buildCompoundFile(out.bytes(), file));
+    const std::vector<std::uint8_t> bytes = buildCompoundFile(out.bytes(), file);
+    com::replaceFile(file,
+                     std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
 }  // namespace quenmoor::workbook
