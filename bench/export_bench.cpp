@@ -21,9 +21,7 @@ struct Example {
     cadhost::Document& part = app->openDocument(fs::path(QUENMOOR_EXAMPLES) / "bracket.json");
     cadhost::Document& drawing =
         app->openDocument(fs::path(QUENMOOR_EXAMPLES) / "bracket-drawing.json");
-    cadhost::DocumentSource source = [this](const fs::path& p) {
-        return app->referencedDocument(p);
-    };
+    cadhost::DocumentSource source = app->documentSource();
 };
 
 void buildPart(benchmark::State& state) {

@@ -209,9 +209,7 @@ void addDocumentCommands(ScriptRunner& runner) {
     });
     runner.define("solid", 0, 0, [&](const Arguments&) {
         Document& document = activeDocument(app, "solid");
-        DocumentSource source = [&](const std::filesystem::path& p) {
-            return app.referencedDocument(p);
-        };
+        const DocumentSource source = app.documentSource();
         if (document.type() == host::DocumentDrawing) {
             geometry::Sheet sheet = sheetOf(document, source);
             for (const auto& view : sheet.views) {

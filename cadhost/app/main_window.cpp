@@ -33,9 +33,7 @@ MainWindow::MainWindow(HostApplication& application, QWidget* parent)
     setObjectName("CadHostWindow");
     resize(1200, 820);
     setCentralWidget(view_);
-    view_->setSource([this](const std::filesystem::path& path) {
-        return application_.referencedDocument(path);
-    });
+    view_->setSource(application_.documentSource());
 
     auto* dock = new QDockWidget("Property Manager", this);
     dock->setObjectName("PropertyManagerDock");

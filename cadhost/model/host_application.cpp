@@ -153,14 +153,21 @@ Document& HostApplication::newDocument(host::DocumentType type, std::string titl
     return adopt(Document::create(journal_, type, std::move(title)));
 }
 
-Document& HostApplication::openDocument(const std::filesystem::path& path) {
+ComPtr<Document> HostApplication::findOpen(const std::filesystem::path& path) const {
     std::error_code error;
     for (const auto& document : documents_) {
         if (!document->path().empty() &&
             std::filesystem::equivalent(document->path(), path, error)) {
-            active_ = document;
-            return *active_;
+            return document;
         }
+    }
+    return {};
+}
+
+Document& HostApplication::openDocument(const std::filesystem::path& path) {
+    if (ComPtr<Document> open = findOpen(path)) {
+        active_ = std::move(open);
+        return *active_;
     }
     return adopt(loadDocument(path, journal_));
 }
@@ -205,10 +212,8 @@ std::int32_t HostApplication::saveAs(Document& document, const std::filesystem::
         if (extension == ".json") {
             saveDocument(document, path);
         } else {
-            exportDocument(
-                document, path,
-                [this](const std::filesystem::path& p) { return referencedDocument(p); },
-                exportOptions(integerPreferences_, doublePreferences_));
+            exportDocument(document, path, documentSource(),
+                           exportOptions(integerPreferences_, doublePreferences_));
         }
         return 0;
     } catch (const com::ComError& e) {
@@ -217,16 +222,14 @@ std::int32_t HostApplication::saveAs(Document& document, const std::filesystem::
     }
 }
 
-ComPtr<Document> HostApplication::referencedDocument(const std::filesystem::path& path) const {
-    std::error_code error;
-    for (const auto& document : documents_) {
-        if (!document->path().empty() &&
-            std::filesystem::equivalent(document->path(), path, error)) {
-            return document;
+DocumentSource HostApplication::documentSource() const {
+    return [this](const std::filesystem::path& path) {
+        if (ComPtr<Document> open = findOpen(path)) {
+            return open;
         }
-    }
-    // Read for its geometry only; the add-ins never see it, so nothing is recorded.
-    return loadDocument(path, std::make_shared<Journal>());
+        // Read for its geometry only; the add-ins never see it, so nothing is recorded.
+        return loadDocument(path, std::make_shared<Journal>());
+    };
 }
 
 }  // namespace quenmoor::cadhost

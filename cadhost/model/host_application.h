@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cadhost/model/document.h"
+#include "cadhost/model/document_geometry.h"
 #include "cadhost/model/journal.h"
 #include "cadhost/model/menu_bar.h"
 #include "cadhost/model/property_page.h"
@@ -81,9 +82,9 @@ public:
     // Why each failed saveAs failed, oldest first, as the host reports them to the user.
     const std::vector<std::string>& saveFailures() const { return saveFailures_; }
 
-    // The document at `path`: the open one when it is open, else read from its file.
+    // Finds the document at a path: the open one when it is open, else read from its file.
     // Assemblies and drawings find their parts through this. Throws ComError naming the file.
-    ComPtr<Document> referencedDocument(const std::filesystem::path& path) const;
+    DocumentSource documentSource() const;
 
     // Forgets the callback targets and closes every page the add-ins built, so that the
     // add-ins, which keep their pages, can be released when the host closes.
@@ -94,6 +95,8 @@ private:
     HostApplication() = default;
 
     Document& adopt(ComPtr<Document> document);
+    // The open document read from `path`, if any.
+    ComPtr<Document> findOpen(const std::filesystem::path& path) const;
     void showPage(PropertyPage& page);
 
     JournalPtr journal_ = std::make_shared<Journal>();

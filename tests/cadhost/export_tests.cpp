@@ -42,13 +42,10 @@ protected:
     }
     double solidVolume(const Document& document) {
         double volume = 0;
-        for (const auto& body : sceneOf(document, source()).bodies) {
+        for (const auto& body : sceneOf(document, app_->documentSource()).bodies) {
             volume += body.shape.volume();
         }
         return volume;
-    }
-    DocumentSource source() {
-        return [this](const fs::path& p) { return app_->referencedDocument(p); };
     }
     std::set<std::string> entries() const {
         std::set<std::string> names;
