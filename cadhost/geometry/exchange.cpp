@@ -19,6 +19,8 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <utility>
 
 #include "cadhost/geometry/render.h"
 #include "cadhost/geometry/shape_data.h"
@@ -33,11 +35,24 @@ namespace {
     throw com::ComError(com::E_FAIL, path.string() + ": " + why);
 }
 
-std::string lowerExtension(const std::filesystem::path& path) {
+enum class Format { Step, Iges, Stl, Tiff, Dxf, Unknown };
+
+// The format a file name's extension selects, without regard to case.
+Format formatOf(const std::filesystem::path& path) {
+    static constexpr std::pair<std::string_view, Format> Extensions[] = {
+        {".step", Format::Step}, {".stp", Format::Step}, {".igs", Format::Iges},
+        {".iges", Format::Iges}, {".stl", Format::Stl},  {".tif", Format::Tiff},
+        {".tiff", Format::Tiff}, {".dxf", Format::Dxf},
+    };
     std::string extension = path.extension().string();
     std::transform(extension.begin(), extension.end(), extension.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return extension;
+    for (const auto& [name, format] : Extensions) {
+        if (extension == name) {
+            return format;
+        }
+    }
+    return Format::Unknown;
 }
 
 // The modelling kernel reports on standard output by default; the host keeps that clean
@@ -221,11 +236,8 @@ bool writeDxf(const Sheet& sheet, const std::string& file) {
 
 void exportScene(const Scene& scene, const std::filesystem::path& path,
                  const ExportOptions& options) {
-    std::string extension = lowerExtension(path);
-    bool known = extension == ".step" || extension == ".stp" || extension == ".igs" ||
-                 extension == ".iges" || extension == ".stl" || extension == ".tif" ||
-                 extension == ".tiff";
-    if (!known) {
+    const Format format = formatOf(path);
+    if (format == Format::Dxf || format == Format::Unknown) {
         noWriter(path, " of a part or an assembly");
     }
     if (scene.empty()) {
@@ -233,30 +245,31 @@ void exportScene(const Scene& scene, const std::filesystem::path& path,
     }
     TopoDS_Shape shape = compoundOf(scene);
     writeAtomically(path, [&](const std::string& file) {
-        if (extension == ".step" || extension == ".stp") {
-            return writeStep(shape, file);
+        switch (format) {
+            case Format::Step:
+                return writeStep(shape, file);
+            case Format::Iges:
+                return writeIges(shape, file);
+            case Format::Stl:
+                return writeStl(shape, file, options);
+            default:
+                return writeTiff(renderScene(scene, options.pictureWidth, options.pictureHeight),
+                                 file);
         }
-        if (extension == ".igs" || extension == ".iges") {
-            return writeIges(shape, file);
-        }
-        if (extension == ".stl") {
-            return writeStl(shape, file, options);
-        }
-        return writeTiff(renderScene(scene, options.pictureWidth, options.pictureHeight), file);
     });
 }
 
 void exportSheet(const Sheet& sheet, const std::filesystem::path& path,
                  const ExportOptions& options) {
-    std::string extension = lowerExtension(path);
-    if (extension != ".dxf" && extension != ".tif" && extension != ".tiff") {
+    const Format format = formatOf(path);
+    if (format != Format::Dxf && format != Format::Tiff) {
         noWriter(path, " of a drawing");
     }
     if (sheet.empty()) {
         fail(path, "drawing \"" + sheet.title + "\" has no view with an outline");
     }
     writeAtomically(path, [&](const std::string& file) {
-        if (extension == ".dxf") {
+        if (format == Format::Dxf) {
             return writeDxf(sheet, file);
         }
         // The picture keeps the sheet's proportions at the configured width.
