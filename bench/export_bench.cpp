@@ -26,7 +26,12 @@ struct Example {
 
 void buildPart(benchmark::State& state) {
     Example example;
+    // A new length each time, so that no solid is taken from those already built.
+    cadhost::Dimension& length = example.part.features()[0]->dimensions()[0]->dimension();
+    double value = 120;
     for (auto _ : state) {
+        value += 1e-6;
+        length.setValue(value);
         benchmark::DoNotOptimize(cadhost::partShape(example.part));
     }
 }

@@ -266,11 +266,36 @@ bool Scene::empty() const {
 }
 
 Shape buildPart(const std::string& title, const std::vector<FeatureDefinition>& features) {
+    // The window redraws often and an assembly repeats its parts; the solids of the last
+    // few feature trees are kept, with their meshes, by what shapes them: kinds, values and
+    // positions, not names.
+    constexpr std::size_t Kept = 16;
+    static std::vector<std::pair<std::string, Shape>> recent;
+    std::string key;
+    auto append = [&key](const std::vector<double>& numbers) {
+        key.append(reinterpret_cast<const char*>(numbers.data()), numbers.size() * sizeof(double));
+        key += '\n';
+    };
+    for (const FeatureDefinition& feature : features) {
+        key += feature.kind + '\n';
+        append(feature.values);
+        append(feature.position);
+    }
+    for (const auto& [known, shape] : recent) {
+        if (known == key) {
+            return shape;
+        }
+    }
     PartBuilder builder(title);
     for (const FeatureDefinition& feature : features) {
         builder.add(feature);
     }
-    return builder.result();
+    Shape shape = builder.result();
+    if (recent.size() == Kept) {
+        recent.erase(recent.begin());
+    }
+    recent.emplace_back(std::move(key), shape);
+    return shape;
 }
 
 Shape placed(const Shape& shape, const std::array<double, 3>& offset, double degrees) {

@@ -49,7 +49,7 @@ struct FeatureDefinition {
 
 // Builds the part's solid, feature by feature. Throws ComError naming the part, the
 // feature and what is wrong (a missing or impossible dimension). A part without a solid
-// feature gives an empty shape.
+// feature gives an empty shape. The same tree gives the same shape, built once.
 Shape buildPart(const std::string& title, const std::vector<FeatureDefinition>& features);
 
 // The shape moved by `offset` (mm) after turning it by `degrees` about the z axis.
