@@ -40,11 +40,12 @@ void buildDensityPage(benchmark::State& state) {
     host->journal()->setRecording(false);
     cadhost::HostRegistration registration(host);
     host->newDocument(host::DocumentPart, "part");
-    auto spreadsheet = com::createInstance<host::Global>(host::SpreadsheetGlobalClass);
+    auto spreadsheet =
+        com::createInstance<spreadsheet::Global>(spreadsheet::SpreadsheetGlobalClass);
     // The add-in object stands as the page's handler, as in the product.
     auto addin = addin::Application::create();
     auto handler = com::ComPtr<com::IDispatch>(static_cast<addin::_Application*>(addin.get()));
-    com::Int16Counter row;
+    toolkit::Int16Counter row;
     for (auto _ : state) {
         density::DensityPage page;
         com::ComPtr<host::IPropertyManagerPage2> current;

@@ -31,7 +31,7 @@ void numberLargePart(benchmark::State& state) {
         dimensions::workingLists() = {};
         auto app = cadhost::HostApplication::create();
         app->journal()->setRecording(false);
-        com::Int16Counter counter;
+        toolkit::Int16Counter counter;
         for (int run = 0; run < earlierRuns; ++run) {
             dimensions::numberDimensions(largePart(*app), counter);
         }

@@ -53,7 +53,8 @@ struct Host {
         : app(cadhost::HostApplication::create()),
           registration(app),
           addin(addin::Application::create()),
-          spreadsheet(com::createInstance<host::Global>(host::SpreadsheetGlobalClass)) {
+          spreadsheet(
+              com::createInstance<spreadsheet::Global>(spreadsheet::SpreadsheetGlobalClass)) {
         app->journal()->setRecording(false);
         app->newDocument(host::DocumentPart, "Bracket");
     }
@@ -62,7 +63,7 @@ struct Host {
     com::ComPtr<cadhost::HostApplication> app;
     cadhost::HostRegistration registration;
     com::ComPtr<addin::Application> addin;
-    com::ComPtr<host::Global> spreadsheet;
+    com::ComPtr<spreadsheet::Global> spreadsheet;
 };
 
 void buildPageOfSevenFullLists(benchmark::State& state) {
@@ -70,7 +71,7 @@ void buildPageOfSevenFullLists(benchmark::State& state) {
     Host host;
     const com::ComPtr<com::IDispatch> handler(static_cast<addin::_Application*>(host.addin.get()));
     com::ComPtr<host::IPropertyManagerPage2> currentPage;
-    com::Int16Counter row;
+    toolkit::Int16Counter row;
     for (auto _ : state) {
         properties::CustomPropertiesPage page;
         page.build(*host.app, handler, currentPage, *host.spreadsheet, optionsFile.string(), row);

@@ -11,7 +11,7 @@ using namespace quenmoor;
 
 void convertInchToMillimetre(benchmark::State& state) {
     units::FactorSlots factors{};
-    com::Int16Counter index;
+    toolkit::Int16Counter index;
     units::SelectQuantity(units::buildUnitQuantities(), factors, 1, index,
                           [](const std::string&) {});
     for (auto _ : state) {

@@ -1,5 +1,5 @@
 add_executable(workbook_bench ${CMAKE_CURRENT_LIST_DIR}/workbook_bench.cpp)
-target_link_libraries(workbook_bench PRIVATE quenmoorcom quenmoorhost xlsfile benchmark::benchmark
+target_link_libraries(workbook_bench PRIVATE quenmoorcom quenmoor_spreadsheet_contract xlsfile benchmark::benchmark
                                              nlohmann_json::nlohmann_json ${CMAKE_DL_LIBS})
 target_include_directories(workbook_bench PRIVATE ${PROJECT_SOURCE_DIR})
 target_compile_definitions(workbook_bench PRIVATE

@@ -17,9 +17,9 @@
 
 #include <nlohmann/json.hpp>
 
+#include "contracts/spreadsheet/spreadsheet.h"
 #include "platform/com/activation.h"
 #include "platform/com/server_module.h"
-#include "quenmoortools/host/spreadsheet.h"
 #include "workbook/xls/xls_file.h"
 
 namespace {
@@ -51,7 +51,7 @@ WorkbookData largestOptions() {
 
 ComPtr<IDispatch> globalObject() {
     static ComPtr<IDispatch> global =
-        quenmoor::com::createInstance<IDispatch>(quenmoor::host::SpreadsheetGlobalClass);
+        quenmoor::com::createInstance<IDispatch>(quenmoor::spreadsheet::SpreadsheetGlobalClass);
     return global;
 }
 

@@ -3,7 +3,7 @@
 #include <ostream>
 
 #include "cadhost/app/script_runner.h"
-#include "quenmoortools/host/host_codes.h"
+#include "contracts/host/host_codes.h"
 
 namespace quenmoor::cadhost {
 

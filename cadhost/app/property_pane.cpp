@@ -14,8 +14,8 @@
 #include <QVBoxLayout>
 
 #include "cadhost/model/host_application.h"
+#include "contracts/host/host_codes.h"
 #include "platform/com/com_error.h"
-#include "quenmoortools/host/host_codes.h"
 
 namespace quenmoor::cadhost {
 

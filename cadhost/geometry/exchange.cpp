@@ -25,7 +25,7 @@
 #include "cadhost/geometry/render.h"
 #include "cadhost/geometry/shape_data.h"
 #include "platform/com/com_error.h"
-#include "platform/com/replacement_file.h"
+#include "platform/files/replacement_file.h"
 
 namespace quenmoor::geometry {
 
@@ -68,18 +68,22 @@ void quietKernel() {
 void writeAtomically(const std::filesystem::path& path,
                      const std::function<bool(const std::string&)>& writer) {
     quietKernel();
-    com::ReplacementFile file(path);
-    bool written = false;
     try {
-        written = writer(file.temporaryPath());
-    } catch (const Standard_Failure& e) {
-        fail(path, std::string("the writer failed (") + e.GetMessageString() + ")");
+        files::ReplacementFile file(path);
+        bool written = false;
+        try {
+            written = writer(file.temporaryPath());
+        } catch (const Standard_Failure& e) {
+            fail(path, std::string("the writer failed (") + e.GetMessageString() + ")");
+        }
+        struct stat info {};
+        if (!written || ::stat(file.temporaryPath().c_str(), &info) != 0 || info.st_size == 0) {
+            fail(path, "the writer failed");
+        }
+        file.commit();
+    } catch (const std::system_error& e) {
+        throw com::fileError(e);
     }
-    struct stat info {};
-    if (!written || ::stat(file.temporaryPath().c_str(), &info) != 0 || info.st_size == 0) {
-        fail(path, "the writer failed");
-    }
-    file.commit();
 }
 
 bool writeStep(const TopoDS_Shape& shape, const std::string& file) {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "cadhost/model/host_application.h"
-#include "quenmoortools/host/addin_events.h"
+#include "contracts/host/addin_events.h"
 
 namespace quenmoor::cadhost {
 

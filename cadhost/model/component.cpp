@@ -2,8 +2,8 @@
 
 #include <cmath>
 
+#include "contracts/host/host_codes.h"
 #include "platform/com/com_error.h"
-#include "quenmoortools/host/host_codes.h"
 
 namespace quenmoor::cadhost {
 

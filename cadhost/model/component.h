@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "cadhost/model/document_owner.h"
+#include "contracts/host/document.h"
 #include "platform/com/com_object.h"
-#include "quenmoortools/host/document.h"
 
 namespace quenmoor::cadhost {
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "cadhost/model/selection_manager.h"
+#include "contracts/host/host_codes.h"
 #include "platform/com/com_error.h"
 #include "platform/com/text_case.h"
-#include "quenmoortools/host/host_codes.h"
 
 namespace quenmoor::cadhost {
 

@@ -10,9 +10,9 @@
 #include "cadhost/model/component.h"
 #include "cadhost/model/document_owner.h"
 #include "cadhost/model/feature.h"
+#include "contracts/host/document.h"
+#include "contracts/host/host_codes.h"
 #include "platform/com/com_object.h"
-#include "quenmoortools/host/document.h"
-#include "quenmoortools/host/host_codes.h"
 
 namespace quenmoor::cadhost {
 

@@ -4,9 +4,9 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
+#include "contracts/host/host_codes.h"
 #include "platform/com/com_error.h"
-#include "platform/com/replacement_file.h"
-#include "quenmoortools/host/host_codes.h"
+#include "platform/files/replacement_file.h"
 
 namespace quenmoor::cadhost {
 
@@ -172,7 +172,11 @@ void saveDocument(const Document& document, const std::filesystem::path& path) {
             root["views"].push_back({{"name", view.name}, {"source", view.source}});
         }
     }
-    com::replaceFile(path, root.dump(2) + "\n");
+    try {
+        files::replaceFile(path, root.dump(2) + "\n");
+    } catch (const std::system_error& e) {
+        throw com::fileError(e);
+    }
 }
 
 }  // namespace quenmoor::cadhost

@@ -12,9 +12,9 @@
 #include "cadhost/model/journal.h"
 #include "cadhost/model/menu_bar.h"
 #include "cadhost/model/property_page.h"
+#include "contracts/host/host_application.h"
 #include "platform/com/com_object.h"
 #include "platform/com/dispatch_table.h"
-#include "quenmoortools/host/host_application.h"
 
 namespace quenmoor::cadhost {
 

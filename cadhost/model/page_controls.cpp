@@ -1,7 +1,7 @@
 #include "cadhost/model/page_controls.h"
 
+#include "contracts/host/host_codes.h"
 #include "platform/com/com_error.h"
-#include "quenmoortools/host/host_codes.h"
 
 namespace quenmoor::cadhost {
 

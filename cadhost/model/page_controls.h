@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "cadhost/model/journal.h"
+#include "contracts/host/property_page.h"
 #include "platform/com/com_object.h"
-#include "quenmoortools/host/property_page.h"
 
 namespace quenmoor::cadhost {
 

@@ -8,9 +8,9 @@
 
 #include "cadhost/model/journal.h"
 #include "cadhost/model/page_controls.h"
+#include "contracts/host/addin_events.h"
+#include "contracts/host/property_page.h"
 #include "platform/com/com_object.h"
-#include "quenmoortools/host/addin_events.h"
-#include "quenmoortools/host/property_page.h"
 
 namespace quenmoor::cadhost {
 

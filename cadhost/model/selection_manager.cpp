@@ -1,6 +1,6 @@
 #include "cadhost/model/selection_manager.h"
 
-#include "quenmoortools/host/host_codes.h"
+#include "contracts/host/host_codes.h"
 
 namespace quenmoor::cadhost {
 

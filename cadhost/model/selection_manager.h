@@ -1,8 +1,8 @@
 #pragma once
 
 #include "cadhost/model/document.h"
+#include "contracts/host/document.h"
 #include "platform/com/com_object.h"
-#include "quenmoortools/host/document.h"
 
 namespace quenmoor::cadhost {
 

@@ -114,12 +114,24 @@ void check(HRESULT hr, std::string_view context) {
     throw ComError(hr, info);
 }
 
+ComError fileError(const std::system_error& error) {
+    const std::error_condition cause = error.code().default_error_condition();
+    const bool denied = cause == std::errc::permission_denied ||
+                        cause == std::errc::operation_not_permitted ||
+                        cause == std::errc::read_only_file_system;
+    return ComError(denied ? E_ACCESSDENIED : E_FAIL, error.what());
+}
+
 HRESULT failureFromCurrentException() noexcept {
     try {
         throw;
     } catch (const ComError& e) {
         setErrorInfo(e.description());
         return e.code();
+    } catch (const std::system_error& e) {
+        const ComError error = fileError(e);
+        setErrorInfo(error.description());
+        return error.code();
     } catch (const std::bad_alloc&) {
         setErrorInfo("out of memory");
         return E_OUTOFMEMORY;

@@ -3,6 +3,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 #include "platform/com/export.h"
 #include "platform/com/hresult.h"
@@ -44,6 +45,10 @@ template <class Body>
 HRESULT boundary(Body&& body) noexcept;
 
 QUENMOOR_EXPORT HRESULT failureFromCurrentException() noexcept;
+
+// A failed file operation as a ComError with the same text: E_ACCESSDENIED when the folder
+// or file may not be written, else E_FAIL.
+QUENMOOR_EXPORT ComError fileError(const std::system_error& error);
 
 template <class Body>
 HRESULT boundary(Body&& body) noexcept {

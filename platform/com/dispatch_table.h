@@ -236,3 +236,14 @@ void putProperty(const ComPtr<IDispatch>& object, std::string_view name, A&&... 
 }
 
 }  // namespace quenmoor::com
+
+// Defines Interface::dispatchTable() over the members that follow, written with T standing
+// for DispatchTable<Interface>: one definition per interface, in its contract's source.
+// clang-format off
+#define QUENMOOR_DISPATCH_TABLE(Interface, ...) \
+    const ::quenmoor::com::DispatchTable<Interface>& Interface::dispatchTable() { \
+        using T = ::quenmoor::com::DispatchTable<Interface>; \
+        static const T table{__VA_ARGS__}; \
+        return table; \
+    }
+// clang-format on

@@ -14,8 +14,8 @@
 #include <nlohmann/json.hpp>
 
 #include "platform/com/com_error.h"
-#include "platform/com/replacement_file.h"
 #include "platform/com/text_case.h"
+#include "platform/files/replacement_file.h"
 
 // The file holds one JSON object, the root key. In a key, a member whose value is an object
 // is a subkey and a member whose value is a string is a named value; the default value is
@@ -167,9 +167,9 @@ void writeFile(fs::path path, const std::string& text) {
         }
     }
     try {
-        replaceFile(path, text);
-    } catch (const ComError& e) {
-        throw ComError(REGDB_E_WRITEREGDB, e.description());
+        files::replaceFile(path, text);
+    } catch (const std::system_error& e) {
+        throw ComError(REGDB_E_WRITEREGDB, e.what());
     }
 }
 

@@ -272,12 +272,4 @@ bool operator==(const Variant& a, const Variant& b) {
     return false;
 }
 
-Int16Counter& Int16Counter::increment(std::string_view what) {
-    if (value_ == std::numeric_limits<std::int16_t>::max()) {
-        throw ComError(CTL_E_OVERFLOW, "Overflow: " + std::string(what) + " cannot go past 32767");
-    }
-    ++value_;
-    return *this;
-}
-
 }  // namespace quenmoor::com

@@ -85,20 +85,4 @@ QUENMOOR_EXPORT std::optional<double> parseDouble(std::string_view text);
 // The decimal separator of the user's locale (LC_NUMERIC).
 QUENMOOR_EXPORT char decimalSeparator();
 
-// A signed 16-bit counter over rows, list entries or features: a step past 32767 raises
-// the runtime's overflow error and leaves the counter as it was.
-class QUENMOOR_EXPORT Int16Counter {
-public:
-    Int16Counter() = default;
-    explicit Int16Counter(std::int16_t value) : value_(value) {}
-
-    std::int16_t value() const { return value_; }
-    void set(std::int16_t value) { value_ = value; }
-    // Throws ComError(CTL_E_OVERFLOW) naming `what` when the counter is at 32767.
-    Int16Counter& increment(std::string_view what = "counter");
-
-private:
-    std::int16_t value_ = 0;
-};
-
 }  // namespace quenmoor::com

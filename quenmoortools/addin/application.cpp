@@ -118,9 +118,10 @@ void Application::conversion() {
     Converter.build(*HostApp, self(), CurrentPage);
 }
 
-host::Global& Application::spreadsheet() {
+spreadsheet::Global& Application::spreadsheet() {
     if (!SpreadsheetApplication) {
-        SpreadsheetApplication = com::createInstance<host::Global>(host::SpreadsheetGlobalClass);
+        SpreadsheetApplication =
+            com::createInstance<spreadsheet::Global>(spreadsheet::SpreadsheetGlobalClass);
     }
     return *SpreadsheetApplication;
 }

@@ -3,16 +3,17 @@
 #include <cstdint>
 #include <functional>
 
+#include "contracts/host/addin_events.h"
+#include "contracts/host/host_application.h"
+#include "contracts/spreadsheet/spreadsheet.h"
 #include "platform/com/com_object.h"
 #include "platform/com/dispatch_table.h"
 #include "quenmoortools/addin/application_interface.h"
 #include "quenmoortools/density/material_density.h"
 #include "quenmoortools/dimensions/dimension_numbering.h"
-#include "quenmoortools/host/addin_events.h"
-#include "quenmoortools/host/host_application.h"
-#include "quenmoortools/host/spreadsheet.h"
 #include "quenmoortools/package/export_page.h"
 #include "quenmoortools/properties/custom_properties_page.h"
+#include "quenmoortools/toolkit/int16_counter.h"
 #include "quenmoortools/units/unit_converter_page.h"
 
 namespace quenmoor::addin {
@@ -80,11 +81,11 @@ public:
     properties::CustomPropertiesPage Properties;
     package::ExportPage Export;
     // The row and loop counter the tools share.
-    com::Int16Counter RowCounter;
+    toolkit::Int16Counter RowCounter;
 
     // The one spreadsheet application of the add-in: created on first use, kept for the
     // object's life, never shown and never told to quit.
-    host::Global& spreadsheet();
+    spreadsheet::Global& spreadsheet();
     void closeAllWorkbooks();
 
     // Sets a tool's mark for the page it is about to build and clears it again if the
@@ -117,7 +118,7 @@ private:
         return ComPtr<com::IDispatch>(static_cast<_Application*>(this));
     }
 
-    ComPtr<host::Global> SpreadsheetApplication;
+    ComPtr<spreadsheet::Global> SpreadsheetApplication;
     VariantBool* markInBuild_ = nullptr;
 
     friend class com::ComObject<Application, com::DualInterface<_Application>, host::SwAddin,

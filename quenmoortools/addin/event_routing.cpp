@@ -1,9 +1,9 @@
 // The events of every page the add-in opens arrive here. The pages are told apart only by
 // the ids of their controls and by the marks their commands set.
 
+#include "contracts/host/host_codes.h"
 #include "platform/com/activation.h"
 #include "quenmoortools/addin/application.h"
-#include "quenmoortools/host/host_codes.h"
 #include "quenmoortools/package/package_path.h"
 #include "quenmoortools/properties/set_options.h"
 #include "quenmoortools/ui/module1.h"

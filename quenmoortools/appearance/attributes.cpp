@@ -13,9 +13,9 @@
 #include <string>
 #include <vector>
 
+#include "contracts/host/host_codes.h"
 #include "platform/com/activation.h"
 #include "platform/com/com_error.h"
-#include "quenmoortools/host/host_codes.h"
 #include "quenmoortools/ui/addin_windows.h"
 #include "quenmoortools/ui/form_on_top.h"
 

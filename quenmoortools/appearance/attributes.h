@@ -3,8 +3,8 @@
 #include <QWidget>
 #include <array>
 
+#include "contracts/host/host_application.h"
 #include "platform/com/com_ptr.h"
-#include "quenmoortools/host/host_application.h"
 
 class QFrame;
 class QLabel;

@@ -1,9 +1,9 @@
 #include "quenmoortools/density/material_density.h"
 
+#include "contracts/host/host_codes.h"
 #include "platform/com/activation.h"
 #include "platform/com/com_error.h"
-#include "quenmoortools/host/host_codes.h"
-#include "quenmoortools/host/spreadsheet_calls.h"
+#include "quenmoortools/toolkit/spreadsheet_calls.h"
 
 namespace quenmoor::density {
 
@@ -18,8 +18,8 @@ constexpr std::int32_t DensityColumn = 3;
 
 void DensityPage::build(host::ISldWorks& hostApp, com::ComPtr<com::IDispatch> handler,
                         com::ComPtr<host::IPropertyManagerPage2>& currentPage,
-                        host::Global& spreadsheet, const std::string& workbookPath,
-                        com::Int16Counter& row) {
+                        spreadsheet::Global& spreadsheet, const std::string& workbookPath,
+                        toolkit::Int16Counter& row) {
     spreadsheet.Workbooks()->Open(workbookPath);
     currentPage = hostApp.CreatePropertyManagerPage("Quenmoor", host::PageOptionsOkayCancel,
                                                     std::move(handler));
@@ -36,16 +36,16 @@ void DensityPage::build(host::ISldWorks& hostApp, com::ComPtr<com::IDispatch> ha
     const auto cells = com::lateBound(spreadsheet);
     row.set(1);
     do {
-        MaterialList->AddItems(host::cellValue(cells, row.value(), NameColumn).toText());
+        MaterialList->AddItems(toolkit::cellValue(cells, row.value(), NameColumn).toText());
         row.increment("material.xls, sheet Density: row");
-    } while (!(host::cellValue(cells, row.value(), NameColumn) == com::Variant("")));
+    } while (!(toolkit::cellValue(cells, row.value(), NameColumn) == com::Variant("")));
 
     row.set(1);
     currentPage->Show();
     spreadsheet.Workbooks()->Close();
 }
 
-void DensityPage::apply(host::Global& spreadsheet, const std::string& workbookPath) {
+void DensityPage::apply(spreadsheet::Global& spreadsheet, const std::string& workbookPath) {
     if (!MaterialList) {
         throw com::ComError(com::E_UNEXPECTED,
                             "Assign Material: the material page was never opened");
@@ -66,7 +66,8 @@ void DensityPage::apply(host::Global& spreadsheet, const std::string& workbookPa
         }
         spreadsheet.Worksheets("density")->Activate();
         const std::int32_t row = chosen + 1;
-        const com::Variant cell = host::cellValue(com::lateBound(spreadsheet), row, DensityColumn);
+        const com::Variant cell =
+            toolkit::cellValue(com::lateBound(spreadsheet), row, DensityColumn);
         double density = 0;
         try {
             density = cell.toDouble();

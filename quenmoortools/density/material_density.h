@@ -2,10 +2,11 @@
 
 #include <string>
 
+#include "contracts/host/host_application.h"
+#include "contracts/spreadsheet/spreadsheet.h"
 #include "platform/com/com_ptr.h"
 #include "platform/com/variant.h"
-#include "quenmoortools/host/host_application.h"
-#include "quenmoortools/host/spreadsheet.h"
+#include "quenmoortools/toolkit/int16_counter.h"
 
 namespace quenmoor::density {
 
@@ -20,13 +21,14 @@ struct DensityPage {
     // `MaterialDensity` after its mark is set: reads the names under the end-of-list rule
     // and shows the page. `row` is the add-in's row counter.
     void build(host::ISldWorks& hostApp, com::ComPtr<com::IDispatch> handler,
-               com::ComPtr<host::IPropertyManagerPage2>& currentPage, host::Global& spreadsheet,
-               const std::string& workbookPath, com::Int16Counter& row);
+               com::ComPtr<host::IPropertyManagerPage2>& currentPage,
+               spreadsheet::Global& spreadsheet, const std::string& workbookPath,
+               toolkit::Int16Counter& row);
 
     // `applydensity`: writes column C of the chosen row, unconverted, as the part's density.
     // With nothing chosen it writes nothing and says so; a density that is text fails
     // naming the row.
-    void apply(host::Global& spreadsheet, const std::string& workbookPath);
+    void apply(spreadsheet::Global& spreadsheet, const std::string& workbookPath);
 };
 
 }  // namespace quenmoor::density

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
+#include "contracts/host/host_codes.h"
 #include "platform/com/com_error.h"
-#include "quenmoortools/host/host_codes.h"
 
 namespace quenmoor::dimensions {
 
@@ -41,7 +41,7 @@ void NumberingPage::build(host::ISldWorks& host, com::ComPtr<com::IDispatch> han
     currentPage->Show();
 }
 
-void numberDimensions(host::IModelDoc2& document, com::Int16Counter& counter) {
+void numberDimensions(host::IModelDoc2& document, toolkit::Int16Counter& counter) {
     const std::int32_t features = document.GetFeatureCount();
     if (features > 32767) {
         throw com::ComError(com::CTL_E_OVERFLOW,

@@ -4,10 +4,11 @@
 #include <string_view>
 #include <vector>
 
+#include "contracts/host/document.h"
+#include "contracts/host/host_application.h"
 #include "platform/com/com_ptr.h"
 #include "platform/com/variant.h"
-#include "quenmoortools/host/document.h"
-#include "quenmoortools/host/host_application.h"
+#include "quenmoortools/toolkit/int16_counter.h"
 
 namespace quenmoor::dimensions {
 
@@ -39,7 +40,7 @@ struct NumberingPage {
 // Renames every dimension of the document whose name is not a number, counting up from
 // one above the largest number in use. The 16-bit limits fail with an overflow before any
 // name is written. `counter` is the add-in's row counter, which the loops count in.
-void numberDimensions(host::IModelDoc2& document, com::Int16Counter& counter);
+void numberDimensions(host::IModelDoc2& document, toolkit::Int16Counter& counter);
 
 inline constexpr const char* NumberingMessage =
     "To show the dimension names,check 'Show Dimension names from Tools-Options-General";

@@ -2,9 +2,9 @@
 
 #include <string>
 
+#include "contracts/host/host_codes.h"
 #include "platform/com/activation.h"
 #include "platform/com/com_error.h"
-#include "quenmoortools/host/host_codes.h"
 #include "quenmoortools/package/package_path.h"
 
 namespace quenmoor::package {

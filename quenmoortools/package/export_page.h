@@ -3,8 +3,8 @@
 #include <array>
 #include <cstdint>
 
+#include "contracts/host/host_application.h"
 #include "platform/com/com_ptr.h"
-#include "quenmoortools/host/host_application.h"
 
 namespace quenmoor::package {
 

@@ -3,10 +3,10 @@
 #include <optional>
 #include <vector>
 
+#include "contracts/host/host_codes.h"
 #include "platform/com/activation.h"
 #include "platform/com/com_error.h"
-#include "quenmoortools/host/host_codes.h"
-#include "quenmoortools/host/spreadsheet_calls.h"
+#include "quenmoortools/toolkit/spreadsheet_calls.h"
 
 namespace quenmoor::properties {
 
@@ -66,8 +66,8 @@ host::IModelDoc2& requireDocument(const com::ComPtr<host::IModelDoc2>& document)
 
 void CustomPropertiesPage::build(host::ISldWorks& hostApp, com::ComPtr<com::IDispatch> handler,
                                  com::ComPtr<host::IPropertyManagerPage2>& currentPage,
-                                 host::Global& spreadsheet, const std::string& workbookPath,
-                                 com::Int16Counter& row) {
+                                 spreadsheet::Global& spreadsheet, const std::string& workbookPath,
+                                 toolkit::Int16Counter& row) {
     currentPage = hostApp.CreatePropertyManagerPage("Quenmoor", host::PageOptionsOkayCancel,
                                                     std::move(handler));
     auto document = com::getRunningObject<host::ISldWorks>(host::HostClassName)->ActiveDoc();
@@ -76,7 +76,7 @@ void CustomPropertiesPage::build(host::ISldWorks& hostApp, com::ComPtr<com::IDis
     spreadsheet.Worksheets(PropertiesSheet)->Activate();
     const auto cells = com::lateBound(spreadsheet);
     for (int i = 0; i < PropertyCount; ++i) {
-        PropertyNames[i] = host::cellValue(cells, i + 1, ListColumn).toText();
+        PropertyNames[i] = toolkit::cellValue(cells, i + 1, ListColumn).toText();
     }
     if (!document) {
         throw com::ComError(com::CTL_E_OBJECTNOTSET,

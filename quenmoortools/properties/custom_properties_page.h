@@ -3,11 +3,12 @@
 #include <array>
 #include <string>
 
+#include "contracts/host/host_application.h"
+#include "contracts/spreadsheet/spreadsheet.h"
 #include "platform/com/com_ptr.h"
 #include "platform/com/variant.h"
-#include "quenmoortools/host/host_application.h"
-#include "quenmoortools/host/spreadsheet.h"
 #include "quenmoortools/properties/options_workbook.h"
+#include "quenmoortools/toolkit/int16_counter.h"
 
 namespace quenmoor::properties {
 
@@ -32,8 +33,9 @@ struct CustomPropertiesPage {
     // counter. A failure ends it there with a ComError naming what is missing (no document,
     // the workbook, a sheet); the workbook then stays open until the next close of all.
     void build(host::ISldWorks& hostApp, com::ComPtr<com::IDispatch> handler,
-               com::ComPtr<host::IPropertyManagerPage2>& currentPage, host::Global& spreadsheet,
-               const std::string& workbookPath, com::Int16Counter& row);
+               com::ComPtr<host::IPropertyManagerPage2>& currentPage,
+               spreadsheet::Global& spreadsheet, const std::string& workbookPath,
+               toolkit::Int16Counter& row);
 
     // The write-back on OK: deletes the nine properties from `document` and adds each
     // again as text (type 30) with the page's value. If any call fails, every property

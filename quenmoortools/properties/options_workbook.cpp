@@ -1,7 +1,7 @@
 #include "quenmoortools/properties/options_workbook.h"
 
 #include "platform/com/com_error.h"
-#include "quenmoortools/host/spreadsheet_calls.h"
+#include "quenmoortools/toolkit/spreadsheet_calls.h"
 
 namespace quenmoor::properties {
 
@@ -9,17 +9,17 @@ std::string listSheetName(int row) {
     return "list" + std::to_string(row);
 }
 
-void readList(const com::ComPtr<com::IDispatch>& cells, com::Int16Counter& row,
+void readList(const com::ComPtr<com::IDispatch>& cells, toolkit::Int16Counter& row,
               std::string_view where, const std::function<void(const com::Variant&)>& add) {
     const std::string counter = std::string(where) + ": row";
     const com::Variant empty("");
     row.set(1);
     // Each cell is read once: the value that ends the loop test is the next entry.
-    com::Variant value = host::cellValue(cells, row.value(), ListColumn);
+    com::Variant value = toolkit::cellValue(cells, row.value(), ListColumn);
     for (;;) {
         add(value);
         row.increment(counter);
-        value = host::cellValue(cells, row.value(), ListColumn);
+        value = toolkit::cellValue(cells, row.value(), ListColumn);
         if (value == empty) {
             return;
         }
@@ -27,7 +27,7 @@ void readList(const com::ComPtr<com::IDispatch>& cells, com::Int16Counter& row,
 }
 
 std::vector<std::string> readTextList(const com::ComPtr<com::IDispatch>& cells,
-                                      com::Int16Counter& row, std::string_view where) {
+                                      toolkit::Int16Counter& row, std::string_view where) {
     std::vector<std::string> entries;
     readList(cells, row, where,
              [&](const com::Variant& value) { entries.push_back(value.toText()); });
@@ -35,7 +35,7 @@ std::vector<std::string> readTextList(const com::ComPtr<com::IDispatch>& cells,
 }
 
 void writeList(const com::ComPtr<com::IDispatch>& sheet, const std::vector<std::string>& entries,
-               com::Int16Counter& row, std::string_view where) {
+               toolkit::Int16Counter& row, std::string_view where) {
     // Checked first, so a list too long for the sheet leaves every cell as it was.
     if (entries.size() > static_cast<std::size_t>(MaxListEntries)) {
         throw com::ComError(com::CTL_E_OVERFLOW, std::string(where) + ": a list holds at most " +
@@ -44,15 +44,15 @@ void writeList(const com::ComPtr<com::IDispatch>& sheet, const std::vector<std::
     const std::string counter = std::string(where) + ": row";
     row.set(1);
     for (const std::string& entry : entries) {
-        host::setCellValue(sheet, row.value(), ListColumn, com::Variant(entry));
+        toolkit::setCellValue(sheet, row.value(), ListColumn, com::Variant(entry));
         row.increment(counter);
     }
-    host::setCellValue(sheet, row.value(), ListColumn, com::Variant(""));
+    toolkit::setCellValue(sheet, row.value(), ListColumn, com::Variant(""));
 }
 
 void renameProperty(const com::ComPtr<com::IDispatch>& propertiesSheet, std::int16_t row,
                     const std::string& name) {
-    host::setCellValue(propertiesSheet, row, ListColumn, com::Variant(name));
+    toolkit::setCellValue(propertiesSheet, row, ListColumn, com::Variant(name));
 }
 
 }  // namespace quenmoor::properties

@@ -8,6 +8,7 @@
 
 #include "platform/com/com_ptr.h"
 #include "platform/com/variant.h"
+#include "quenmoortools/toolkit/int16_counter.h"
 
 // The options workbook: sheet "properties" names the custom properties in column A, and
 // sheet "list<k>" holds the choices of the property in row k, one per row of column A.
@@ -36,18 +37,18 @@ std::string listSheetName(int row);
 // until the first empty cell. Each entry goes to `add` as the engine returns it. `row`
 // ends on the empty row; a list that reaches row 32767 fails with an overflow naming
 // `where`.
-void readList(const com::ComPtr<com::IDispatch>& cells, com::Int16Counter& row,
+void readList(const com::ComPtr<com::IDispatch>& cells, toolkit::Int16Counter& row,
               std::string_view where, const std::function<void(const com::Variant&)>& add);
 
 // The same, collecting each entry as text.
 std::vector<std::string> readTextList(const com::ComPtr<com::IDispatch>& cells,
-                                      com::Int16Counter& row, std::string_view where);
+                                      toolkit::Int16Counter& row, std::string_view where);
 
 // Writes entries 0 to n - 1 into rows 1 to n of column A of `sheet`, then the empty text
 // into row n + 1, so that reading the sheet back gives exactly `entries`; rows below are
 // left as they are. More than MaxListEntries entries fail before any cell is written.
 void writeList(const com::ComPtr<com::IDispatch>& sheet, const std::vector<std::string>& entries,
-               com::Int16Counter& row, std::string_view where);
+               toolkit::Int16Counter& row, std::string_view where);
 
 // Writes a property's new name into its row of "properties"; its list sheet keeps its
 // name, since the choices belong to the row.

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "platform/com/com_error.h"
-#include "quenmoortools/host/spreadsheet_calls.h"
 #include "quenmoortools/properties/options_workbook.h"
+#include "quenmoortools/toolkit/spreadsheet_calls.h"
 #include "quenmoortools/ui/addin_windows.h"
 #include "quenmoortools/ui/form_on_top.h"
 
@@ -129,9 +129,9 @@ SetOptions::~SetOptions() {
     }
 }
 
-void SetOptions::open(host::Global& spreadsheet, const std::string& workbookPath) {
+void SetOptions::open(spreadsheet::Global& spreadsheet, const std::string& workbookPath) {
     if (!loaded_) {
-        spreadsheet_ = com::ComPtr<host::Global>(&spreadsheet);
+        spreadsheet_ = com::ComPtr<spreadsheet::Global>(&spreadsheet);
         workbookPath_ = workbookPath;
         load();
     }
@@ -193,7 +193,7 @@ void SetOptions::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-host::Workbook& SetOptions::workbook(const char* action) {
+spreadsheet::Workbook& SetOptions::workbook(const char* action) {
     if (!workbook_) {
         throw com::ComError(com::E_UNEXPECTED,
                             std::string(action) + ": the options workbook is not loaded");
@@ -348,7 +348,8 @@ void SetOptions::clearReport() {
     StatusLine->clear();
 }
 
-SetOptions& showOptionListEditor(host::Global& spreadsheet, const std::string& workbookPath) {
+SetOptions& showOptionListEditor(spreadsheet::Global& spreadsheet,
+                                 const std::string& workbookPath) {
     if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) {
         throw com::ComError(com::E_UNEXPECTED,
                             "Options: the host runs without a window system to show the editor in");

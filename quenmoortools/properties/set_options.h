@@ -3,9 +3,10 @@
 #include <QWidget>
 #include <string>
 
+#include "contracts/spreadsheet/spreadsheet.h"
 #include "platform/com/com_ptr.h"
 #include "platform/com/variant.h"
-#include "quenmoortools/host/spreadsheet.h"
+#include "quenmoortools/toolkit/int16_counter.h"
 
 class QLabel;
 class QLineEdit;
@@ -32,7 +33,7 @@ public:
 
     // Makes the window visible, loading it first when it is not loaded. An opening while
     // it is loaded changes nothing in it.
-    void open(host::Global& spreadsheet, const std::string& workbookPath);
+    void open(spreadsheet::Global& spreadsheet, const std::string& workbookPath);
     bool isLoaded() const { return loaded_; }
     // The list sheet of the property last clicked; empty until the first click.
     const std::string& selectedListSheet() const { return selectedSheet_; }
@@ -64,22 +65,22 @@ private:
     void Cancel_Click();
 
     // The workbook opened by the load, or a ComError when it has been closed since.
-    host::Workbook& workbook(const char* action);
+    spreadsheet::Workbook& workbook(const char* action);
     com::ComPtr<com::IDispatch> listSheet(const char* action);
     void writeList2Back(const char* action);
     void report(const std::string& message);
     void clearReport();
 
-    com::ComPtr<host::Global> spreadsheet_;
-    com::ComPtr<host::Workbook> workbook_;
+    com::ComPtr<spreadsheet::Global> spreadsheet_;
+    com::ComPtr<spreadsheet::Workbook> workbook_;
     std::string workbookPath_;
     std::string selectedSheet_;
-    com::Int16Counter Row;
+    toolkit::Int16Counter Row;
     bool loaded_ = false;
 };
 
 // Button 2 ("Options") of the custom-properties page: shows the one SetOptions window,
 // creating it on first use. Throws ComError when the host runs without a window system.
-SetOptions& showOptionListEditor(host::Global& spreadsheet, const std::string& workbookPath);
+SetOptions& showOptionListEditor(spreadsheet::Global& spreadsheet, const std::string& workbookPath);
 
 }  // namespace quenmoor::properties

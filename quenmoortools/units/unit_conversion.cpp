@@ -30,7 +30,7 @@ double factorAt(const FactorSlots& ActiveFactors, std::int16_t index, std::strin
 
 const UnitQuantity* SelectQuantity(const std::vector<UnitQuantity>& UnitQuantities,
                                    FactorSlots& ActiveFactors, std::int32_t optionId,
-                                   com::Int16Counter& index, const LabelSink& yieldLabel) {
+                                   toolkit::Int16Counter& index, const LabelSink& yieldLabel) {
     const UnitQuantity* selected = nullptr;
     for (const UnitQuantity& quantity : UnitQuantities) {
         if (quantity.optionId == optionId) {

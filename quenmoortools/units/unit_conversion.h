@@ -10,6 +10,7 @@
 
 #include "platform/com/hresult.h"
 #include "platform/com/variant.h"
+#include "quenmoortools/toolkit/int16_counter.h"
 #include "quenmoortools/units/unit_tables.h"
 
 namespace quenmoor::units {
@@ -35,7 +36,7 @@ using LabelSink = std::function<void(const std::string&)>;
 // SubscriptOutOfRange after its label was handed on.
 const UnitQuantity* SelectQuantity(const std::vector<UnitQuantity>& UnitQuantities,
                                    FactorSlots& ActiveFactors, std::int32_t optionId,
-                                   com::Int16Counter& index, const LabelSink& yieldLabel);
+                                   toolkit::Int16Counter& index, const LabelSink& yieldLabel);
 
 // The ratio of the to-factor to the from-factor, rounded to a double on its own. Each
 // ComError names the unit concerned: SubscriptOutOfRange for an index outside 0 to 50

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <string>
 
+#include "contracts/host/host_codes.h"
 #include "platform/com/com_error.h"
-#include "quenmoortools/host/host_codes.h"
 
 namespace quenmoor::units {
 
@@ -81,7 +81,7 @@ void UnitConverterPage::build(host::ISldWorks& host, com::ComPtr<com::IDispatch>
     currentPage->Show();
 }
 
-void UnitConverterPage::checkQuantity(std::int32_t id, com::Int16Counter& row) {
+void UnitConverterPage::checkQuantity(std::int32_t id, toolkit::Int16Counter& row) {
     const bool known = std::any_of(UnitQuantities.begin(), UnitQuantities.end(),
                                    [id](const UnitQuantity& q) { return q.optionId == id; });
     if (!known) {

@@ -4,9 +4,10 @@
 #include <cstdint>
 #include <vector>
 
+#include "contracts/host/host_application.h"
 #include "platform/com/com_ptr.h"
 #include "platform/com/variant.h"
-#include "quenmoortools/host/host_application.h"
+#include "quenmoortools/toolkit/int16_counter.h"
 #include "quenmoortools/units/unit_conversion.h"
 #include "quenmoortools/units/unit_tables.h"
 
@@ -27,7 +28,7 @@ public:
     // The check of quantity option 1 to 6: empties both lists and fills them, and
     // ActiveFactors, with that quantity's units, counting them in `row` (the add-in's row
     // counter). Other ids do nothing.
-    void checkQuantity(std::int32_t id, com::Int16Counter& row);
+    void checkQuantity(std::int32_t id, toolkit::Int16Counter& row);
 
     // The "Calculate" press: converts the value box from the chosen "From" unit to the
     // chosen "To" unit into the result box. A failure leaves the result box as it was.

@@ -6,10 +6,10 @@
 #include <gtest/gtest.h>
 
 #include "cadhost/model/host_application.h"
+#include "contracts/host/addin_events.h"
 #include "platform/com/activation.h"
 #include "platform/com/registry.h"
 #include "platform/com/server_module.h"
-#include "quenmoortools/host/addin_events.h"
 #include "tests/addin/menu_expectations.h"
 #include "tests/support/host_model.h"
 

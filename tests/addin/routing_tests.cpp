@@ -31,7 +31,8 @@ protected:
         ASSERT_EQ(static_cast<host::SwAddin*>(addin_.get())
                       ->ConnectToSW(static_cast<host::ISldWorks*>(host_.get()), 1, &result),
                   com::S_OK);
-        spreadsheet_ = com::createInstance<host::Global>(host::SpreadsheetGlobalClass);
+        spreadsheet_ =
+            com::createInstance<spreadsheet::Global>(spreadsheet::SpreadsheetGlobalClass);
         host_->openDocument(std::filesystem::path(QUENMOOR_EXAMPLES) / "bracket.json");
     }
 
@@ -52,7 +53,7 @@ protected:
     ComPtr<cadhost::HostApplication> host_;
     std::unique_ptr<cadhost::HostRegistration> registration_;
     ComPtr<Application> addin_;
-    ComPtr<host::Global> spreadsheet_;
+    ComPtr<spreadsheet::Global> spreadsheet_;
 };
 
 TEST_F(RoutingTest, WithNoMarkEveryCloseRunsNothingAndClosesAllWorkbooks) {

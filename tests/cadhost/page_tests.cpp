@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "cadhost/model/host_application.h"
+#include "contracts/host/addin_events.h"
 #include "platform/com/dispatch_table.h"
-#include "quenmoortools/host/addin_events.h"
 #include "tests/support/com_error_of.h"
 #include "tests/support/page_handler.h"
 

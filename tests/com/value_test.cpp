@@ -120,13 +120,4 @@ TEST(Variant, EmptyBooleanAndTextFollowTheLanguagesRules) {
     }
 }
 
-TEST(Int16Counter, StepPast32767OverflowsAndKeepsTheValue) {
-    Int16Counter counter(32766);
-    EXPECT_EQ(counter.increment().value(), 32767);
-    ComError error = comErrorOf([&] { counter.increment("Rows"); });
-    EXPECT_EQ(error.code(), CTL_E_OVERFLOW);
-    EXPECT_THAT(error.description(), HasSubstr("Rows"));
-    EXPECT_EQ(counter.value(), 32767);
-}
-
 }  // namespace

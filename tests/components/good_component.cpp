@@ -1,5 +1,7 @@
 // goodcomponent.so: an in-process server with one class, as a real add-in library is built.
 
+#include <limits>
+
 #include "platform/com/server_module.h"
 #include "platform/com/variant.h"
 #include "tests/components/counter.h"
@@ -11,14 +13,19 @@ using quenmoor::testcomponents::ICounter;
 
 class Counter final : public ComObject<Counter, DualInterface<ICounter>> {
 public:
-    std::int16_t Increment() override { return counter_.increment("Counter.Value").value(); }
-    std::int16_t Value() override { return counter_.value(); }
-    void SetValue(std::int16_t value) override { counter_.set(value); }
+    std::int16_t Increment() override {
+        if (value_ == std::numeric_limits<std::int16_t>::max()) {
+            throw ComError(CTL_E_OVERFLOW, "Overflow: Counter.Value cannot go past 32767");
+        }
+        return ++value_;
+    }
+    std::int16_t Value() override { return value_; }
+    void SetValue(std::int16_t value) override { value_ = value; }
     std::string Name() override { return name_; }
     void SetName(std::string name) override { name_ = std::move(name); }
 
 private:
-    Int16Counter counter_;
+    std::int16_t value_ = 0;
     std::string name_ = "Counter";
 };
 

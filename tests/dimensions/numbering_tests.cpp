@@ -49,7 +49,7 @@ protected:
     }
 
     com::ComPtr<HostApplication> app_;
-    com::Int16Counter counter_;
+    toolkit::Int16Counter counter_;
 };
 
 TEST_F(NumberingTest, NamesThatAreNotNumbersGetTheNextNumbersAboveTheLargestInTreeOrder) {

@@ -13,10 +13,10 @@
 #include <vector>
 
 #include "cadhost/model/host_registration.h"
+#include "contracts/host/host_codes.h"
 #include "platform/com/activation.h"
 #include "platform/com/server_module.h"
 #include "quenmoortools/addin/application.h"
-#include "quenmoortools/host/host_codes.h"
 #include "quenmoortools/properties/options_workbook.h"
 #include "tests/support/scratch_folder.h"
 #include "workbook/xls/xls_file.h"
@@ -39,7 +39,8 @@ protected:
         host_ = cadhost::HostApplication::create();
         registration_ = std::make_unique<cadhost::HostRegistration>(host_);
         addin_ = addin::Application::create();
-        spreadsheet_ = com::createInstance<host::Global>(host::SpreadsheetGlobalClass);
+        spreadsheet_ =
+            com::createInstance<spreadsheet::Global>(spreadsheet::SpreadsheetGlobalClass);
         document_ = &host_->newDocument(host::DocumentPart, "Bracket");
     }
 
@@ -103,9 +104,9 @@ protected:
     ComPtr<cadhost::HostApplication> host_;
     std::unique_ptr<cadhost::HostRegistration> registration_;
     ComPtr<addin::Application> addin_;
-    ComPtr<host::Global> spreadsheet_;
+    ComPtr<spreadsheet::Global> spreadsheet_;
     cadhost::Document* document_ = nullptr;
-    com::Int16Counter row_;
+    toolkit::Int16Counter row_;
     quenmoor::testing::ScratchFolder folder_;
 };
 

@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
+#include "contracts/host/addin_events.h"
 #include "platform/com/com_object.h"
 #include "platform/com/variant.h"
-#include "quenmoortools/host/addin_events.h"
 
 namespace quenmoor::testing {
 

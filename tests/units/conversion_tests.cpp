@@ -17,7 +17,7 @@ using quenmoor::testing::comErrorOf;
 
 FactorSlots selected(std::int32_t optionId) {
     FactorSlots slots{};
-    com::Int16Counter index;
+    toolkit::Int16Counter index;
     SelectQuantity(buildUnitQuantities(), slots, optionId, index, [](const std::string&) {});
     return slots;
 }
@@ -101,7 +101,7 @@ TEST(UnitConversion, FailsWithAnErrorThatSaysWhy) {
 TEST(UnitConversion, SlotsPastTheLastUnitOfTheQuantitySelectedLastHoldZero) {
     const auto quantities = buildUnitQuantities();
     FactorSlots slots{};
-    com::Int16Counter index;
+    toolkit::Int16Counter index;
     std::vector<std::string> labels;
     auto collect = [&](const std::string& label) { labels.push_back(label); };
     SelectQuantity(quantities, slots, 6, index, collect);

@@ -21,7 +21,7 @@ using quenmoor::testing::failsNaming;
 
 class ConverterHandler final : public quenmoor::testing::PageHandler<ConverterHandler> {
 public:
-    ConverterHandler(UnitConverterPage& converter, com::Int16Counter& row)
+    ConverterHandler(UnitConverterPage& converter, toolkit::Int16Counter& row)
         : converter_(converter), row_(row) {}
 
     HRESULT OnOptionCheck(std::int32_t id) override {
@@ -41,7 +41,7 @@ public:
 
 private:
     UnitConverterPage& converter_;
-    com::Int16Counter& row_;
+    toolkit::Int16Counter& row_;
 };
 
 class UnitConverterPageTest : public ::testing::Test {
@@ -65,7 +65,7 @@ protected:
     }
 
     UnitConverterPage converter_;
-    com::Int16Counter row_;
+    toolkit::Int16Counter row_;
     ComPtr<cadhost::HostApplication> app_;
     ComPtr<ConverterHandler> handler_;
     ComPtr<host::IPropertyManagerPage2> currentPage_;

@@ -75,7 +75,7 @@ TEST_F(WorkbookBadInput, AFailedSaveLeavesTheFileAsItWas) {
     const fs::path options = copyDefault("Options.xls");
     const std::string before = fileBytes(options);
     global_->Workbooks()->Open(options.string());
-    ComPtr<host::Range> cell = global_->Worksheets("list1")->Cells(2, 1);
+    ComPtr<spreadsheet::Range> cell = global_->Worksheets("list1")->Cells(2, 1);
     cell->SetValue(std::string(40000, 'x'));
     const com::ComError error = comErrorOf([&] { global_->ActiveWorkbook()->Save(); });
     EXPECT_THAT(error.description(), HasSubstr(options.string()));

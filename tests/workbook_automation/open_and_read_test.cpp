@@ -32,7 +32,7 @@ TEST_F(WorkbookFileNames, FindsTheFileWithoutRegardToCasePreferringTheExactName)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.requested);
-        ComPtr<host::Workbook> book =
+        ComPtr<spreadsheet::Workbook> book =
             global_->Workbooks()->Open((folder_.path() / c.requested).string());
         EXPECT_EQ(book->Name(), c.name);
         EXPECT_EQ(book->FullName(), (folder_.path() / "Lists" / c.name).string());
@@ -44,7 +44,7 @@ TEST_F(WorkbookFileNames, FindsTheFileWithoutRegardToCasePreferringTheExactName)
 TEST_F(WorkbookFileNames, OpeningAnOpenWorkbookAgainActivatesIt) {
     const fs::path options = copyDefault("Options.xls");
     const fs::path material = copyDefault("material.xls");
-    ComPtr<host::Workbook> first = global_->Workbooks()->Open(options.string());
+    ComPtr<spreadsheet::Workbook> first = global_->Workbooks()->Open(options.string());
     global_->Workbooks()->Open(material.string());
     global_->Workbooks()->Open((folder_.path() / "OPTIONS.xls").string());
     EXPECT_EQ(global_->Workbooks()->Count(), 2);
@@ -87,7 +87,7 @@ TEST_F(WorkbookReading, AListEndsAtItsFirstGapButRowOneIsAlwaysAnEntry) {
 TEST_F(WorkbookReading, FindsSheetsWithoutRegardToCase) {
     global_->Workbooks()->Open(copyDefault("Options.xls").string());
     for (const char* name : {"properties", "Properties", "PROPERTIES"}) {
-        ComPtr<host::Worksheet> sheet = global_->Worksheets(name);
+        ComPtr<spreadsheet::Worksheet> sheet = global_->Worksheets(name);
         EXPECT_EQ(sheet->Name(), "properties");
         sheet->Activate();
         EXPECT_EQ(cellByName(1, 1), Variant("Material")) << name;

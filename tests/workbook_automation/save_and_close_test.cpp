@@ -28,7 +28,7 @@ TEST_F(WorkbookSaving, PutValuesAreSavedAndReadBackWithTheirTypes) {
     global_->Workbooks()->Close();
 
     global_->Workbooks()->Open(options.string());
-    ComPtr<host::Worksheet> reread = global_->Worksheets("list8");
+    ComPtr<spreadsheet::Worksheet> reread = global_->Worksheets("list8");
     EXPECT_EQ(reread->Cells(5, 1)->Value(), Variant("Flange"));
     EXPECT_EQ(reread->Cells(1, 2)->Value().type(), Variant::Type::Double);
     EXPECT_EQ(reread->Cells(2, 2)->Value(), Variant(12.0));
@@ -57,8 +57,9 @@ TEST_F(WorkbookSaving, ClosingWithoutSavingLeavesTheFileAsItWas) {
 TEST_F(WorkbookSaving, GlobalObjectsShareTheActiveWorkbookAndSheet) {
     const fs::path options = copyDefault("Options.xls");
     const fs::path material = copyDefault("material.xls");
-    ComPtr<host::Global> other = com::createInstance<host::Global>(host::SpreadsheetGlobalClass);
-    ComPtr<host::Workbook> optionsBook = global_->Workbooks()->Open(options.string());
+    ComPtr<spreadsheet::Global> other =
+        com::createInstance<spreadsheet::Global>(spreadsheet::SpreadsheetGlobalClass);
+    ComPtr<spreadsheet::Workbook> optionsBook = global_->Workbooks()->Open(options.string());
     EXPECT_EQ(other->ActiveSheet()->Name(), "properties");
     other->Workbooks()->Open(material.string());
     EXPECT_EQ(global_->ActiveWorkbook()->Name(), "material.xls");
@@ -79,9 +80,9 @@ TEST_F(WorkbookSaving, GlobalObjectsShareTheActiveWorkbookAndSheet) {
 
 TEST_F(WorkbookSaving, ObjectsOfAClosedWorkbookFailNamingIt) {
     global_->Workbooks()->Open(copyDefault("Options.xls").string());
-    ComPtr<host::Workbook> book = global_->ActiveWorkbook();
-    ComPtr<host::Worksheet> sheet = book->Worksheets("list4");
-    ComPtr<host::Range> cell = sheet->Cells(3, 1);
+    ComPtr<spreadsheet::Workbook> book = global_->ActiveWorkbook();
+    ComPtr<spreadsheet::Worksheet> sheet = book->Worksheets("list4");
+    ComPtr<spreadsheet::Range> cell = sheet->Cells(3, 1);
     ComPtr<com::IDispatch> lateCell = cell.as<com::IDispatch>("cell");
     global_->Workbooks()->Close();
 

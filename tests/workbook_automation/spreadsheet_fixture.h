@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "contracts/spreadsheet/spreadsheet.h"
 #include "platform/com/activation.h"
 #include "platform/com/server_module.h"
-#include "quenmoortools/host/spreadsheet.h"
 #include "tests/support/scratch_folder.h"
 #include "workbook/xls/xls_file.h"
 
@@ -33,7 +33,7 @@ protected:
     static void SetUpTestSuite() { quenmoor::testing::registerLibrary(WORKBOOK_LIBRARY); }
 
     void SetUp() override {
-        global_ = com::createInstance<host::Global>(host::SpreadsheetGlobalClass);
+        global_ = com::createInstance<spreadsheet::Global>(spreadsheet::SpreadsheetGlobalClass);
         late_ = global_.as<com::IDispatch>("global object");
     }
 
@@ -78,7 +78,7 @@ protected:
         return entries;
     }
 
-    ComPtr<host::Global> global_;
+    ComPtr<spreadsheet::Global> global_;
     ComPtr<com::IDispatch> late_;
     ScratchFolder folder_;
 };

@@ -6,11 +6,11 @@
 
 namespace quenmoor::workbook::automation {
 
-com::ComPtr<host::Workbooks> GlobalObject::Workbooks() {
+com::ComPtr<spreadsheet::Workbooks> GlobalObject::Workbooks() {
     return WorkbooksObject::create();
 }
 
-com::ComPtr<host::Workbook> GlobalObject::ActiveWorkbook() {
+com::ComPtr<spreadsheet::Workbook> GlobalObject::ActiveWorkbook() {
     std::shared_ptr<OpenWorkbook> active = ApplicationState::instance().active();
     if (!active) {
         return nullptr;
@@ -18,14 +18,14 @@ com::ComPtr<host::Workbook> GlobalObject::ActiveWorkbook() {
     return WorkbookObject::create(std::move(active));
 }
 
-com::ComPtr<host::Worksheet> GlobalObject::Worksheets(std::string name) {
+com::ComPtr<spreadsheet::Worksheet> GlobalObject::Worksheets(std::string name) {
     std::shared_ptr<OpenWorkbook> active =
         ApplicationState::instance().requireActive("Worksheets(\"" + name + "\")");
     const std::size_t sheet = active->findSheet(name);
     return WorksheetObject::create(std::move(active), sheet);
 }
 
-com::ComPtr<host::Worksheet> GlobalObject::ActiveSheet() {
+com::ComPtr<spreadsheet::Worksheet> GlobalObject::ActiveSheet() {
     std::shared_ptr<OpenWorkbook> active = ApplicationState::instance().active();
     if (!active) {
         return nullptr;
@@ -34,13 +34,13 @@ com::ComPtr<host::Worksheet> GlobalObject::ActiveSheet() {
     return WorksheetObject::create(std::move(active), sheet);
 }
 
-com::ComPtr<host::Range> GlobalObject::Cells(std::int32_t row, std::int32_t column) {
+com::ComPtr<spreadsheet::Range> GlobalObject::Cells(std::int32_t row, std::int32_t column) {
     const std::shared_ptr<OpenWorkbook>& active =
         ApplicationState::instance().requireActive("Cells");
     return cellOf(active, active->activeSheet(), row, column);
 }
 
-com::ComPtr<host::Workbook> WorkbooksObject::Open(std::string fileName) {
+com::ComPtr<spreadsheet::Workbook> WorkbooksObject::Open(std::string fileName) {
     return WorkbookObject::create(ApplicationState::instance().open(fileName));
 }
 

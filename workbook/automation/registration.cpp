@@ -15,14 +15,14 @@ com::ComPtr<com::IUnknown> createGlobal() {
 }
 
 const ClassEntry classes[] = {
-    {host::SpreadsheetGlobalClass, "Spreadsheet application global object", "Excel.Global",
+    {spreadsheet::SpreadsheetGlobalClass, "Spreadsheet application global object", "Excel.Global",
      "Apartment", &createGlobal},
 };
 
 const InterfaceEntry interfaces[] = {
-    {host::Global::iid, "Global"},     {host::Workbooks::iid, "Workbooks"},
-    {host::Workbook::iid, "Workbook"}, {host::Worksheet::iid, "Worksheet"},
-    {host::Range::iid, "Range"},
+    {spreadsheet::Global::iid, "Global"},     {spreadsheet::Workbooks::iid, "Workbooks"},
+    {spreadsheet::Workbook::iid, "Workbook"}, {spreadsheet::Worksheet::iid, "Worksheet"},
+    {spreadsheet::Range::iid, "Range"},
 };
 
 const com::ServerModule serverModule{classes, interfaces, nullptr};

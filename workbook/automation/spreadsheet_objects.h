@@ -5,8 +5,8 @@
 #include <memory>
 #include <string>
 
+#include "contracts/spreadsheet/spreadsheet.h"
 #include "platform/com/com_object.h"
-#include "quenmoortools/host/spreadsheet.h"
 #include "workbook/automation/open_workbook.h"
 
 // The application's objects as the add-in reaches them: thin handles on the one
@@ -15,25 +15,26 @@
 namespace quenmoor::workbook::automation {
 
 // The global object. Every instance reaches the one ApplicationState.
-class GlobalObject final : public com::ComObject<GlobalObject, com::DualInterface<host::Global>> {
+class GlobalObject final
+    : public com::ComObject<GlobalObject, com::DualInterface<spreadsheet::Global>> {
 public:
-    com::ComPtr<host::Workbooks> Workbooks() override;
-    com::ComPtr<host::Workbook> ActiveWorkbook() override;
-    com::ComPtr<host::Worksheet> Worksheets(std::string name) override;
-    com::ComPtr<host::Worksheet> ActiveSheet() override;
-    com::ComPtr<host::Range> Cells(std::int32_t row, std::int32_t column) override;
+    com::ComPtr<spreadsheet::Workbooks> Workbooks() override;
+    com::ComPtr<spreadsheet::Workbook> ActiveWorkbook() override;
+    com::ComPtr<spreadsheet::Worksheet> Worksheets(std::string name) override;
+    com::ComPtr<spreadsheet::Worksheet> ActiveSheet() override;
+    com::ComPtr<spreadsheet::Range> Cells(std::int32_t row, std::int32_t column) override;
 };
 
 class WorkbooksObject final
-    : public com::ComObject<WorkbooksObject, com::DualInterface<host::Workbooks>> {
+    : public com::ComObject<WorkbooksObject, com::DualInterface<spreadsheet::Workbooks>> {
 public:
-    com::ComPtr<host::Workbook> Open(std::string fileName) override;
+    com::ComPtr<spreadsheet::Workbook> Open(std::string fileName) override;
     void Close() override;
     std::int32_t Count() override;
 };
 
 class WorkbookObject final
-    : public com::ComObject<WorkbookObject, com::DualInterface<host::Workbook>> {
+    : public com::ComObject<WorkbookObject, com::DualInterface<spreadsheet::Workbook>> {
 public:
     explicit WorkbookObject(std::shared_ptr<OpenWorkbook> workbook)
         : workbook_(std::move(workbook)) {}
@@ -41,7 +42,7 @@ public:
     // The file's name as found on disk, which may differ in case from the name opened.
     std::string Name() override;
     std::string FullName() override;
-    com::ComPtr<host::Worksheet> Worksheets(std::string name) override;
+    com::ComPtr<spreadsheet::Worksheet> Worksheets(std::string name) override;
     void Save() override;
     // With saveChanges, a failed save leaves the workbook open.
     void Close(bool saveChanges) override;
@@ -51,7 +52,7 @@ private:
 };
 
 class WorksheetObject final
-    : public com::ComObject<WorksheetObject, com::DualInterface<host::Worksheet>> {
+    : public com::ComObject<WorksheetObject, com::DualInterface<spreadsheet::Worksheet>> {
 public:
     WorksheetObject(std::shared_ptr<OpenWorkbook> workbook, std::size_t sheet)
         : workbook_(std::move(workbook)), sheet_(sheet) {}
@@ -59,7 +60,7 @@ public:
     std::string Name() override;
     // Makes this the active sheet and its workbook the active workbook.
     void Activate() override;
-    com::ComPtr<host::Range> Cells(std::int32_t row, std::int32_t column) override;
+    com::ComPtr<spreadsheet::Range> Cells(std::int32_t row, std::int32_t column) override;
 
 private:
     std::shared_ptr<OpenWorkbook> workbook_;
@@ -68,7 +69,8 @@ private:
 
 // One cell of a sheet. The add-in reads lists cell by cell through late binding, one
 // Range per read, so this is a small handle on the shared model, never a copy of it.
-class RangeObject final : public com::ComObject<RangeObject, com::DualInterface<host::Range>> {
+class RangeObject final
+    : public com::ComObject<RangeObject, com::DualInterface<spreadsheet::Range>> {
 public:
     // The address must have passed OpenWorkbook::checkCell.
     RangeObject(std::shared_ptr<OpenWorkbook> workbook, std::size_t sheet, std::int32_t row,
@@ -88,7 +90,7 @@ private:
 };
 
 // A cell of a sheet of an open workbook, its address checked.
-com::ComPtr<host::Range> cellOf(const std::shared_ptr<OpenWorkbook>& workbook, std::size_t sheet,
-                                std::int32_t row, std::int32_t column);
+com::ComPtr<spreadsheet::Range> cellOf(const std::shared_ptr<OpenWorkbook>& workbook,
+                                       std::size_t sheet, std::int32_t row, std::int32_t column);
 
 }  // namespace quenmoor::workbook::automation

@@ -15,7 +15,7 @@ std::string WorkbookObject::FullName() {
     return workbook_->file().string();
 }
 
-com::ComPtr<host::Worksheet> WorkbookObject::Worksheets(std::string name) {
+com::ComPtr<spreadsheet::Worksheet> WorkbookObject::Worksheets(std::string name) {
     return WorksheetObject::create(workbook_, workbook_->findSheet(name));
 }
 
@@ -42,12 +42,12 @@ void WorksheetObject::Activate() {
     ApplicationState::instance().activate(workbook_);
 }
 
-com::ComPtr<host::Range> WorksheetObject::Cells(std::int32_t row, std::int32_t column) {
+com::ComPtr<spreadsheet::Range> WorksheetObject::Cells(std::int32_t row, std::int32_t column) {
     return cellOf(workbook_, sheet_, row, column);
 }
 
-com::ComPtr<host::Range> cellOf(const std::shared_ptr<OpenWorkbook>& workbook, std::size_t sheet,
-                                std::int32_t row, std::int32_t column) {
+com::ComPtr<spreadsheet::Range> cellOf(const std::shared_ptr<OpenWorkbook>& workbook,
+                                       std::size_t sheet, std::int32_t row, std::int32_t column) {
     workbook->requireOpen(sheet);
     workbook->checkCell(sheet, row, column);
     return RangeObject::create(workbook, sheet, row, column);

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "platform/com/com_error.h"
-#include "platform/com/replacement_file.h"
+#include "platform/files/replacement_file.h"
 #include "workbook/xls/biff.h"
 #include "workbook/xls/cell_name.h"
 #include "workbook/xls/ole_storage.h"
@@ -249,8 +249,12 @@ void writeXls(const WorkbookData& workbook, const std::filesystem::path& file) {
         out.putZeros(kMinStreamSize - out.size());
     }
     const std::vector<std::uint8_t> bytes = buildCompoundFile(out.bytes(), file);
-    com::replaceFile(file,
-                     std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    try {
+        files::replaceFile(
+            file, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    } catch (const std::system_error& e) {
+        throw com::fileError(e);
+    }
 }
 
 }  // namespace quenmoor::workbook

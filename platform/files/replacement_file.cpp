@@ -1,4 +1,4 @@
-#include "platform/com/replacement_file.h"
+#include "platform/files/replacement_file.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -6,11 +6,9 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
+#include <system_error>
 
-#include "platform/com/com_error.h"
-
-namespace quenmoor::com {
+namespace quenmoor::files {
 
 ReplacementFile::ReplacementFile(std::filesystem::path target) : target_(std::move(target)) {
     const std::filesystem::path folder =
@@ -34,9 +32,7 @@ ReplacementFile::~ReplacementFile() {
 }
 
 void ReplacementFile::fail(const std::string& what, int error) const {
-    const HRESULT hr =
-        error == EACCES || error == EPERM || error == EROFS ? E_ACCESSDENIED : E_FAIL;
-    throw ComError(hr, target_.string() + ": " + what + ": " + std::strerror(error));
+    throw std::system_error(error, std::generic_category(), target_.string() + ": " + what);
 }
 
 void ReplacementFile::write(std::string_view bytes) {
@@ -78,4 +74,4 @@ void replaceFile(const std::filesystem::path& target, std::string_view bytes) {
     file.commit();
 }
 
-}  // namespace quenmoor::com
+}  // namespace quenmoor::files

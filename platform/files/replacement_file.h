@@ -4,16 +4,14 @@
 #include <string>
 #include <string_view>
 
-#include "platform/com/export.h"
-
-namespace quenmoor::com {
+namespace quenmoor::files {
 
 // The new content of a file, written beside it under a temporary name and renamed over it
 // by commit(), so that a reader sees the old file or the new one, never a part. Until then
 // the target is untouched; a replacement that is not committed removes its temporary file.
-// Failures throw ComError naming the target and the cause (E_ACCESSDENIED when the folder
-// or file may not be written, else E_FAIL).
-class QUENMOOR_EXPORT ReplacementFile {
+// Failures throw std::system_error with the errno of the cause and a text that names the
+// target and the step that failed.
+class ReplacementFile {
 public:
     explicit ReplacementFile(std::filesystem::path target);
     ReplacementFile(const ReplacementFile&) = delete;
@@ -38,6 +36,6 @@ private:
 };
 
 // Replaces `target` with `bytes` through a ReplacementFile.
-QUENMOOR_EXPORT void replaceFile(const std::filesystem::path& target, std::string_view bytes);
+void replaceFile(const std::filesystem::path& target, std::string_view bytes);
 
-}  // namespace quenmoor::com
+}  // namespace quenmoor::files

@@ -8,7 +8,7 @@
 
 // The spreadsheet application's object model, as far as the add-in's tools use it: one
 // global object, its workbooks, their sheets and cells. Rows and columns count from 1.
-namespace quenmoor::host {
+namespace quenmoor::spreadsheet {
 
 using com::ComPtr;
 using com::Guid;
@@ -88,7 +88,7 @@ public:
     using Base = com::IDispatch;
     static const com::DispatchTable<Global>& dispatchTable();
 
-    virtual ComPtr<host::Workbooks> Workbooks() = 0;
+    virtual ComPtr<spreadsheet::Workbooks> Workbooks() = 0;
     // Empty when no workbook is open.
     virtual ComPtr<Workbook> ActiveWorkbook() = 0;
     // A sheet of the active workbook by name.
@@ -101,4 +101,4 @@ protected:
     ~Global() = default;
 };
 
-}  // namespace quenmoor::host
+}  // namespace quenmoor::spreadsheet

@@ -3,10 +3,10 @@
 #include <cstdint>
 #include <string>
 
+#include "contracts/host/document.h"
+#include "contracts/host/property_page.h"
 #include "platform/com/com_ptr.h"
 #include "platform/com/dispatch_table.h"
-#include "quenmoortools/host/document.h"
-#include "quenmoortools/host/property_page.h"
 
 namespace quenmoor::host {
 

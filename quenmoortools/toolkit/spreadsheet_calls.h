@@ -3,12 +3,12 @@
 #include <cstdint>
 #include <string>
 
+#include "contracts/spreadsheet/spreadsheet.h"
 #include "platform/com/dispatch_table.h"
-#include "quenmoortools/host/spreadsheet.h"
 
-// The spreadsheet calls the tools make by name, as the original add-in did: `Cells` of the
-// application's active sheet or of a sheet, and the cell's `Value`.
-namespace quenmoor::host {
+// The spreadsheet calls the tools make by name, late-bound as every tool reaches the
+// spreadsheet: `Cells` of the application's active sheet or of a sheet, and the cell's `Value`.
+namespace quenmoor::toolkit {
 
 inline com::Variant cellValue(const com::ComPtr<com::IDispatch>& sheetOrApplication,
                               std::int32_t row, std::int32_t column) {
@@ -22,4 +22,4 @@ inline void setCellValue(const com::ComPtr<com::IDispatch>& sheet, std::int32_t 
     com::putProperty(cell.toObject(), "Value", value);
 }
 
-}  // namespace quenmoor::host
+}  // namespace quenmoor::toolkit
