@@ -55,7 +55,7 @@ public:
     using Base = com::IDispatch;
     static const com::DispatchTable<IPropertyManagerPageCombobox>& dispatchTable();
 
-    // Appends one item (the original takes an array; the add-in always passes one text).
+    // Appends one item: the add-in always passes a single text, never an array.
     virtual void AddItems(std::string item) = 0;
     virtual void Clear() = 0;
     // The 0-based index of the chosen item; -1 when the box is empty.

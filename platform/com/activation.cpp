@@ -13,8 +13,8 @@
 #include "platform/com/registry.h"
 #include "platform/com/server_module.h"
 
-// The runtime serves the host's one apartment thread, as the single-threaded apartment of
-// the original platform did, so its tables take no lock.
+// The runtime serves one thread, the host's GUI thread, which makes every call, so its
+// tables take no lock.
 
 namespace quenmoor::com {
 

@@ -21,7 +21,7 @@ enum InvokeKind : std::uint16_t {
 };
 
 // Late binding: members found by name, without regard to letter case, and invoked with
-// arguments in their natural order (the original platform passes them reversed). A
+// arguments in their natural order, the first argument first. A
 // failure returns its HRESULT and leaves its description as error info.
 class IDispatch : public IUnknown {
 public:

@@ -19,8 +19,8 @@ constexpr HRESULT code(std::uint32_t value) {
 }
 }  // namespace detail
 
-// The codes keep the values of the original platform, so that a number shown to the user
-// can be looked up in its documentation.
+// Each code has its published COM value, so that a number shown to the user can be looked
+// up in the platform's documentation.
 inline constexpr HRESULT S_OK = 0;
 inline constexpr HRESULT S_FALSE = 1;
 inline constexpr HRESULT E_NOTIMPL = detail::code(0x80004001);

@@ -21,7 +21,7 @@
 // is a subkey and a member whose value is a string is a named value; the default value is
 // the member with the empty name "", so no other name is reserved. Since values and
 // subkeys share the members of one object, a value cannot take the name of a subkey of the
-// same key (the original platform allows it; nothing registered here needs it).
+// same key; nothing registered here needs both.
 //
 //     {"CLSID": {"{5E1B...}": {"": "Counter", "InprocServer32": {"": "/opt/x.so"}}}}
 //

@@ -11,7 +11,7 @@
 namespace quenmoor::com {
 
 // The component registry: a tree of keys, each with named text values, kept in one JSON
-// file. Key paths are written with backslashes as on the original platform,
+// file. Key paths are written with backslashes, the registry's own separator,
 // "CLSID\{7F2D3665-...}\InprocServer32"; key and value names compare without regard to
 // case. The value named "" is the key's default value.
 //

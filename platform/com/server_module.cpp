@@ -6,8 +6,8 @@
 #include "platform/com/activation.h"
 #include "platform/com/registry.h"
 
-// Registration writes the keys the original platform's registration wrote, so a registry
-// exported from it reads the same:
+// Registration writes these keys, where activation, the type library lookup and anyone
+// reading the registry file look for a class:
 //
 //     CLSID\{clsid}                  = name
 //     CLSID\{clsid}\InprocServer32   = library path, ThreadingModel = model
@@ -21,8 +21,7 @@
 //     Interface\{iid}                = name
 //     Interface\{iid}\TypeLib        = type library id
 //
-// The original keeps the type library's file under a "win32"/"win64" key; here it is the
-// library itself, under "linux".
+// The type library's file is the library itself, under the platform key "linux".
 
 namespace quenmoor::com {
 

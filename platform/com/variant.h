@@ -18,8 +18,8 @@ using VariantBool = std::int16_t;
 inline constexpr VariantBool VariantTrue = -1;
 inline constexpr VariantBool VariantFalse = 0;
 
-// A value passed through late binding, converting the way the original automation runtime
-// did: a double becomes text with up to 15 significant digits, integers round half to
+// A value passed through late binding, converting by the automation rules that scripts and
+// hosts rely on: a double becomes text with up to 15 significant digits, integers round half to
 // even and overflow with an error, Empty equals "" and converts to 0.
 class QUENMOOR_EXPORT Variant {
 public:
@@ -73,8 +73,8 @@ private:
 
 // Text of a double as the automation runtime writes it: up to 15 significant digits,
 // rounded to nearest, no trailing zeros, the locale's decimal separator, and exponent form
-// ("1E+15", "1.5E-05") unless 1E-04 <= |value| < 1E+15 after rounding: the "%.15G" rule
-// of the original runtime. An infinity is "1.#INF" or "-1.#INF", NaN "-1.#IND", as there.
+// ("1E+15", "1.5E-05") unless 1E-04 <= |value| < 1E+15 after rounding: the "%.15G" rule.
+// An infinity is "1.#INF" or "-1.#INF", NaN "-1.#IND", the spellings automation clients know.
 QUENMOOR_EXPORT std::string formatDouble(double value);
 
 // Reads text as the runtime reads a number: blanks around it, an optional sign, digits

@@ -26,8 +26,8 @@ public:
     // in archive order.
     const std::vector<std::string>& entries() const { return entries_; }
 
-    // The stored path of entry, matched exactly first and then ignoring ASCII case, as
-    // the original platform's file system does; empty when there is none.
+    // The stored path of entry, matched exactly first and then ignoring ASCII case, since
+    // the links inside help files do not keep to one case; empty when there is none.
     std::string find(const std::string& entry) const;
 
     // The bytes of an entry given by its archive path (matched as find() does).

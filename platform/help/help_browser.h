@@ -10,8 +10,8 @@
 namespace quenmoor::help {
 
 // A text browser that reads its pages, images and style sheets out of a ChmFile. Pages
-// are addressed as "chm:/<entry>", so the relative links inside the file resolve as they
-// do in the original platform's viewer.
+// are addressed as "chm:/<entry>", so the relative links inside the file resolve against
+// the page that holds them.
 class ChmBrowser : public QTextBrowser {
     Q_OBJECT
 

@@ -8,7 +8,7 @@ namespace quenmoor::help {
 // topic of the compiled help file in the process's help window, a top-level window that
 // every call reuses and raises. Returns false, and shows nothing, when the file or the
 // topic cannot be found or read, or when the process has no QApplication or the caller
-// is not on its thread; like the original, failures are the caller's to ignore.
+// is not on its thread; failures are the caller's to ignore, as help never stops a command.
 bool showHelpTopic(const std::string& file, const std::string& topic) noexcept;
 
 // Closes and deletes the help window, if there is one. A library that shows help calls it

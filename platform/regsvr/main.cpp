@@ -1,5 +1,5 @@
-// regsvr: registers an in-process server library in the component registry, the
-// counterpart of the original platform's regsvr32.
+// regsvr: registers an in-process server library in the component registry by calling its
+// own registration entry point, and unregisters it the same way.
 
 #include <dlfcn.h>
 

@@ -13,7 +13,7 @@ bool SetWindowPos(QWidget* window, std::intptr_t insertAfter, int x, int y, int 
     const bool wasVisible = window->isVisible();
     if (insertAfter == HWND_TOPMOST || insertAfter == HWND_NOTOPMOST) {
         // Changing a window flag re-creates the native window and hides it; show it again
-        // where it was, the way the original call leaves a window in place.
+        // where it was: this call keeps a window's place and size.
         window->setWindowFlag(Qt::WindowStaysOnTopHint, insertAfter == HWND_TOPMOST);
         window->setGeometry(before);
         if (wasVisible) {

@@ -4,8 +4,8 @@
 
 class QWidget;
 
-// Window placement as the add-in's forms ask for it. The original platform's call takes a
-// window handle; here the window is the Qt widget itself.
+// Window placement as the add-in's forms ask for it, in the terms of the platform's
+// SetWindowPos; the window is given as the Qt widget itself.
 namespace quenmoor::window {
 
 inline constexpr std::intptr_t HWND_TOP = 0;

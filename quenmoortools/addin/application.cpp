@@ -37,7 +37,7 @@ VariantBool Application::SwAddin_ConnectToSW(com::IDispatch* ThisSW, std::int32_
             }
         }
     }
-    // The original never set its result, so the host always hears False.
+    // The connection sets no result, so the host always hears False.
     return com::VariantFalse;
 }
 

@@ -31,7 +31,7 @@ const InterfaceEntry interfaces[] = {
 
 const com::ServerModule serverModule{classes, interfaces, &typeLibrary};
 
-// The fields of the original library's version resource.
+// The library's version resource, field by field; installers and `regsvr --info` read it.
 constexpr com::VersionEntry versionInfo[] = {
     {"CompanyName", "Solidworks"},     {"ProductName", "tebrin"},
     {"FileVersion", "1.00"},           {"ProductVersion", "1.00"},

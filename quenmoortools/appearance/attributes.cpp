@@ -28,7 +28,7 @@ QPointer<Attributes> loaded;
 constexpr double Diffuse = 0.75;
 constexpr double Emission = 0.25;
 
-// Layout in pixels; the original form's twips are not known for this window.
+// Layout in pixels: this window has no twips layout of its own to convert.
 constexpr int RowTop = 16;
 constexpr int RowPitch = 34;
 constexpr int SliderLeft = 16;

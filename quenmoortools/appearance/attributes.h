@@ -49,8 +49,8 @@ public:
     QLabel* Label2;
     QLabel* Label3;
     QLabel* Label4;
-    // Not in the original, whose failures went to the runtime's message box: a failed write
-    // after a user's move is shown here, and the slider keeps its new position.
+    // The add-in shows no message box: a failed write after a user's move is shown here,
+    // and the slider keeps its new position.
     QLabel* StatusLabel;
 
 protected:

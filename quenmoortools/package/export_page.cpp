@@ -123,8 +123,8 @@ void ExportPage::packagefile(com::ComPtr<host::ISldWorks>& hostApp) {
         hostApp->SetUserPreferenceDoubleValue(option.code, option.value);
     }
 
-    // The original joined folder and title with a backslash; "/" is this platform's
-    // separator. Nothing is trimmed or checked: an empty folder gives "/<title>".
+    // Folder and title are joined with "/", this platform's separator. Nothing is trimmed
+    // or checked: an empty folder gives "/<title>".
     const std::string baseName = locationText() + "/" + title;
     for (std::size_t index = 0; index < Formats.size(); ++index) {
         if (!Offered[index]) {

@@ -67,7 +67,7 @@ packagepath::packagepath()
         Drive1->addItem(style()->standardIcon(QStyle::SP_DriveHDIcon),
                         name.isEmpty() || name == root ? root : root + "  [" + name + "]", root);
     }
-    // The list itself is narrow, as the original's; its pop-up shows the whole names.
+    // The list itself is narrow to fit the form's layout; its pop-up shows the whole names.
     Drive1->view()->setMinimumWidth(ui::pixels(3600));
 
     Dir1->setObjectName("Dir1");

@@ -13,8 +13,7 @@ class QPushButton;
 
 namespace quenmoor::package {
 
-// The export location window. The original's drive list and folder list are Windows
-// controls; here `Drive1` offers the mounted file systems and the home folder, and `Dir1` is
+// The export location window. `Drive1` offers the mounted file systems and the home folder, and `Dir1` is
 // a list of the folders in the open folder, headed by ".." (except at a file system's root).
 // A double-click or Enter on a folder opens it, on ".." goes up; a single click only selects.
 // `Text1` holds the export folder; it is the only state that matters outside the window.
@@ -37,8 +36,7 @@ public:
     QPushButton* Command1;
     QLineEdit* Text1;
     QPushButton* Command2;
-    // Not in the original: shows which folder `Dir1` has open, since the list shows only
-    // one level of it.
+    // Shows which folder `Dir1` has open, since the list shows only one level of it.
     QLabel* PathLabel;
 
 private:

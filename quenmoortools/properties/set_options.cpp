@@ -28,7 +28,7 @@ QRect twips(int left, int top, int width, int height) {
 }
 
 // MS Sans Serif and Times New Roman need not be installed here. The faces after them have
-// narrower or equal metrics, so the captions still fit the original form's boxes.
+// narrower or equal metrics, so the captions still fit the form's boxes.
 QFont formFont(QStringList families, QFont::StyleHint hint) {
     QFont font;
     font.setFamilies(families);
@@ -76,8 +76,8 @@ SetOptions::SetOptions()
              Placement{RemoveItem, "RemoveItem", twips(5640, 3240, 1095, 375)},
              Placement{Save, "Save", twips(120, 4320, 1215, 495)},
              Placement{Cancel, "Cancel", twips(1440, 4320, 1215, 495)},
-             // Below the choices' buttons and beside Save and Cancel, clear of every control
-             // of the original form.
+             // Below the choices' buttons and beside Save and Cancel, clear of every other
+             // control of the form.
              Placement{StatusLine, "StatusLine", twips(2760, 3720, 4215, 1410)},
          }) {
         p.control->setObjectName(p.name);
@@ -98,7 +98,7 @@ SetOptions::SetOptions()
         list->setSortingEnabled(false);
     }
 
-    // The original tab order: List1, List2, ModifyProperty, Modify, Save, AddText, AddItem,
+    // The form's tab order: List1, List2, ModifyProperty, Modify, Save, AddText, AddItem,
     // RemoveItem, Cancel; the labels take no focus.
     QWidget* order[] = {List1,   List2,   ModifyProperty, Modify, Save,
                         AddText, AddItem, RemoveItem,     Cancel};
@@ -143,8 +143,8 @@ void SetOptions::load() {
     ui::keepOnTop(this);
     loaded_ = true;
     clearReport();
-    // One more try after a failure, as the original's load did; names listed by the failed
-    // try stay listed.
+    // A failed load is tried once more, since a workbook left open by another tool can make
+    // the first try fail; names listed by the failed try stay listed.
     try {
         loadNames();
     } catch (const com::ComError&) {

@@ -18,7 +18,7 @@ void closeAddinWindows() noexcept;
 bool addinWindowsWereShown();
 void noteWindowShown();
 
-// Twips, the original forms' unit, at 15 to the pixel.
+// Windows keep their layout in twips, 15 to the pixel.
 constexpr int pixels(int twips) {
     return twips / 15;
 }

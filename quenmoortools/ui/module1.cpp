@@ -19,8 +19,7 @@ std::string addinFile(const std::string& name) {
 }
 
 void ShowHelpTopic(const std::string& file, const std::string& topic) noexcept {
-    // The original converted both texts to the system's ANSI code page first; here they
-    // stay UTF-8, which the viewer reads.
+    // Both texts stay UTF-8, which the viewer reads.
     try {
         if (help::showHelpTopic(file, topic)) {
             noteWindowShown();

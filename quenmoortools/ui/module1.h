@@ -9,7 +9,7 @@ namespace quenmoor::ui {
 std::string addinFolder();
 
 // The add-in folder, the platform's separator and a file name: where the add-in finds its
-// workbooks and its help file. The original joined them with a backslash.
+// workbooks and its help file.
 std::string addinFile(const std::string& name);
 
 // Opens the compiled help file at the topic in the help viewer, a window of its own. Every

@@ -89,8 +89,8 @@ std::string convertValue(std::string_view valueText, double ratio) {
                             std::string(Context) + "the value \"" + std::string(valueText) +
                                 "\" is not a number within the range of a Double");
     }
-    // The original let an infinite product through to its text; here it fails instead, so
-    // the result box never shows a value that is not one.
+    // An infinite product fails rather than become text, so the result box never shows a
+    // value that is not one.
     const double product = *value * ratio;
     if (!std::isfinite(product)) {
         throw com::ComError(com::CTL_E_OVERFLOW,

@@ -16,13 +16,12 @@
 namespace quenmoor::units {
 
 // The factors of the quantity selected last, by unit index; the slots past its last unit
-// hold 0. There are 51 slots, 0 to 50, as in the original, so a quantity has at most 51
-// units.
+// hold 0. There are 51 slots, 0 to 50, so a quantity has at most 51 units.
 inline constexpr std::size_t FactorSlotCount = 51;
 using FactorSlots = std::array<double, FactorSlotCount>;
 
-// Run-time errors 9 and 11 of the automation language, which the original's arithmetic
-// raised; the host shows these numbers to the user.
+// Run-time errors 9 and 11 of the automation language, which the converter's arithmetic
+// raises; the host shows these numbers to the user.
 inline constexpr com::HRESULT SubscriptOutOfRange = com::CTL_E_SUBSCRIPTOUTOFRANGE;
 inline constexpr com::HRESULT DivisionByZero = com::CTL_E_DIVISIONBYZERO;
 

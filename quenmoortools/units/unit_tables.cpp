@@ -25,8 +25,8 @@ UnitQuantity quantity(const char* caption, std::int32_t optionId,
 
 }  // namespace
 
-// The factors are written as the original tables give them, so each is the double nearest
-// to that decimal; the results users compare against depend on exactly these roundings.
+// The factors are written as the published unit tables give them, so each is the double
+// nearest to that decimal; the results users compare against depend on exactly these roundings.
 // Two labels of one unit ("Joule" and "N.m", "psi" and "lbf/in2", ...) stay separate entries.
 std::vector<UnitQuantity> buildUnitQuantities() {
     std::vector<UnitQuantity> quantities;

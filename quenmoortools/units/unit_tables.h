@@ -16,8 +16,8 @@ struct UnitQuantity {
 };
 
 // The six quantities in option-id order: Length, Acceleration, Energy, Power, Volume and
-// Pressure, with ids 1 to 6. Labels keep the spellings users of the original know, such
-// as "kkcal/h" and "kfg/m2".
+// Pressure, with ids 1 to 6. Labels keep the spellings the tool's users know, such as
+// "kkcal/h" and "kfg/m2".
 std::vector<UnitQuantity> buildUnitQuantities();
 
 }  // namespace quenmoor::units

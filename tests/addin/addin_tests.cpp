@@ -85,7 +85,7 @@ TEST_F(AddinTest, RegistrationWritesTheClassProgIdAndTypeLibraryAndUnregistratio
     EXPECT_FALSE(registry.keyExists("TypeLib\\{26C42415-1BCE-49D3-A221-FE10B009CF94}"));
 }
 
-TEST_F(AddinTest, EntryPointsAnswerAsTheOriginalLibraryDid) {
+TEST_F(AddinTest, EntryPointsAnswerWithTheLibrarysIdentity) {
     auto getClassObject = library_.entry<com::DllGetClassObjectFunction>("DllGetClassObject");
     void* object = nullptr;
     EXPECT_EQ(getClassObject(com::guid("{00000000-1111-2222-3333-444444444444}"),

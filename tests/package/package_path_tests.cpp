@@ -1,4 +1,4 @@
-// The export location window as the user works it: laid out as the original form, keeping
+// The export location window as the user works it: laid out in its form's twips, keeping
 // its folder text while hidden, walking through real folders.
 
 #include <gtest/gtest.h>
@@ -53,7 +53,7 @@ protected:
     packagepath* window_ = nullptr;
 };
 
-TEST_F(PackagePathTest, HasTheLayoutAndTabOrderOfTheOriginalForm) {
+TEST_F(PackagePathTest, HasTheLayoutAndTabOrderOfItsForm) {
     EXPECT_EQ(window_->objectName(), "packagepath");
     EXPECT_EQ(window_->windowTitle(), "Package Path");
     EXPECT_EQ(window_->size(), QSize(312, 213));  // 4680 x 3195 twips

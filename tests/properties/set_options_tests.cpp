@@ -56,7 +56,7 @@ protected:
     std::string path_;
 };
 
-TEST_F(SetOptionsTest, TheWindowHasTheControlsOfTheOriginalForm) {
+TEST_F(SetOptionsTest, TheWindowHasTheControlsOfItsForm) {
     SetOptions& w = open({{"a"}});
     EXPECT_EQ(w.objectName(), "SetOptions");
     EXPECT_EQ(w.windowTitle(), "Set Options");

@@ -1,5 +1,5 @@
-// The add-in's shell windows, as the user sees them: the About box laid out as the original
-// form, windows kept on top where they stand, and help that never fails a command.
+// The add-in's shell windows, as the user sees them: the About box laid out in its form's
+// twips, windows kept on top where they stand, and help that never fails a command.
 
 #include <gtest/gtest.h>
 
@@ -43,7 +43,7 @@ protected:
     static inline QApplication* application = nullptr;
 };
 
-TEST_F(UiTest, TheAboutBoxHasTheLayoutOfTheOriginalForm) {
+TEST_F(UiTest, TheAboutBoxHasTheLayoutOfItsForm) {
     showAbout();
     auto* form = qobject_cast<Form1*>(topLevel("Form1"));
     ASSERT_NE(form, nullptr);

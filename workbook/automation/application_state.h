@@ -9,10 +9,9 @@
 
 namespace quenmoor::workbook::automation {
 
-// The one spreadsheet application of the process. On the original platform every global
-// object reaches the single running application; here every global object of the library
-// reaches this state. Calls come from the thread of the host's apartment, as there, so it
-// takes no lock.
+// The one spreadsheet application of the process: every global object of the library
+// reaches this state, so workbooks opened through one are seen through any other. Calls
+// come from the host's one GUI thread, so it takes no lock.
 class ApplicationState {
 public:
     static ApplicationState& instance();

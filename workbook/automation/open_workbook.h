@@ -12,8 +12,8 @@
 
 namespace quenmoor::workbook::automation {
 
-// The code the original platform returns for a call on an object whose application has
-// let go of it: here, anything of a workbook that has been closed.
+// The code for a call on an object whose application has let go of it: here, anything of
+// a workbook that has been closed.
 inline constexpr com::HRESULT RPC_E_DISCONNECTED = com::detail::code(0x80010108);
 
 // One open workbook: its file and its model, held once for every Workbook, Worksheet and
