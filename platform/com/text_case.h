@@ -1,15 +1,19 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
-// Names compared without regard to letter case, as the original platform compares the
-// names of classes, members, registry keys, sheets and properties. Only ASCII letters
-// fold, as they do there in the invariant locale.
+// Names compared without regard to letter case: classes, members, registry keys, sheets,
+// properties and file names. Script engines and users change letter case freely, so a name
+// is resolved so wherever it is looked up. Only the ASCII letters fold, whatever the locale;
+// every other byte, UTF-8 sequences included, must match exactly. Each byte is read as an
+// unsigned char, so a byte above 0x7F is never taken for a letter.
 namespace quenmoor::com {
 
 constexpr char lowerAscii(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    const auto byte = static_cast<unsigned char>(c);
+    return (byte >= 'A' && byte <= 'Z') ? static_cast<char>(byte - 'A' + 'a') : c;
 }
 
 constexpr bool equalsIgnoringCase(std::string_view a, std::string_view b) {
@@ -22,6 +26,16 @@ constexpr bool equalsIgnoringCase(std::string_view a, std::string_view b) {
         }
     }
     return true;
+}
+
+// The text with its ASCII capitals made small, for a key compared as written, such as a
+// file name's extension.
+inline std::string toLowerAscii(std::string_view text) {
+    std::string lower(text);
+    for (char& c : lower) {
+        c = lowerAscii(c);
+    }
+    return lower;
 }
 
 // Hash and equality for unordered containers keyed by such names; both look up a

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/com/guid.h"
+#include "platform/com/text_case.h"
 #include "platform/com/variant.h"
 #include "tests/com/test_support.h"
 
@@ -43,6 +44,19 @@ TEST(Guid, MalformedTextThrowsClassStringQuotingIt) {
         EXPECT_EQ(error.code(), CO_E_CLASSSTRING);
         EXPECT_THAT(error.description(), HasSubstr("\"" + std::string(text) + "\""));
     }
+}
+
+TEST(TextCase, OnlyAsciiLettersFoldAndEveryOtherByteMustMatch) {
+    EXPECT_TRUE(equalsIgnoringCase("Options.XLS", "options.xls"));
+    EXPECT_FALSE(equalsIgnoringCase("list1", "list10"));
+    // The neighbours of A..Z and a..z are not letters.
+    EXPECT_FALSE(equalsIgnoringCase("@[", "`{"));
+    // Capitals beyond ASCII stay as they are, in Latin-1 bytes and in UTF-8 alike.
+    EXPECT_FALSE(equalsIgnoringCase("\xC9", "\xE9"));
+    EXPECT_FALSE(equalsIgnoringCase("\xC3\x89T\xC3\xA9", "\xC3\xA9t\xC3\xA9"));
+    EXPECT_TRUE(equalsIgnoringCase("\xC3\x89T\xC3\xA9", "\xC3\x89t\xC3\xA9"));
+    EXPECT_EQ(toLowerAscii("PART.STEP \xC9\xFF"), "part.step \xC9\xFF");
+    EXPECT_EQ(CaseInsensitiveHash{}("Sheet1"), CaseInsensitiveHash{}("SHEET1"));
 }
 
 TEST(Variant, DoubleBecomesTextWithFifteenSignificantDigits) {

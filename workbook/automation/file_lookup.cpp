@@ -1,17 +1,14 @@
 #include "workbook/automation/file_lookup.h"
 
-#include <algorithm>
 #include <system_error>
+
+#include "platform/com/text_case.h"
 
 namespace quenmoor::workbook::automation {
 
 namespace fs = std::filesystem;
 
 namespace {
-
-char lowerAscii(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
 
 bool present(const fs::path& path) {
     std::error_code ignored;
@@ -25,7 +22,7 @@ std::optional<fs::path> matchInFolder(const fs::path& folder, const std::string&
     std::error_code error;
     for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
         std::string candidate = it->path().filename().string();
-        if (equalIgnoringCase(candidate, name) && (!best || candidate < *best)) {
+        if (com::equalsIgnoringCase(candidate, name) && (!best || candidate < *best)) {
             best = std::move(candidate);
         }
     }
@@ -36,12 +33,6 @@ std::optional<fs::path> matchInFolder(const fs::path& folder, const std::string&
 }
 
 }  // namespace
-
-bool equalIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return lowerAscii(x) == lowerAscii(y);
-           });
-}
 
 std::optional<fs::path> findIgnoringCase(const fs::path& requested) {
     if (present(requested)) {

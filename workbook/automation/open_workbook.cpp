@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "platform/com/text_case.h"
 #include "workbook/xls/xls_file.h"
 
 namespace quenmoor::workbook::automation {
@@ -17,7 +18,7 @@ OpenWorkbook::OpenWorkbook(std::filesystem::path file, WorkbookData data)
 std::size_t OpenWorkbook::findSheet(std::string_view name) const {
     requireOpen("Worksheets(\"" + std::string(name) + "\")");
     for (std::size_t i = 0; i < sheetNames_.size(); ++i) {
-        if (sameSheetName(sheetNames_[i], name)) {
+        if (com::equalsIgnoringCase(sheetNames_[i], name)) {
             return i;
         }
     }

@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "platform/com/com_error.h"
+#include "platform/com/text_case.h"
 
 namespace quenmoor::workbook {
 
@@ -42,7 +43,7 @@ GsfInput* workbookChild(GsfInfile* ole) {
     for (const char* wanted : {"Workbook", "Book"}) {
         for (int i = 0; i < count; ++i) {
             const char* name = gsf_infile_name_by_index(ole, i);
-            if (name != nullptr && g_ascii_strcasecmp(name, wanted) == 0) {
+            if (name != nullptr && com::equalsIgnoringCase(name, wanted)) {
                 return gsf_infile_child_by_index(ole, i);
             }
         }

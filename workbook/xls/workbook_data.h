@@ -19,8 +19,4 @@ struct WorkbookData {
     const Sheet* findSheet(std::string_view name) const;
 };
 
-// Whether two names are equal without regard to ASCII case; other characters must match
-// exactly.
-bool sameSheetName(std::string_view a, std::string_view b);
-
 }  // namespace quenmoor::workbook

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "platform/com/com_error.h"
+#include "platform/com/text_case.h"
 #include "platform/files/replacement_file.h"
 #include "workbook/xls/biff.h"
 #include "workbook/xls/cell_name.h"
@@ -51,7 +52,7 @@ std::vector<std::u16string> checkedSheetNames(const WorkbookData& workbook,
             invalid(file, quoted + " starts or ends with an apostrophe");
         }
         for (std::size_t i = 0; i < names.size(); ++i) {
-            if (sameSheetName(workbook.sheets[i].name(), sheet.name())) {
+            if (com::equalsIgnoringCase(workbook.sheets[i].name(), sheet.name())) {
                 invalid(file,
                         quoted + " is used twice (names are compared without regard to case)");
             }
