@@ -94,13 +94,17 @@ std::string takeErrorInfo() {
     return std::exchange(lastErrorInfo, {});
 }
 
+std::string hexCode(HRESULT hr) {
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "0x%08X", static_cast<unsigned>(hr));
+    return buffer;
+}
+
 std::string describeCode(HRESULT hr) {
     if (const char* text = knownText(hr)) {
         return text;
     }
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "error 0x%08X", static_cast<unsigned>(hr));
-    return buffer;
+    return "error " + hexCode(hr);
 }
 
 void check(HRESULT hr, std::string_view context) {

@@ -32,6 +32,9 @@ private:
 QUENMOOR_EXPORT void setErrorInfo(std::string description);
 QUENMOOR_EXPORT std::string takeErrorInfo();
 
+// The code as people quote it, "0x" and eight upper-case hexadecimal digits: "0x80004005".
+QUENMOOR_EXPORT std::string hexCode(HRESULT hr);
+
 // The text used when a failing HRESULT comes without a description.
 QUENMOOR_EXPORT std::string describeCode(HRESULT hr);
 

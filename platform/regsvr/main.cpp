@@ -3,7 +3,6 @@
 
 #include <dlfcn.h>
 
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <iostream>
@@ -46,12 +45,6 @@ struct Failed {
     std::string message;
 };
 
-std::string hex(com::HRESULT hr) {
-    char text[16];
-    std::snprintf(text, sizeof text, "0x%08X", static_cast<unsigned>(hr));
-    return text;
-}
-
 // dlsym hands out function addresses as object pointers; a copy avoids a cast that ISO C++
 // only conditionally supports.
 template <class Function>
@@ -86,7 +79,7 @@ void callRegistration(void* handle, const fs::path& library, const char* name) {
     com::HRESULT hr = function();
     if (com::failed(hr)) {
         std::string info = com::takeErrorInfo();
-        throw Failed{library.string() + ": " + name + " failed with " + hex(hr) + ": " +
+        throw Failed{library.string() + ": " + name + " failed with " + com::hexCode(hr) + ": " +
                      (info.empty() ? com::describeCode(hr) : info)};
     }
 }
@@ -159,7 +152,7 @@ int main(int argc, char** argv) {
     } catch (const Failed& failure) {
         std::cerr << "regsvr: " << failure.message << '\n';
     } catch (const com::ComError& error) {
-        std::cerr << "regsvr: " << library << ": " << hex(error.code()) << ": "
+        std::cerr << "regsvr: " << library << ": " << com::hexCode(error.code()) << ": "
                   << error.description() << '\n';
     } catch (const std::exception& error) {
         std::cerr << "regsvr: " << library << ": " << error.what() << '\n';
