@@ -21,8 +21,9 @@
 //     HRESULT DllUnregisterServer();
 //     const VersionEntry* DllGetVersionInfo();   // ends with {nullptr, nullptr}
 //
-// A library states its classes once, in a ServerModule table; registration,
-// unregistration and the class factory lookup all read that table.
+// A library states its classes once, in a ServerModule table, and returns it from its
+// thisServer(); server_entry_points.cpp, built into the library (quenmoor_component's
+// SERVER option), defines the five entry points over that table.
 
 namespace quenmoor::com {
 
@@ -57,7 +58,15 @@ struct ServerModule {
     std::span<const ClassEntry> classes;
     std::span<const InterfaceEntry> interfaces;
     const TypeLibraryEntry* typeLibrary = nullptr;  // may be null
+    const VersionEntry* versionInfo = nullptr;      // ends with {nullptr, nullptr}
+    // Asked once no object or lock of the library is alive: lets go of what the library
+    // keeps beyond its objects and answers whether its code may now be unloaded. Null when
+    // the library keeps nothing.
+    bool (*releaseBeforeUnload)() = nullptr;
 };
+
+// The table of the library being built; each server library defines it.
+const ServerModule& thisServer();
 
 // The bodies of the entry points, for a library to call from its own exports.
 // `self` is any address inside the library, from which its path is found.
@@ -67,8 +76,11 @@ QUENMOOR_EXPORT HRESULT unregisterServer(const ServerModule& module) noexcept;
 // factory and its locks count against the library that calls it.
 inline HRESULT getClassObject(const ServerModule& module, const Guid& clsid, const Guid& riid,
                               void** object) noexcept;
-inline HRESULT canUnloadNow() noexcept {
-    return ModuleLifetime::canUnload() ? S_OK : S_FALSE;
+inline HRESULT canUnloadNow(const ServerModule& module) noexcept {
+    if (!ModuleLifetime::canUnload()) {
+        return S_FALSE;
+    }
+    return module.releaseBeforeUnload == nullptr || module.releaseBeforeUnload() ? S_OK : S_FALSE;
 }
 
 // Signatures of the entry points, as the loader looks them up.

@@ -29,8 +29,6 @@ const InterfaceEntry interfaces[] = {
     {host::PropertyManagerPage2Handler::iid, "PropertyManagerPage2Handler"},
 };
 
-const com::ServerModule serverModule{classes, interfaces, &typeLibrary};
-
 // The library's version resource, field by field; installers and `regsvr --info` read it.
 constexpr com::VersionEntry versionInfo[] = {
     {"CompanyName", "Solidworks"},     {"ProductName", "tebrin"},
@@ -39,38 +37,19 @@ constexpr com::VersionEntry versionInfo[] = {
     {"OLESelfRegister", ""},           {nullptr, nullptr},
 };
 
+// The add-in's windows and help viewer are the library's code: they go before it does.
+// Once it has shown a window, the library stays loaded (see addinWindowsWereShown).
+bool closeWindowsBeforeUnload() {
+    ui::closeAddinWindows();
+    return !ui::addinWindowsWereShown();
+}
+
+const com::ServerModule serverModule{classes, interfaces, &typeLibrary, versionInfo,
+                                     &closeWindowsBeforeUnload};
+
 }  // namespace
 }  // namespace quenmoor::addin
 
-using quenmoor::com::Guid;
-using quenmoor::com::HRESULT;
-
-extern "C" {
-
-QUENMOOR_EXPORT HRESULT DllGetClassObject(const Guid& clsid, const Guid& riid, void** object) {
-    return quenmoor::com::getClassObject(quenmoor::addin::serverModule, clsid, riid, object);
-}
-
-// The add-in's windows and help viewer are the library's code: they go before it does.
-// Once it has shown a window, the library stays loaded (see addinWindowsWereShown).
-QUENMOOR_EXPORT HRESULT DllCanUnloadNow() {
-    if (quenmoor::com::canUnloadNow() != quenmoor::com::S_OK) {
-        return quenmoor::com::S_FALSE;
-    }
-    quenmoor::ui::closeAddinWindows();
-    return quenmoor::ui::addinWindowsWereShown() ? quenmoor::com::S_FALSE : quenmoor::com::S_OK;
-}
-
-QUENMOOR_EXPORT HRESULT DllRegisterServer() {
-    return quenmoor::com::registerServer(quenmoor::addin::serverModule,
-                                         reinterpret_cast<const void*>(&DllRegisterServer));
-}
-
-QUENMOOR_EXPORT HRESULT DllUnregisterServer() {
-    return quenmoor::com::unregisterServer(quenmoor::addin::serverModule);
-}
-
-QUENMOOR_EXPORT const quenmoor::com::VersionEntry* DllGetVersionInfo() {
-    return quenmoor::addin::versionInfo;
-}
+const quenmoor::com::ServerModule& quenmoor::com::thisServer() {
+    return quenmoor::addin::serverModule;
 }

@@ -40,8 +40,6 @@ constexpr ClassEntry classes[] = {
 constexpr InterfaceEntry interfaces[] = {{ICounter::iid, "ICounter"}};
 constexpr TypeLibraryEntry typeLibrary{quenmoor::testcomponents::LIBID_TestCounter,
                                        "Quenmoor Test Counter 1.0 Type Library", "1.0", "0"};
-const ServerModule server{classes, interfaces, &typeLibrary};
-
 constexpr VersionEntry versionInfo[] = {
     {"CompanyName", "Quenmoor Systems"},
     {"FileDescription", "Counter component for the runtime's tests"},
@@ -49,27 +47,10 @@ constexpr VersionEntry versionInfo[] = {
     {nullptr, nullptr},
 };
 
+const ServerModule server{classes, interfaces, &typeLibrary, versionInfo};
+
 }  // namespace
 
-extern "C" {
-
-QUENMOOR_EXPORT HRESULT DllGetClassObject(const Guid& clsid, const Guid& riid, void** object) {
-    return getClassObject(server, clsid, riid, object);
-}
-
-QUENMOOR_EXPORT HRESULT DllCanUnloadNow() {
-    return canUnloadNow();
-}
-
-QUENMOOR_EXPORT HRESULT DllRegisterServer() {
-    return registerServer(server, &server);
-}
-
-QUENMOOR_EXPORT HRESULT DllUnregisterServer() {
-    return unregisterServer(server);
-}
-
-QUENMOOR_EXPORT const VersionEntry* DllGetVersionInfo() {
-    return versionInfo;
-}
+const ServerModule& quenmoor::com::thisServer() {
+    return server;
 }

@@ -25,8 +25,6 @@ const InterfaceEntry interfaces[] = {
     {spreadsheet::Range::iid, "Range"},
 };
 
-const com::ServerModule serverModule{classes, interfaces, nullptr};
-
 constexpr com::VersionEntry versionInfo[] = {
     {"CompanyName", "Quenmoor Systems"},
     {"FileDescription", "Spreadsheet application for the Quenmoor Tools add-in"},
@@ -37,33 +35,11 @@ constexpr com::VersionEntry versionInfo[] = {
     {nullptr, nullptr},
 };
 
+const com::ServerModule serverModule{classes, interfaces, nullptr, versionInfo};
+
 }  // namespace
 }  // namespace quenmoor::workbook::automation
 
-using quenmoor::com::Guid;
-using quenmoor::com::HRESULT;
-
-extern "C" {
-
-QUENMOOR_EXPORT HRESULT DllGetClassObject(const Guid& clsid, const Guid& riid, void** object) {
-    return quenmoor::com::getClassObject(quenmoor::workbook::automation::serverModule, clsid, riid,
-                                         object);
-}
-
-QUENMOOR_EXPORT HRESULT DllCanUnloadNow() {
-    return quenmoor::com::canUnloadNow();
-}
-
-QUENMOOR_EXPORT HRESULT DllRegisterServer() {
-    return quenmoor::com::registerServer(quenmoor::workbook::automation::serverModule,
-                                         reinterpret_cast<const void*>(&DllRegisterServer));
-}
-
-QUENMOOR_EXPORT HRESULT DllUnregisterServer() {
-    return quenmoor::com::unregisterServer(quenmoor::workbook::automation::serverModule);
-}
-
-QUENMOOR_EXPORT const quenmoor::com::VersionEntry* DllGetVersionInfo() {
-    return quenmoor::workbook::automation::versionInfo;
-}
+const quenmoor::com::ServerModule& quenmoor::com::thisServer() {
+    return quenmoor::workbook::automation::serverModule;
 }
