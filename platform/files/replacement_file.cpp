@@ -13,7 +13,11 @@ namespace quenmoor::files {
 ReplacementFile::ReplacementFile(std::filesystem::path target) : target_(std::move(target)) {
     const std::filesystem::path folder =
         target_.parent_path().empty() ? "." : target_.parent_path();
-    temporary_ = (folder / ("." + target_.filename().string() + ".XXXXXX")).string();
+    // ".<name>.XXXXXX", appended piece by piece: `"." + name` inserts at the front of a
+    // string, which GCC 12 at -O3 wrongly warns may overlap itself (-Wrestrict).
+    std::string name = ".";
+    name.append(target_.filename().string()).append(".XXXXXX");
+    temporary_ = (folder / name).string();
     fd_ = ::mkstemp(temporary_.data());
     if (fd_ < 0) {
         const int error = errno;
