@@ -44,7 +44,8 @@ void buildDensityPage(benchmark::State& state) {
         com::createInstance<spreadsheet::Global>(spreadsheet::SpreadsheetGlobalClass);
     // The add-in object stands as the page's handler, as in the product.
     auto addin = addin::Application::create();
-    auto handler = com::ComPtr<com::IDispatch>(static_cast<addin::_Application*>(addin.get()));
+    auto handler =
+        com::ComPtr<com::IDispatch>(static_cast<addin::ApplicationInterface*>(addin.get()));
     toolkit::Int16Counter row;
     for (auto _ : state) {
         density::DensityPage page;

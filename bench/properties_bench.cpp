@@ -69,7 +69,8 @@ struct Host {
 void buildPageOfSevenFullLists(benchmark::State& state) {
     writeOptions(properties::MaxListEntries);
     Host host;
-    const com::ComPtr<com::IDispatch> handler(static_cast<addin::_Application*>(host.addin.get()));
+    const com::ComPtr<com::IDispatch> handler(
+        static_cast<addin::ApplicationInterface*>(host.addin.get()));
     com::ComPtr<host::IPropertyManagerPage2> currentPage;
     toolkit::Int16Counter row;
     for (auto _ : state) {

@@ -43,8 +43,8 @@ void* interfacePointer(I* self, const Guid& riid) {
 
 // Reference counting and QueryInterface for a class over the interfaces it lists:
 //
-//     class Application final : public ComObject<Application, _Application, SwAddin> { ... };
-//     ComPtr<Application> app = Application::create();
+//     class Application final : public ComObject<Application, ApplicationInterface, SwAddin> { ...
+//     }; ComPtr<Application> app = Application::create();
 //
 // The first listed interface gives the object's IUnknown identity.
 template <class Derived, class... Interfaces>

@@ -26,8 +26,9 @@ VariantBool Application::SwAddin_ConnectToSW(com::IDispatch* ThisSW, std::int32_
 
     // The results of these calls are not examined: a host that accepts a call but reports
     // False leaves the add-in connected as if all had succeeded.
-    HostApp->SetAddinCallbackInfo(
-        moduleHandle(), ComPtr<com::IDispatch>(static_cast<_Application*>(this)), AddinCookie);
+    HostApp->SetAddinCallbackInfo(moduleHandle(),
+                                  ComPtr<com::IDispatch>(static_cast<ApplicationInterface*>(this)),
+                                  AddinCookie);
     for (std::int32_t documentType : MenuAddOrder) {
         HostApp->AddMenu(documentType, std::string(MenuTitle), MenuPosition);
         for (const MenuItem& item : menuItems()) {

@@ -31,10 +31,11 @@ inline constexpr std::string_view ApplicationProgId = "Quenmoor_Systems.Applicat
 // The methods named SwAddin_* and PropertyManagerPage2Handler_* do the work and raise
 // ComError; the interface methods around them are the boundary that turns a failure into
 // the HRESULT the host sees.
-class Application final : public com::ComObject<Application, com::DualInterface<_Application>,
-                                                host::SwAddin, host::PropertyManagerPage2Handler> {
+class Application final
+    : public com::ComObject<Application, com::DualInterface<ApplicationInterface>, host::SwAddin,
+                            host::PropertyManagerPage2Handler> {
 public:
-    // _Application
+    // ApplicationInterface, registered as _Application
     void MaterialDensity() override;
     void tebrincallback() override;
     void numdims() override;
@@ -115,14 +116,14 @@ private:
     // The custom-properties write-back on the document of an accepted close.
     void writeBackCustomProperties(const ComPtr<host::IModelDoc2>& document);
     ComPtr<com::IDispatch> self() {
-        return ComPtr<com::IDispatch>(static_cast<_Application*>(this));
+        return ComPtr<com::IDispatch>(static_cast<ApplicationInterface*>(this));
     }
 
     ComPtr<spreadsheet::Global> SpreadsheetApplication;
     VariantBool* markInBuild_ = nullptr;
 
-    friend class com::ComObject<Application, com::DualInterface<_Application>, host::SwAddin,
-                                host::PropertyManagerPage2Handler>;
+    friend class com::ComObject<Application, com::DualInterface<ApplicationInterface>,
+                                host::SwAddin, host::PropertyManagerPage2Handler>;
     Application() = default;
     ~Application() override = default;
 

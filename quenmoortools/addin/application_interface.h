@@ -5,14 +5,14 @@
 
 namespace quenmoor::addin {
 
-// The add-in's default interface: the eight menu commands and the three workers that a
-// page's accepted close runs. The host reaches them by name through IDispatch, so the
-// letter case of a menu's callback name does not matter.
-class _Application : public com::IDispatch {
+// The add-in's default interface, registered under the name "_Application": the eight
+// menu commands and the three workers that a page's accepted close runs. The host reaches them by
+// name through IDispatch, so the letter case of a menu's callback name does not matter.
+class ApplicationInterface : public com::IDispatch {
 public:
     static constexpr com::Guid iid = com::guid("{D4CE7310-4A2E-414B-B849-FF77B99E514F}");
     using Base = com::IDispatch;
-    static const com::DispatchTable<_Application>& dispatchTable();
+    static const com::DispatchTable<ApplicationInterface>& dispatchTable();
 
     virtual void MaterialDensity() = 0;
     virtual void tebrincallback() = 0;
@@ -28,7 +28,7 @@ public:
     virtual com::Variant applydensity() = 0;
 
 protected:
-    ~_Application() = default;
+    ~ApplicationInterface() = default;
 };
 
 }  // namespace quenmoor::addin

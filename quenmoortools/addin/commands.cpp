@@ -1,5 +1,5 @@
-// What the user can reach: the methods of _Application by name, and the menus that name
-// them.
+// What the user can reach: the methods of the add-in's default interface by name, and the
+// menus that name them.
 
 #include "quenmoortools/addin/commands.h"
 
@@ -7,20 +7,20 @@
 
 namespace quenmoor::addin {
 
-const com::DispatchTable<_Application>& _Application::dispatchTable() {
-    using T = com::DispatchTable<_Application>;
+const com::DispatchTable<ApplicationInterface>& ApplicationInterface::dispatchTable() {
+    using T = com::DispatchTable<ApplicationInterface>;
     static const T table{
-        T::method<&_Application::MaterialDensity>("MaterialDensity"),
-        T::method<&_Application::tebrincallback>("tebrincallback"),
-        T::method<&_Application::numdims>("numdims"),
-        T::method<&_Application::help>("help"),
-        T::method<&_Application::Appearance>("Appearance"),
-        T::method<&_Application::pack>("pack"),
-        T::method<&_Application::about>("about"),
-        T::method<&_Application::conversion>("conversion"),
-        T::method<&_Application::NumberDims>("NumberDims"),
-        T::method<&_Application::packagefile>("packagefile"),
-        T::method<&_Application::applydensity>("applydensity"),
+        T::method<&ApplicationInterface::MaterialDensity>("MaterialDensity"),
+        T::method<&ApplicationInterface::tebrincallback>("tebrincallback"),
+        T::method<&ApplicationInterface::numdims>("numdims"),
+        T::method<&ApplicationInterface::help>("help"),
+        T::method<&ApplicationInterface::Appearance>("Appearance"),
+        T::method<&ApplicationInterface::pack>("pack"),
+        T::method<&ApplicationInterface::about>("about"),
+        T::method<&ApplicationInterface::conversion>("conversion"),
+        T::method<&ApplicationInterface::NumberDims>("NumberDims"),
+        T::method<&ApplicationInterface::packagefile>("packagefile"),
+        T::method<&ApplicationInterface::applydensity>("applydensity"),
     };
     return table;
 }

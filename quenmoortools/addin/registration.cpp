@@ -24,7 +24,7 @@ const ClassEntry classes[] = {
 };
 
 const InterfaceEntry interfaces[] = {
-    {_Application::iid, "_Application"},
+    {ApplicationInterface::iid, "_Application"},
     {host::SwAddin::iid, "SwAddin"},
     {host::PropertyManagerPage2Handler::iid, "PropertyManagerPage2Handler"},
 };

@@ -117,7 +117,7 @@ TEST_F(AddinTest, ConnectingAddsTheThreeMenusInOrderAndReturnsFalse) {
     EXPECT_EQ(result, com::VariantFalse);
 
     const auto& items = host_->menuBar().items();
-    const auto& expected = testing::expectedMenuItems();
+    const auto& expected = testsupport::expectedMenuItems();
     ASSERT_EQ(items.size(), expected.size());
     for (std::size_t i = 0; i < items.size(); ++i) {
         EXPECT_EQ(items[i].documentType, expected[i].documentType) << i;
@@ -134,7 +134,7 @@ TEST_F(AddinTest, ConnectingAddsTheThreeMenusInOrderAndReturnsFalse) {
     EXPECT_EQ(menus,
               (std::vector<std::string>{"SetAddinCallbackInfo 7", "AddMenu 2 \"Quenmoor\" 5",
                                         "AddMenu 1 \"Quenmoor\" 5", "AddMenu 3 \"Quenmoor\" 5"}));
-    EXPECT_EQ(testing::journalCalls(*host_, "AddMenuItem2 1 7 \"Numerate Dimension Names"),
+    EXPECT_EQ(testsupport::journalCalls(*host_, "AddMenuItem2 1 7 \"Numerate Dimension Names"),
               std::vector<std::string>{
                   "AddMenuItem2 1 7 \"Numerate Dimension Names@Quenmoor\" -1 NumDims"});
 }
@@ -179,7 +179,7 @@ TEST_F(AddinTest, DisconnectingRemovesTheMenusPartAssemblyDrawingAndKeepsNothing
     result = com::VariantTrue;
     ASSERT_EQ(addin_->DisconnectFromSW(&result), com::S_OK);
     EXPECT_EQ(result, com::VariantFalse);
-    EXPECT_EQ(testing::journalCalls(*host_, "", before),
+    EXPECT_EQ(testsupport::journalCalls(*host_, "", before),
               (std::vector<std::string>{"RemoveMenu 1 \"Quenmoor\"", "RemoveMenu 2 \"Quenmoor\"",
                                         "RemoveMenu 3 \"Quenmoor\""}));
     EXPECT_TRUE(host_->menuBar().items().empty());

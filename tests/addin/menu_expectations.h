@@ -3,8 +3,10 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/testing_alias.h"
+
 // The menus as the user must see them, in the order the add-in adds them.
-namespace quenmoor::testing {
+namespace quenmoor::testsupport {
 
 struct ExpectedItem {
     int documentType;
@@ -37,4 +39,4 @@ inline const std::vector<ExpectedItem>& expectedMenuItems() {
     return items;
 }
 
-}  // namespace quenmoor::testing
+}  // namespace quenmoor::testsupport

@@ -17,11 +17,13 @@ namespace quenmoor::addin {
 namespace {
 
 using com::ComPtr;
-using quenmoor::testing::journalCalls;
+using quenmoor::testsupport::journalCalls;
 
 class RoutingTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { quenmoor::testing::registerLibrary(QUENMOOR_WORKBOOK_LIBRARY); }
+    static void SetUpTestSuite() {
+        quenmoor::testsupport::registerLibrary(QUENMOOR_WORKBOOK_LIBRARY);
+    }
 
     void SetUp() override {
         host_ = cadhost::HostApplication::create();

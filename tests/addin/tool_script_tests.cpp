@@ -17,8 +17,8 @@ namespace quenmoor {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::lines;
-using testing::runProcess;
+using testsupport::lines;
+using testsupport::runProcess;
 using workbook::CellValue;
 
 const std::string Bin = QUENMOOR_BIN;
@@ -61,7 +61,7 @@ protected:
                   0);
     }
 
-    static testing::ProcessResult script(const std::string& text) {
+    static testsupport::ProcessResult script(const std::string& text) {
         return runProcess(
             {Bin + "/cadhost", "--addin", "Quenmoor_Systems.Application", "--script", "-"}, text);
     }

@@ -26,7 +26,7 @@ using Values = std::vector<double>;
 
 class AppearancePanelTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { quenmoor::testing::offscreenApplication(); }
+    static void SetUpTestSuite() { quenmoor::testsupport::offscreenApplication(); }
     void TearDown() override { ui::closeAddinWindows(); }
 
     cadhost::Document& part(const Values& values) {
@@ -41,7 +41,7 @@ protected:
         return *window;
     }
     std::size_t count(std::string_view method) const {
-        return quenmoor::testing::journalCalls(*app_, method).size();
+        return quenmoor::testsupport::journalCalls(*app_, method).size();
     }
     static std::vector<int> positions(const Attributes& w) {
         return {w.rbar->value(),     w.Gbar->value(),  w.bbar->value(),       w.ambient->value(),
@@ -175,7 +175,7 @@ TEST_F(AppearancePanelTest, WithoutAPartOrAssemblyNothingIsWritten) {
             app_->newDocument(*c.type, "Sheet1")
                 .setMaterialValues({0.2, 0.4, 0.6, 0.5, 0.9, 0.3, 0.1, 0.5, 0});
         }
-        EXPECT_TRUE(quenmoor::testing::failsNaming([] { showAppearance(); }, c.message));
+        EXPECT_TRUE(quenmoor::testsupport::failsNaming([] { showAppearance(); }, c.message));
         EXPECT_EQ(appearanceWindow(), nullptr);
         EXPECT_EQ(count("SetMaterialPropertyValues"), 0u);
     }

@@ -19,7 +19,7 @@ using quenmoor::comtests::comErrorOf;
 using quenmoor::comtests::TemporaryRegistry;
 using quenmoor::testcomponents::CLSID_TestCounter;
 using quenmoor::testcomponents::ICounter;
-using quenmoor::testing::registerLibrary;
+using quenmoor::testsupport::registerLibrary;
 using testing::HasSubstr;
 namespace fs = std::filesystem;
 

@@ -23,9 +23,9 @@ using testing::IsEmpty;
 namespace fs = std::filesystem;
 
 // Runs regsvr with the arguments, in the test's environment and working folder.
-quenmoor::testing::ProcessResult regsvr(std::vector<std::string> arguments) {
+quenmoor::testsupport::ProcessResult regsvr(std::vector<std::string> arguments) {
     arguments.insert(arguments.begin(), REGSVR);
-    return quenmoor::testing::runProcess(arguments);
+    return quenmoor::testsupport::runProcess(arguments);
 }
 
 TEST(Regsvr, RegistersTheLibrarysKeysByItsAbsolutePathAndRemovesThem) {
@@ -109,7 +109,7 @@ TEST(Regsvr, FailuresExitNonZeroWithOneLineNamingTheLibraryAndTheReason) {
         auto run = regsvr(c.arguments);
         EXPECT_EQ(run.exitCode, 2);
         EXPECT_EQ(run.out, "");
-        ASSERT_EQ(quenmoor::testing::lines(run.err).size(), 1u) << run.err;
+        ASSERT_EQ(quenmoor::testsupport::lines(run.err).size(), 1u) << run.err;
         EXPECT_THAT(run.err, HasSubstr(c.library));
         EXPECT_THAT(run.err, HasSubstr(c.reason));
     }

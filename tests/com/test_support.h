@@ -39,10 +39,10 @@ public:
     std::filesystem::path file() const { return folder_ / "registry.json"; }
 
 private:
-    quenmoor::testing::ScratchFolder folder_;
+    quenmoor::testsupport::ScratchFolder folder_;
     ScopedEnvironment environment_;
 };
 
-using quenmoor::testing::comErrorOf;
+using quenmoor::testsupport::comErrorOf;
 
 }  // namespace quenmoor::comtests

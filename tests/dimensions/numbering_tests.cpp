@@ -97,7 +97,7 @@ TEST_F(NumberingTest, TheSixteenBitLimitsFailBeforeAnyNameIsWritten) {
     for (const char* big : {"40000", "32767"}) {
         Document& document = part(std::string("big") + big, {{"D1"}, {big}, {"D2"}});
         const com::ComError e =
-            quenmoor::testing::comErrorOf([&] { numberDimensions(document, counter_); });
+            quenmoor::testsupport::comErrorOf([&] { numberDimensions(document, counter_); });
         EXPECT_EQ(e.code(), com::CTL_E_OVERFLOW) << big;
         EXPECT_NE(e.description().find("Overflow"), std::string::npos);
         EXPECT_EQ(names(document)[0], "D1") << big;

@@ -14,7 +14,7 @@
 namespace quenmoor::help {
 namespace {
 
-using quenmoor::testing::comErrorOf;
+using quenmoor::testsupport::comErrorOf;
 
 const std::string kHelpFile = QUENMOOR_HELP_FILE;
 

@@ -31,7 +31,7 @@ TEST(ShowHelpWithoutGui, ReturnsFalseAndCreatesNoWindow) {
 
 class HelpViewerTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { app_ = quenmoor::testing::offscreenApplication(); }
+    static void SetUpTestSuite() { app_ = quenmoor::testsupport::offscreenApplication(); }
     static void TearDownTestSuite() {
         delete app_;
         app_ = nullptr;

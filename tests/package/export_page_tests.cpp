@@ -21,9 +21,9 @@ namespace {
 
 using com::ComPtr;
 using com::HRESULT;
-using quenmoor::testing::failsNaming;
+using quenmoor::testsupport::failsNaming;
 
-class ExportHandler final : public quenmoor::testing::PageHandler<ExportHandler> {
+class ExportHandler final : public quenmoor::testsupport::PageHandler<ExportHandler> {
 public:
     ExportHandler(ExportPage& page, ComPtr<host::ISldWorks>& hostApp)
         : page_(page), hostApp_(hostApp) {}
@@ -50,7 +50,7 @@ private:
 
 class PackageExportTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { quenmoor::testing::offscreenApplication(); }
+    static void SetUpTestSuite() { quenmoor::testsupport::offscreenApplication(); }
     void TearDown() override { ui::closeAddinWindows(); }
 
     // Builds the page on a new document of that type and title, as `pack` does.
@@ -68,7 +68,7 @@ protected:
     }
     // The calls of that method since `from`, an earlier length of the journal.
     std::vector<std::string> entries(std::string_view method, std::size_t from = 0) const {
-        return quenmoor::testing::journalCalls(*app_, method, from);
+        return quenmoor::testsupport::journalCalls(*app_, method, from);
     }
 
     ComPtr<cadhost::HostApplication> app_ = cadhost::HostApplication::create();
@@ -99,7 +99,7 @@ TEST_F(PackageExportTest, OffersTheBoxesOfTheDocumentType) {
         EXPECT_EQ(page.options(), 3);
         EXPECT_TRUE(page.isShown());
         EXPECT_TRUE(com::sameObject(currentPage_, ComPtr<cadhost::PropertyPage>(&page)));
-        EXPECT_EQ(quenmoor::testing::pageLayout(page), c.layout) << "document type " << c.type;
+        EXPECT_EQ(quenmoor::testsupport::pageLayout(page), c.layout) << "document type " << c.type;
     }
 }
 

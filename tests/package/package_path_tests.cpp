@@ -22,7 +22,7 @@ namespace {
 
 class PackagePathTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { testing::offscreenApplication(); }
+    static void SetUpTestSuite() { testsupport::offscreenApplication(); }
     void SetUp() override {
         showLocation();
         window_ = locationWindow();
@@ -65,11 +65,11 @@ TEST_F(PackagePathTest, HasTheLayoutAndTabOrderOfItsForm) {
         QRect geometry;
     };
     const Expected layout[] = {
-        {window_->Drive1, "Drive1", testing::twips(120, 240, 1575, 315)},
-        {window_->Dir1, "Dir1", testing::twips(120, 720, 1935, 1665)},
-        {window_->Command1, "Command1", testing::twips(120, 2520, 1695, 495)},
-        {window_->Text1, "Text1", testing::twips(2040, 240, 2535, 375)},
-        {window_->Command2, "Command2", testing::twips(2040, 2520, 1695, 495)},
+        {window_->Drive1, "Drive1", testsupport::twips(120, 240, 1575, 315)},
+        {window_->Dir1, "Dir1", testsupport::twips(120, 720, 1935, 1665)},
+        {window_->Command1, "Command1", testsupport::twips(120, 2520, 1695, 495)},
+        {window_->Text1, "Text1", testsupport::twips(2040, 240, 2535, 375)},
+        {window_->Command2, "Command2", testsupport::twips(2040, 2520, 1695, 495)},
     };
     for (const Expected& e : layout) {
         EXPECT_EQ(e.control->objectName(), e.name);
@@ -79,7 +79,7 @@ TEST_F(PackagePathTest, HasTheLayoutAndTabOrderOfItsForm) {
     EXPECT_EQ(window_->Command2->text(), "Close");
     EXPECT_EQ(window_->Text1->text(), "");
 
-    EXPECT_EQ(testing::tabOrder(window_),
+    EXPECT_EQ(testsupport::tabOrder(window_),
               (QStringList{"Drive1", "Dir1", "Command1", "Text1", "Command2"}));
 }
 

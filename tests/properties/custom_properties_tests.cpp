@@ -7,7 +7,7 @@
 #include "quenmoortools/properties/custom_properties_page.h"
 #include "tests/properties/properties_fixture.h"
 
-namespace quenmoor::properties::testing {
+namespace quenmoor::properties::testsupport {
 namespace {
 
 using Strings = std::vector<std::string>;
@@ -196,7 +196,7 @@ TEST_F(CustomPropertiesTest, AMissingDocumentWorkbookOrSheetFailsNamingIt) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         const std::string path = c.prepare();
-        EXPECT_TRUE(quenmoor::testing::failsNaming([&] { build(path); }, c.named));
+        EXPECT_TRUE(quenmoor::testsupport::failsNaming([&] { build(path); }, c.named));
         EXPECT_EQ(host_->openPage(), nullptr);  // nothing shown
         spreadsheet_->Workbooks()->Close();
     }
@@ -237,4 +237,4 @@ TEST_F(CustomPropertiesTest, TheRulesReadAndWriteAListSoThatItReadsBackTheSame) 
 }
 
 }  // namespace
-}  // namespace quenmoor::properties::testing
+}  // namespace quenmoor::properties::testsupport

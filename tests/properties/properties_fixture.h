@@ -21,10 +21,10 @@
 #include "tests/support/scratch_folder.h"
 #include "workbook/xls/xls_file.h"
 
-namespace quenmoor::properties::testing {
+namespace quenmoor::properties::testsupport {
 
 using com::ComPtr;
-using quenmoor::testing::comErrorOf;
+using quenmoor::testsupport::comErrorOf;
 using workbook::CellValue;
 using List = std::vector<CellValue>;
 
@@ -33,7 +33,9 @@ using List = std::vector<CellValue>;
 // of the test's own in a scratch folder.
 class PropertiesTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { quenmoor::testing::registerLibrary(QUENMOOR_WORKBOOK_LIBRARY); }
+    static void SetUpTestSuite() {
+        quenmoor::testsupport::registerLibrary(QUENMOOR_WORKBOOK_LIBRARY);
+    }
 
     void SetUp() override {
         host_ = cadhost::HostApplication::create();
@@ -51,7 +53,7 @@ protected:
     }
 
     ComPtr<com::IDispatch> handler() {
-        return ComPtr<com::IDispatch>(static_cast<addin::_Application*>(addin_.get()));
+        return ComPtr<com::IDispatch>(static_cast<addin::ApplicationInterface*>(addin_.get()));
     }
 
     // An options workbook: "properties" holds `names`, and "list<k>" holds lists[k - 1].
@@ -107,7 +109,7 @@ protected:
     ComPtr<spreadsheet::Global> spreadsheet_;
     cadhost::Document* document_ = nullptr;
     toolkit::Int16Counter row_;
-    quenmoor::testing::ScratchFolder folder_;
+    quenmoor::testsupport::ScratchFolder folder_;
 };
 
-}  // namespace quenmoor::properties::testing
+}  // namespace quenmoor::properties::testsupport

@@ -15,10 +15,10 @@
 #include "tests/properties/properties_fixture.h"
 #include "tests/support/qt_windows.h"
 
-namespace quenmoor::properties::testing {
+namespace quenmoor::properties::testsupport {
 namespace {
 
-using quenmoor::testing::twips;
+using quenmoor::testsupport::twips;
 using Strings = std::vector<std::string>;
 
 const List Names = {"Material", "Finish",  "Supplier",    "Department", "Project",
@@ -28,7 +28,7 @@ class SetOptionsTest : public PropertiesTest {
 protected:
     static void SetUpTestSuite() {
         PropertiesTest::SetUpTestSuite();
-        application = quenmoor::testing::offscreenApplication();
+        application = quenmoor::testsupport::offscreenApplication();
     }
     static void TearDownTestSuite() {
         ui::closeAddinWindows();
@@ -97,7 +97,7 @@ TEST_F(SetOptionsTest, TheWindowHasTheControlsOfItsForm) {
     EXPECT_TRUE(w.Cancel->font().bold());
     ASSERT_NE(w.findChild<QLabel*>("StatusLine"), nullptr);
 
-    EXPECT_EQ(quenmoor::testing::tabOrder(&w),
+    EXPECT_EQ(quenmoor::testsupport::tabOrder(&w),
               (QStringList{"List1", "List2", "ModifyProperty", "Modify", "Save", "AddText",
                            "AddItem", "RemoveItem", "Cancel"}));
 }
@@ -272,4 +272,4 @@ TEST_F(SetOptionsTest, Screenshot) {
 }
 
 }  // namespace
-}  // namespace quenmoor::properties::testing
+}  // namespace quenmoor::properties::testsupport

@@ -3,8 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "platform/com/com_error.h"
+#include "tests/support/testing_alias.h"
 
-namespace quenmoor::testing {
+namespace quenmoor::testsupport {
 
 // The ComError that body throws; a test failure when it throws none.
 template <class Body>
@@ -30,4 +31,4 @@ template <class Body>
            << "the error \"" << description << "\" does not name \"" << text << "\"";
 }
 
-}  // namespace quenmoor::testing
+}  // namespace quenmoor::testsupport

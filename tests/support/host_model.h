@@ -8,7 +8,7 @@
 
 #include "cadhost/model/host_application.h"
 
-namespace quenmoor::testing {
+namespace quenmoor::testsupport {
 
 // The calls in the host's journal from the `from`-th on that start with `prefix`.
 inline std::vector<std::string> journalCalls(const cadhost::HostApplication& host,
@@ -45,4 +45,4 @@ inline std::vector<std::string> pageLayout(const cadhost::PropertyPage& page) {
     return layout;
 }
 
-}  // namespace quenmoor::testing
+}  // namespace quenmoor::testsupport

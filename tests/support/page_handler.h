@@ -8,8 +8,9 @@
 #include "contracts/host/addin_events.h"
 #include "platform/com/com_object.h"
 #include "platform/com/variant.h"
+#include "tests/support/testing_alias.h"
 
-namespace quenmoor::testing {
+namespace quenmoor::testsupport {
 
 // A page handler for tests of one tool's page: every event does nothing, as most do in the
 // add-in, and a test overrides the few its tool answers. It offers IDispatch, since the host
@@ -45,4 +46,4 @@ public:
     }
 };
 
-}  // namespace quenmoor::testing
+}  // namespace quenmoor::testsupport

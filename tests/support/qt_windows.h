@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <cstdlib>
 
-namespace quenmoor::testing {
+namespace quenmoor::testsupport {
 
 // The process's QApplication on the offscreen platform, created on the first call.
 inline QApplication* offscreenApplication() {
@@ -36,4 +36,4 @@ inline QStringList tabOrder(QWidget* window) {
     return names;
 }
 
-}  // namespace quenmoor::testing
+}  // namespace quenmoor::testsupport

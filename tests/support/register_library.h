@@ -6,7 +6,7 @@
 #include "platform/com/com_error.h"
 #include "platform/com/server_module.h"
 
-namespace quenmoor::testing {
+namespace quenmoor::testsupport {
 
 // Registers a component library in the test process's registry through its own
 // DllRegisterServer, as regsvr does.
@@ -20,4 +20,4 @@ inline void registerLibrary(const char* path) {
     ::dlclose(library);
 }
 
-}  // namespace quenmoor::testing
+}  // namespace quenmoor::testsupport

@@ -8,7 +8,7 @@
 #include <fstream>
 #include <sstream>
 
-namespace quenmoor::testing {
+namespace quenmoor::testsupport {
 
 namespace {
 
@@ -59,4 +59,4 @@ std::vector<std::string> lines(const std::string& text) {
     return result;
 }
 
-}  // namespace quenmoor::testing
+}  // namespace quenmoor::testsupport

@@ -3,7 +3,9 @@
 #include <string>
 #include <vector>
 
-namespace quenmoor::testing {
+#include "tests/support/testing_alias.h"
+
+namespace quenmoor::testsupport {
 
 struct ProcessResult {
     int exitCode = -1;
@@ -18,4 +20,4 @@ ProcessResult runProcess(const std::vector<std::string>& command, const std::str
 // The lines of a text, without their line ends.
 std::vector<std::string> lines(const std::string& text);
 
-}  // namespace quenmoor::testing
+}  // namespace quenmoor::testsupport

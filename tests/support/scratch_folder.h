@@ -8,7 +8,9 @@
 #include <string>
 #include <vector>
 
-namespace quenmoor::testing {
+#include "tests/support/testing_alias.h"
+
+namespace quenmoor::testsupport {
 
 // A fresh folder under the system's temporary folder, removed with its content.
 class ScratchFolder {
@@ -49,4 +51,4 @@ inline std::string fileBytes(const std::filesystem::path& file) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-}  // namespace quenmoor::testing
+}  // namespace quenmoor::testsupport

@@ -19,7 +19,7 @@ namespace {
 
 class UiTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { application = testing::offscreenApplication(); }
+    static void SetUpTestSuite() { application = testsupport::offscreenApplication(); }
     static void TearDownTestSuite() {
         closeAddinWindows();
         delete application;
@@ -52,11 +52,11 @@ TEST_F(UiTest, TheAboutBoxHasTheLayoutOfItsForm) {
     EXPECT_EQ(form->size(), QSize(427, 251));  // 6405 x 3765 twips
 
     const std::pair<QWidget*, QRect> layout[] = {
-        {form->Label1, testing::twips(240, 240, 2775, 495)},
-        {form->Label2, testing::twips(120, 960, 3255, 855)},
-        {form->Image1, testing::twips(4080, 120, 2250, 1560)},
-        {form->Command1, testing::twips(4320, 1800, 1575, 495)},
-        {form->Label3, testing::twips(1440, 2760, 3495, 855)},
+        {form->Label1, testsupport::twips(240, 240, 2775, 495)},
+        {form->Label2, testsupport::twips(120, 960, 3255, 855)},
+        {form->Image1, testsupport::twips(4080, 120, 2250, 1560)},
+        {form->Command1, testsupport::twips(4320, 1800, 1575, 495)},
+        {form->Label3, testsupport::twips(1440, 2760, 3495, 855)},
     };
     for (const auto& [control, geometry] : layout) {
         EXPECT_EQ(control->geometry(), geometry) << control->objectName().toStdString();

@@ -13,7 +13,7 @@
 namespace quenmoor::units {
 namespace {
 
-using quenmoor::testing::comErrorOf;
+using quenmoor::testsupport::comErrorOf;
 
 FactorSlots selected(std::int32_t optionId) {
     FactorSlots slots{};

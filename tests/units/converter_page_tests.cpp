@@ -16,10 +16,10 @@ using cadhost::ComboControl;
 using cadhost::TextControl;
 using com::ComPtr;
 using com::HRESULT;
-using quenmoor::testing::comErrorOf;
-using quenmoor::testing::failsNaming;
+using quenmoor::testsupport::comErrorOf;
+using quenmoor::testsupport::failsNaming;
 
-class ConverterHandler final : public quenmoor::testing::PageHandler<ConverterHandler> {
+class ConverterHandler final : public quenmoor::testsupport::PageHandler<ConverterHandler> {
 public:
     ConverterHandler(UnitConverterPage& converter, toolkit::Int16Counter& row)
         : converter_(converter), row_(row) {}
@@ -79,7 +79,7 @@ TEST_F(UnitConverterPageTest, BuildsTheGroupsAndControlsInOrder) {
     EXPECT_EQ(page_->title(), "Unit Conversion");
     EXPECT_EQ(page_->options(), 3);
     EXPECT_TRUE(com::sameObject(currentPage_, ComPtr<cadhost::PropertyPage>(page_)));
-    EXPECT_EQ(quenmoor::testing::pageLayout(*page_),
+    EXPECT_EQ(quenmoor::testsupport::pageLayout(*page_),
               (std::vector<std::string>{"80 Units", "| 1 4 Length", "| 2 4 Acceleration",
                                         "| 3 4 Energy", "| 4 4 Power", "| 5 4 Volume",
                                         "| 6 4 Pressure", "81 Convert From", "| 43 7 From",

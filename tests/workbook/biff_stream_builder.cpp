@@ -5,7 +5,7 @@
 #include <cstring>
 #include <stdexcept>
 
-namespace quenmoor::workbook::testing {
+namespace quenmoor::workbook::testsupport {
 
 Bytes& Bytes::u8(unsigned value) {
     data.push_back(static_cast<std::uint8_t>(value & 0xFF));
@@ -99,4 +99,4 @@ void writeCompoundFile(const std::filesystem::path& file, const std::string& str
     g_object_unref(sink);
 }
 
-}  // namespace quenmoor::workbook::testing
+}  // namespace quenmoor::workbook::testsupport

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-namespace quenmoor::workbook::testing {
+namespace quenmoor::workbook::testsupport {
 
 // Little-endian payload bytes of a BIFF record.
 struct Bytes {
@@ -44,4 +44,4 @@ std::vector<std::uint8_t> workbookStream(const std::vector<RawRecord>& globals,
 void writeCompoundFile(const std::filesystem::path& file, const std::string& streamName,
                        const std::vector<std::uint8_t>& stream);
 
-}  // namespace quenmoor::workbook::testing
+}  // namespace quenmoor::workbook::testsupport

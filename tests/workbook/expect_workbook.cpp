@@ -4,7 +4,7 @@
 
 #include "workbook/xls/cell_name.h"
 
-namespace quenmoor::workbook::testing {
+namespace quenmoor::workbook::testsupport {
 
 namespace {
 
@@ -54,4 +54,4 @@ CellValue asFreeXlSeesIt(const CellValue& value) {
     return value;
 }
 
-}  // namespace quenmoor::workbook::testing
+}  // namespace quenmoor::workbook::testsupport

@@ -5,7 +5,7 @@
 
 #include "workbook/xls/workbook_data.h"
 
-namespace quenmoor::workbook::testing {
+namespace quenmoor::workbook::testsupport {
 
 // How another reader sees a value that it stores differently, e.g. FreeXL's numbers for
 // Booleans.
@@ -30,4 +30,4 @@ inline std::string repeated(const std::string& unit, std::size_t count) {
 // FreeXL has no Booleans: it reads them as the numbers 0 and 1.
 CellValue asFreeXlSeesIt(const CellValue& value);
 
-}  // namespace quenmoor::workbook::testing
+}  // namespace quenmoor::workbook::testsupport

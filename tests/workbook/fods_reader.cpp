@@ -10,7 +10,7 @@
 
 #include "workbook/xls/cell_name.h"
 
-namespace quenmoor::workbook::testing {
+namespace quenmoor::workbook::testsupport {
 
 namespace {
 
@@ -189,4 +189,4 @@ WorkbookData readFods(const std::filesystem::path& file) {
     return FodsReader(file).read();
 }
 
-}  // namespace quenmoor::workbook::testing
+}  // namespace quenmoor::workbook::testsupport

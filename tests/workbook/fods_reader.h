@@ -4,7 +4,7 @@
 
 #include "workbook/xls/workbook_data.h"
 
-namespace quenmoor::workbook::testing {
+namespace quenmoor::workbook::testsupport {
 
 // The sheets and cell values of a flat OpenDocument spreadsheet (.fods), such as LibreOffice
 // saves and the fixtures' sources are: numbers, Booleans and text, formulas by their cached
@@ -13,4 +13,4 @@ namespace quenmoor::workbook::testing {
 // 65536 or column 256, and for malformed XML.
 WorkbookData readFods(const std::filesystem::path& file);
 
-}  // namespace quenmoor::workbook::testing
+}  // namespace quenmoor::workbook::testsupport

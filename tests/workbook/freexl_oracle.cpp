@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <string>
 
-namespace quenmoor::workbook::testing {
+namespace quenmoor::workbook::testsupport {
 
 namespace {
 
@@ -64,4 +64,4 @@ WorkbookData readWithFreeXl(const std::filesystem::path& file) {
     return workbook;
 }
 
-}  // namespace quenmoor::workbook::testing
+}  // namespace quenmoor::workbook::testsupport

@@ -20,10 +20,10 @@
 namespace quenmoor::workbook {
 namespace {
 
-using quenmoor::testing::comErrorOf;
-using quenmoor::testing::ScratchFolder;
-using testing::Bytes;
-using testing::RawSheet;
+using quenmoor::testsupport::comErrorOf;
+using quenmoor::testsupport::ScratchFolder;
+using testsupport::Bytes;
+using testsupport::RawSheet;
 
 WorkbookData sampleWorkbook(int rows) {
     WorkbookData workbook;
@@ -36,7 +36,7 @@ WorkbookData sampleWorkbook(int rows) {
 }
 
 std::vector<std::uint8_t> oneNumberSheetStream(const std::string& sheetName) {
-    return testing::workbookStream(
+    return testsupport::workbookStream(
         {}, {RawSheet{sheetName, {{0x0203, Bytes{}.cell(0, 0).f64(1).data}}}});
 }
 
@@ -44,27 +44,27 @@ TEST(XlsBadInput, NamesTheFileAndWhatFailed) {
     ScratchFolder folder;
     { std::ofstream(folder / "text.xls") << "name;value\nM12;1.5\n"; }
     writeXls(sampleWorkbook(3000), folder / "whole.xls");
-    const std::string whole = quenmoor::testing::fileBytes(folder / "whole.xls");
+    const std::string whole = quenmoor::testsupport::fileBytes(folder / "whole.xls");
     {
         std::ofstream(folder / "truncated.xls", std::ios::binary)
             << whole.substr(0, whole.size() / 2);
     }
-    testing::writeCompoundFile(folder / "nobook.xls", "Other", oneNumberSheetStream("x"));
+    testsupport::writeCompoundFile(folder / "nobook.xls", "Other", oneNumberSheetStream("x"));
 
     // The first cell record of the sheet announces more bytes than the stream holds.
     auto runsPast = oneNumberSheetStream("list3");
     runsPast.resize(runsPast.size() - 4);  // drops the sheet's EOF
     runsPast[runsPast.size() - 18 + 2] = 0x40;
-    testing::writeCompoundFile(folder / "runspast.xls", "Workbook", runsPast);
+    testsupport::writeCompoundFile(folder / "runspast.xls", "Workbook", runsPast);
 
-    auto badIndex =
-        testing::workbookStream({{0x00FC, Bytes{}.u32(1).u32(1).u16(1).u8(0).raw("a").data}},
-                                {RawSheet{"list2", {{0x00FD, Bytes{}.cell(0, 0).u32(5).data}}}});
-    testing::writeCompoundFile(folder / "badindex.xls", "Workbook", badIndex);
+    auto badIndex = testsupport::workbookStream(
+        {{0x00FC, Bytes{}.u32(1).u32(1).u16(1).u8(0).raw("a").data}},
+        {RawSheet{"list2", {{0x00FD, Bytes{}.cell(0, 0).u32(5).data}}}});
+    testsupport::writeCompoundFile(folder / "badindex.xls", "Workbook", badIndex);
     auto biff5 = oneNumberSheetStream("s");
     biff5[4] = 0x00;
     biff5[5] = 0x05;
-    testing::writeCompoundFile(folder / "biff5.xls", "Workbook", biff5);
+    testsupport::writeCompoundFile(folder / "biff5.xls", "Workbook", biff5);
 
     struct Case {
         const char* file;
@@ -92,7 +92,7 @@ TEST(XlsBadInput, NamesTheFileAndWhatFailed) {
 TEST(XlsBadInput, DamagedStreamsFailCleanly) {
     // Every truncation and many single-byte changes of a valid stream must end in a
     // ComError or a workbook, never in a crash (run under the sanitizers to see).
-    auto stream = testing::workbookStream(
+    auto stream = testsupport::workbookStream(
         {{0x00FC, Bytes{}
                       .u32(2)
                       .u32(2)
@@ -113,7 +113,7 @@ TEST(XlsBadInput, DamagedStreamsFailCleanly) {
     const auto file = folder / "damaged.xls";
     int failures = 0;
     auto attempt = [&](const std::vector<std::uint8_t>& bytes) {
-        testing::writeCompoundFile(file, "Workbook", bytes);
+        testsupport::writeCompoundFile(file, "Workbook", bytes);
         try {
             readXls(file);
         } catch (const com::ComError& e) {
@@ -194,16 +194,16 @@ TEST(XlsAtomicSave, AFailedSaveLeavesTheOldFileAndNoTemporaryFile) {
     ScratchFolder folder;
     const auto file = folder / "Options.xls";
     writeXls(sampleWorkbook(2), file);
-    const std::string before = quenmoor::testing::fileBytes(file);
+    const std::string before = quenmoor::testsupport::fileBytes(file);
 
     EXPECT_TRUE(saveFailsUnderSizeLimit(sampleWorkbook(5000), file));
-    EXPECT_EQ(quenmoor::testing::fileBytes(file), before);
+    EXPECT_EQ(quenmoor::testsupport::fileBytes(file), before);
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"Options.xls"});
 
     WorkbookData invalid = sampleWorkbook(10);
     invalid.addSheet("LIST1");
     EXPECT_THROW(writeXls(invalid, file), com::ComError);
-    EXPECT_EQ(quenmoor::testing::fileBytes(file), before);
+    EXPECT_EQ(quenmoor::testsupport::fileBytes(file), before);
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"Options.xls"});
 
     writeXls(sampleWorkbook(3), file);
@@ -218,12 +218,12 @@ TEST(XlsAtomicSave, AReadOnlyFolderLeavesTheOldFile) {
     ScratchFolder folder;
     const auto file = folder / "Options.xls";
     writeXls(sampleWorkbook(2), file);
-    const std::string before = quenmoor::testing::fileBytes(file);
+    const std::string before = quenmoor::testsupport::fileBytes(file);
     ::chmod(folder.path().c_str(), 0555);
     const com::ComError error = comErrorOf([&] { writeXls(sampleWorkbook(50), file); });
     ::chmod(folder.path().c_str(), 0755);
     EXPECT_EQ(error.code(), com::E_ACCESSDENIED);
-    EXPECT_EQ(quenmoor::testing::fileBytes(file), before);
+    EXPECT_EQ(quenmoor::testsupport::fileBytes(file), before);
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"Options.xls"});
 }
 

@@ -15,15 +15,15 @@ namespace quenmoor::workbook {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::expectSameWorkbook;
-using testing::repeated;
+using testsupport::expectSameWorkbook;
+using testsupport::repeated;
 
 const fs::path kFixtures = LIBREOFFICE_FIXTURES;
 
 // The values of lists.fods, the source LibreOffice made lists.xls from. Its formula =1/0
 // caches 0 with the text #DIV/0!, while the .xls file keeps the error.
 WorkbookData lists() {
-    WorkbookData workbook = testing::readFods(kFixtures / "lists.fods");
+    WorkbookData workbook = testsupport::readFods(kFixtures / "lists.fods");
     workbook.findSheet("formulas")->set(4, 1, std::string("#DIV/0!"));
     return workbook;
 }
@@ -74,7 +74,7 @@ TEST_P(LibreOfficeFiles, ReadEveryValueAsFreeXlDoes) {
                 formulas->set(row, 1, CellValue{});
             }
         }
-        expectSameWorkbook(seen, testing::readWithFreeXl(file), testing::asFreeXlSeesIt);
+        expectSameWorkbook(seen, testsupport::readWithFreeXl(file), testsupport::asFreeXlSeesIt);
     }
 }
 

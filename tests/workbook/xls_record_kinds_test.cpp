@@ -14,9 +14,9 @@
 namespace quenmoor::workbook {
 namespace {
 
-using testing::Bytes;
-using testing::RawRecord;
-using testing::RawSheet;
+using testsupport::Bytes;
+using testsupport::RawRecord;
+using testsupport::RawSheet;
 
 std::vector<std::uint8_t> formulaResult(unsigned type, unsigned value) {
     return Bytes{}.u8(type).u8(0).u8(value).u8(0).u8(0).u8(0).u16(0xFFFF).data;
@@ -149,13 +149,13 @@ class XlsRecordKinds : public ::testing::TestWithParam<Variant> {};
 
 TEST_P(XlsRecordKinds, ReadsEveryValueOtherWritersStore) {
     const Variant& variant = GetParam();
-    const auto stream =
-        testing::workbookStream(sharedStrings(),
-                                {RawSheet{"cells", cellRecords()},
-                                 RawSheet{"second", {{0x0203, Bytes{}.cell(0, 0).f64(2).data}}}},
-                                variant.wrongOffsets);
-    quenmoor::testing::ScratchFolder folder;
-    testing::writeCompoundFile(folder / "other.xls", variant.streamName, stream);
+    const auto stream = testsupport::workbookStream(
+        sharedStrings(),
+        {RawSheet{"cells", cellRecords()},
+         RawSheet{"second", {{0x0203, Bytes{}.cell(0, 0).f64(2).data}}}},
+        variant.wrongOffsets);
+    quenmoor::testsupport::ScratchFolder folder;
+    testsupport::writeCompoundFile(folder / "other.xls", variant.streamName, stream);
 
     const WorkbookData workbook = readXls(folder / "other.xls");
     ASSERT_EQ(workbook.sheets.size(), 2u);

@@ -11,10 +11,10 @@
 namespace quenmoor::workbook {
 namespace {
 
-using quenmoor::testing::ScratchFolder;
-using testing::asFreeXlSeesIt;
-using testing::expectSameWorkbook;
-using testing::readWithFreeXl;
+using quenmoor::testsupport::ScratchFolder;
+using testsupport::asFreeXlSeesIt;
+using testsupport::expectSameWorkbook;
+using testsupport::readWithFreeXl;
 
 WorkbookData roundTrip(const WorkbookData& workbook, const ScratchFolder& folder) {
     const auto file = folder / "book.xls";

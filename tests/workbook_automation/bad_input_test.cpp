@@ -4,7 +4,7 @@
 
 #include "tests/workbook_automation/spreadsheet_fixture.h"
 
-namespace quenmoor::workbook::testing {
+namespace quenmoor::workbook::testsupport {
 namespace {
 
 using ::testing::HasSubstr;
@@ -94,4 +94,4 @@ TEST_F(WorkbookBadInput, AFailedSaveLeavesTheFileAsItWas) {
 }
 
 }  // namespace
-}  // namespace quenmoor::workbook::testing
+}  // namespace quenmoor::workbook::testsupport

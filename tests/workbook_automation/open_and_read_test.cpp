@@ -2,7 +2,7 @@
 
 #include "tests/workbook_automation/spreadsheet_fixture.h"
 
-namespace quenmoor::workbook::testing {
+namespace quenmoor::workbook::testsupport {
 namespace {
 
 using ::testing::Each;
@@ -171,4 +171,4 @@ TEST_F(WorkbookReading, TheDefaultMaterialListHasADensityOnEveryRowWithoutAGap) 
 }
 
 }  // namespace
-}  // namespace quenmoor::workbook::testing
+}  // namespace quenmoor::workbook::testsupport

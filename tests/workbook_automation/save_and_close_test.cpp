@@ -3,7 +3,7 @@
 #include "platform/com/activation.h"
 #include "tests/workbook_automation/spreadsheet_fixture.h"
 
-namespace quenmoor::workbook::testing {
+namespace quenmoor::workbook::testsupport {
 namespace {
 
 using ::testing::HasSubstr;
@@ -121,4 +121,4 @@ TEST_F(WorkbookSaving, TheLibraryReloadsAfterItWasUnloaded) {
 }
 
 }  // namespace
-}  // namespace quenmoor::workbook::testing
+}  // namespace quenmoor::workbook::testsupport

@@ -17,12 +17,12 @@
 #include "tests/support/scratch_folder.h"
 #include "workbook/xls/xls_file.h"
 
-namespace quenmoor::workbook::testing {
+namespace quenmoor::workbook::testsupport {
 
 using com::ComPtr;
 using com::Variant;
-using quenmoor::testing::fileBytes;
-using quenmoor::testing::ScratchFolder;
+using quenmoor::testsupport::fileBytes;
+using quenmoor::testsupport::ScratchFolder;
 
 // Registers workbook.so in the test process's registry through its own DllRegisterServer,
 // then creates the global object by class id through the loader, as the add-in does.
@@ -30,7 +30,7 @@ using quenmoor::testing::ScratchFolder;
 // process share the one application.
 class SpreadsheetTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { quenmoor::testing::registerLibrary(WORKBOOK_LIBRARY); }
+    static void SetUpTestSuite() { quenmoor::testsupport::registerLibrary(WORKBOOK_LIBRARY); }
 
     void SetUp() override {
         global_ = com::createInstance<spreadsheet::Global>(spreadsheet::SpreadsheetGlobalClass);
@@ -83,6 +83,6 @@ protected:
     ScratchFolder folder_;
 };
 
-using quenmoor::testing::comErrorOf;
+using quenmoor::testsupport::comErrorOf;
 
-}  // namespace quenmoor::workbook::testing
+}  // namespace quenmoor::workbook::testsupport

@@ -9,7 +9,7 @@
 
 #include "tests/support/run_process.h"
 
-namespace quenmoor::workbook::testing {
+namespace quenmoor::workbook::testsupport {
 
 namespace fs = std::filesystem;
 
@@ -70,7 +70,7 @@ std::vector<fs::path> convertWithLibreOffice(const fs::path& soffice,
     for (const fs::path& file : files) {
         command.push_back(file.string());
     }
-    const quenmoor::testing::ProcessResult result = quenmoor::testing::runProcess(command);
+    const quenmoor::testsupport::ProcessResult result = quenmoor::testsupport::runProcess(command);
 
     // soffice exits with 0 even when it could not load a file, so each output is checked.
     const std::string extension = "." + format.substr(0, format.find(':'));
@@ -87,4 +87,4 @@ std::vector<fs::path> convertWithLibreOffice(const fs::path& soffice,
     return converted;
 }
 
-}  // namespace quenmoor::workbook::testing
+}  // namespace quenmoor::workbook::testsupport

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace quenmoor::workbook::testing {
+namespace quenmoor::workbook::testsupport {
 
 // soffice on the PATH, or nothing when LibreOffice is not installed.
 std::optional<std::filesystem::path> findSoffice();
@@ -19,4 +19,4 @@ std::vector<std::filesystem::path> convertWithLibreOffice(
     const std::filesystem::path& soffice, const std::vector<std::filesystem::path>& files,
     const std::string& format, const std::filesystem::path& folder);
 
-}  // namespace quenmoor::workbook::testing
+}  // namespace quenmoor::workbook::testsupport

@@ -20,9 +20,9 @@ namespace quenmoor::workbook {
 namespace {
 
 namespace fs = std::filesystem;
-using quenmoor::testing::ScratchFolder;
-using testing::expectSameWorkbook;
-using testing::repeated;
+using quenmoor::testsupport::ScratchFolder;
+using testsupport::expectSameWorkbook;
+using testsupport::repeated;
 
 constexpr int kListRows = 32766;
 
@@ -108,7 +108,7 @@ CellValue asFreeXlReadsLibreOffice(const CellValue& value) {
 class LibreOfficeInterop : public ::testing::Test {
 protected:
     void SetUp() override {
-        soffice_ = testing::findSoffice();
+        soffice_ = testsupport::findSoffice();
         if (!soffice_) {
             GTEST_SKIP() << "soffice is not on the PATH; install libreoffice-calc-nogui to run "
                             "the LibreOffice interoperability tests";
@@ -122,8 +122,8 @@ protected:
     fs::path ours(const std::string& name) const { return folder_ / "ours" / name; }
 
     std::vector<fs::path> convert(const std::string& format) const {
-        return testing::convertWithLibreOffice(*soffice_, {ours("lists.xls"), ours("strings.xls")},
-                                               format, folder_ / "theirs");
+        return testsupport::convertWithLibreOffice(
+            *soffice_, {ours("lists.xls"), ours("strings.xls")}, format, folder_ / "theirs");
     }
 
     std::optional<fs::path> soffice_;
@@ -134,15 +134,15 @@ protected:
 
 TEST_F(LibreOfficeInterop, OpensEveryValueWeWrite) {
     const std::vector<fs::path> saved = convert("fods");
-    expectSameWorkbook(lists_, testing::readFods(saved[0]), asSavedToFods);
-    expectSameWorkbook(strings_, testing::readFods(saved[1]));
+    expectSameWorkbook(lists_, testsupport::readFods(saved[0]), asSavedToFods);
+    expectSameWorkbook(strings_, testsupport::readFods(saved[1]));
 }
 
 TEST_F(LibreOfficeInterop, WeReadBackWhatItSavesOfOurs) {
     const std::vector<fs::path> saved = convert("xls");
     expectSameWorkbook(lists_, readXls(saved[0]));
     expectSameWorkbook(strings_, readXls(saved[1]));
-    expectSameWorkbook(lists_, testing::readWithFreeXl(saved[0]), asFreeXlReadsLibreOffice);
+    expectSameWorkbook(lists_, testsupport::readWithFreeXl(saved[0]), asFreeXlReadsLibreOffice);
 }
 
 }  // namespace
