@@ -4,6 +4,7 @@
 #include "platform/com/com_error.h"
 #include "quenmoortools/addin/commands.h"
 #include "quenmoortools/appearance/attributes.h"
+#include "quenmoortools/toolkit/host_access.h"
 #include "quenmoortools/ui/about_box.h"
 #include "quenmoortools/ui/module1.h"
 
@@ -44,6 +45,7 @@ VariantBool Application::SwAddin_ConnectToSW(com::IDispatch* ThisSW, std::int32_
 
 VariantBool Application::SwAddin_DisconnectFromSW() {
     if (HostApp) {
+        // A menu the host no longer has (False) is as good as removed.
         for (std::int32_t documentType : MenuRemoveOrder) {
             HostApp->RemoveMenu(documentType, std::string(MenuTitle), "");
         }
@@ -85,8 +87,7 @@ void Application::numdims() {
 }
 
 Variant Application::NumberDims() {
-    auto running = com::getRunningObject<host::ISldWorks>(host::HostClassName);
-    ComPtr<host::IModelDoc2> document = running->ActiveDoc();
+    ComPtr<host::IModelDoc2> document = toolkit::runningHost()->ActiveDoc();
     if (!document) {
         throw com::ComError(com::CTL_E_OBJECTNOTSET,
                             "Numerate Dimension Names: no document is open");

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
+#include <span>
 
 #include "contracts/host/addin_events.h"
 #include "contracts/host/host_application.h"
@@ -107,9 +107,16 @@ public:
     };
 
 private:
+    // What OK runs for a page whose mark is set; the routing tries them in table order.
+    struct Completion {
+        VariantBool Application::*mark;
+        void (*run)(Application& application, const ComPtr<host::IModelDoc2>& document);
+    };
+    static std::span<const Completion> completions();
+
     // Runs the completion of a marked page accepted with OK; the mark is cleared whether
     // the completion succeeds or fails.
-    void complete(VariantBool& mark, const std::function<void()>& completion);
+    void complete(const Completion& completion, const ComPtr<host::IModelDoc2>& document);
     // A page closed otherwise than with OK takes its mark with it; a mark set by a page
     // that is being built at this moment belongs to that page and stays.
     void clearMarksOfClosedPage();

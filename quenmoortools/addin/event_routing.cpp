@@ -1,29 +1,78 @@
 // The events of every page the add-in opens arrive here. The pages are told apart only by
 // the ids of their controls and by the marks their commands set.
 
+#include <algorithm>
+
 #include "contracts/host/host_codes.h"
-#include "platform/com/activation.h"
 #include "quenmoortools/addin/application.h"
 #include "quenmoortools/package/package_path.h"
 #include "quenmoortools/properties/set_options.h"
+#include "quenmoortools/toolkit/host_access.h"
 #include "quenmoortools/ui/module1.h"
 
 namespace quenmoor::addin {
 
 namespace {
 
-// Controls the routing knows by id; the ids are unique among the add-in's pages.
-constexpr std::int32_t LocationButton = 0;
-constexpr std::int32_t OptionsButton = 2;
-constexpr std::int32_t CalculateButton = 55;
-constexpr std::int32_t FirstQuantityOption = 1;
-constexpr std::int32_t LastQuantityOption = 6;
+// The buttons of the add-in's pages, by the id their tool gives them; the ids are unique
+// among the pages. Any other button, 1 included, does nothing.
+struct ButtonRoute {
+    std::int32_t id;
+    void (*press)(Application& application);
+};
+
+constexpr ButtonRoute ButtonRoutes[] = {
+    {package::LocationButtonId, [](Application&) { package::showLocation(); }},
+    {properties::OptionsButtonId,
+     [](Application& application) {
+         properties::showOptionListEditor(application.spreadsheet(),
+                                          ui::addinFile(properties::OptionsWorkbookForEditor));
+     }},
+    {units::CalculateButtonId, [](Application& application) { application.Converter.calculate(); }},
+};
+
+// The option buttons of the add-in's pages: only the converter's quantities have any.
+struct OptionRoute {
+    std::span<const std::int32_t> ids;
+    void (*check)(Application& application, std::int32_t id);
+};
+
+constexpr OptionRoute OptionRoutes[] = {
+    {units::QuantityOptionIds,
+     [](Application& application, std::int32_t id) {
+         application.Converter.checkQuantity(id, application.RowCounter);
+     }},
+};
 
 }  // namespace
 
-void Application::complete(VariantBool& mark, const std::function<void()>& completion) {
+// At most one completion runs on OK: that of the first mark set, in this order.
+std::span<const Application::Completion> Application::completions() {
+    static constexpr Completion table[] = {
+        {&Application::PropertiesMark,
+         [](Application& application, const ComPtr<host::IModelDoc2>& document) {
+             application.writeBackCustomProperties(document);
+         }},
+        {&Application::NumberingMark,
+         [](Application& application, const ComPtr<host::IModelDoc2>&) {
+             application.NumberDims();
+         }},
+        {&Application::ExportMark,
+         [](Application& application, const ComPtr<host::IModelDoc2>&) {
+             application.packagefile();
+         }},
+        {&Application::DensityMark,
+         [](Application& application, const ComPtr<host::IModelDoc2>&) {
+             application.applydensity();
+         }},
+    };
+    return table;
+}
+
+void Application::complete(const Completion& completion, const ComPtr<host::IModelDoc2>& document) {
+    VariantBool& mark = this->*completion.mark;
     try {
-        completion();
+        completion.run(*this, document);
     } catch (...) {
         // A failed completion must not run again at the next OK of another page.
         mark = com::VariantFalse;
@@ -33,26 +82,22 @@ void Application::complete(VariantBool& mark, const std::function<void()>& compl
 }
 
 void Application::clearMarksOfClosedPage() {
-    for (VariantBool* mark : {&PropertiesMark, &NumberingMark, &ExportMark, &DensityMark}) {
-        if (mark != markInBuild_) {
-            *mark = com::VariantFalse;
+    for (const Completion& completion : completions()) {
+        VariantBool& mark = this->*completion.mark;
+        if (&mark != markInBuild_) {
+            mark = com::VariantFalse;
         }
     }
 }
 
 void Application::PropertyManagerPage2Handler_OnClose(std::int32_t Reason) {
-    auto running = com::getRunningObject<host::ISldWorks>(host::HostClassName);
-    ComPtr<host::IModelDoc2> document = running->ActiveDoc();
+    ComPtr<host::IModelDoc2> document = toolkit::runningHost()->ActiveDoc();
     if (Reason == host::CloseOkay) {
-        // At most one completion: the first mark set, in this order.
-        if (PropertiesMark != 0) {
-            complete(PropertiesMark, [&] { writeBackCustomProperties(document); });
-        } else if (NumberingMark != 0) {
-            complete(NumberingMark, [&] { NumberDims(); });
-        } else if (ExportMark != 0) {
-            complete(ExportMark, [&] { packagefile(); });
-        } else if (DensityMark != 0) {
-            complete(DensityMark, [&] { applydensity(); });
+        const auto marked = completions();
+        const auto first = std::ranges::find_if(
+            marked, [this](const Completion& completion) { return this->*completion.mark != 0; });
+        if (first != marked.end()) {
+            complete(*first, document);
         }
     } else {
         clearMarksOfClosedPage();
@@ -62,25 +107,17 @@ void Application::PropertyManagerPage2Handler_OnClose(std::int32_t Reason) {
 }
 
 void Application::PropertyManagerPage2Handler_OnButtonPress(std::int32_t Id) {
-    switch (Id) {
-        case CalculateButton:
-            Converter.calculate();
-            break;
-        case OptionsButton:
-            properties::showOptionListEditor(spreadsheet(),
-                                             ui::addinFile(properties::OptionsWorkbookForEditor));
-            break;
-        case LocationButton:
-            package::showLocation();
-            break;
-        default:
-            break;  // any other button, 1 included, does nothing
+    const auto route = std::ranges::find(ButtonRoutes, Id, &ButtonRoute::id);
+    if (route != std::ranges::end(ButtonRoutes)) {
+        route->press(*this);
     }
 }
 
 void Application::PropertyManagerPage2Handler_OnOptionCheck(std::int32_t Id) {
-    if (Id >= FirstQuantityOption && Id <= LastQuantityOption) {
-        Converter.checkQuantity(Id, RowCounter);
+    for (const OptionRoute& route : OptionRoutes) {
+        if (std::ranges::find(route.ids, Id) != route.ids.end()) {
+            route.check(*this, Id);
+        }
     }
 }
 

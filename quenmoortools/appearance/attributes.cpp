@@ -1,10 +1,8 @@
 #include "quenmoortools/appearance/attributes.h"
 
-#include <QApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QPainter>
-#include <QPointer>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <algorithm>
@@ -14,16 +12,15 @@
 #include <vector>
 
 #include "contracts/host/host_codes.h"
-#include "platform/com/activation.h"
 #include "platform/com/com_error.h"
-#include "quenmoortools/ui/addin_windows.h"
-#include "quenmoortools/ui/form_on_top.h"
+#include "quenmoortools/toolkit/host_access.h"
+#include "quenmoortools/toolkit/tool_window.h"
 
 namespace quenmoor::appearance {
 
 namespace {
 
-QPointer<Attributes> loaded;
+toolkit::SingleWindow<Attributes> loaded;
 
 constexpr double Diffuse = 0.75;
 constexpr double Emission = 0.25;
@@ -37,10 +34,6 @@ constexpr int RowHeight = 22;
 constexpr int SideLeft = 238;
 constexpr int ColumnHeight = RowPitch * 5 + RowHeight;
 constexpr int VerticalLeft = 336;
-
-com::ComPtr<host::ISldWorks> createHost() {
-    return com::createInstance<host::ISldWorks>(com::CLSIDFromProgID(host::HostProgId));
-}
 
 // The active document, which must be a part or an assembly; returns its type.
 std::int32_t requireModel(const com::ComPtr<host::IModelDoc2>& document, const char* action) {
@@ -188,8 +181,8 @@ std::array<double, 9> Attributes::sliderValues() const {
 }
 
 void Attributes::load() {
-    ui::keepOnTop(this);
-    host_ = createHost();
+    toolkit::keepOnTop(this);
+    host_ = toolkit::hostByProgId();
     const auto document = host_->ActiveDoc();
     requireModel(document, "read");
     const std::vector<double> loadedValues = document->MaterialPropertyValues();
@@ -216,7 +209,9 @@ void Attributes::load() {
 }
 
 void Attributes::change() {
-    host_ = createHost();
+    host_ = toolkit::hostByProgId();
+    // Asked only to find a host that no longer answers before anything is written; the
+    // target document is picked by getdefaultsetting.
     host_->ActiveDoc();
     getdefaultsetting();
     if (!redraw_) {
@@ -227,7 +222,7 @@ void Attributes::change() {
 }
 
 void Attributes::getdefaultsetting() {
-    host_ = createHost();
+    host_ = toolkit::hostByProgId();
     targetDocument_ = host_->ActiveDoc();
     targetComponent_.reset();
     if (requireModel(targetDocument_, "write") == host::DocumentAssembly) {
@@ -237,7 +232,8 @@ void Attributes::getdefaultsetting() {
                 "Appearance Panel: the selected component");
         }
     }
-    // The values read are not used; every write replaces all nine.
+    // The values read are not used, as every write replaces all nine: reading them first
+    // stops at a target whose values cannot be read, before it is written.
     if (targetComponent_) {
         targetComponent_->MaterialPropertyValues();
     } else {
@@ -264,23 +260,16 @@ void Attributes::userChange() {
 }
 
 void showAppearance() {
-    if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) {
-        throw com::ComError(com::E_UNEXPECTED,
-                            "Appearance Panel: the host runs without a window system to show "
-                            "the panel in");
-    }
-    if (!loaded) {
+    toolkit::requireWindowSystem("Appearance Panel", "the panel");
+    toolkit::bringUp(loaded.loaded([] {
         auto window = std::make_unique<Attributes>();
         window->load();
-        loaded = window.release();
-        ui::trackWindow(loaded);
-    }
-    loaded->show();
-    loaded->raise();
+        return window.release();
+    }));
 }
 
 Attributes* appearanceWindow() {
-    return loaded.data();
+    return loaded.get();
 }
 
 }  // namespace quenmoor::appearance

@@ -1,8 +1,9 @@
 #include "quenmoortools/density/material_density.h"
 
 #include "contracts/host/host_codes.h"
-#include "platform/com/activation.h"
 #include "platform/com/com_error.h"
+#include "quenmoortools/toolkit/host_access.h"
+#include "quenmoortools/toolkit/property_page_builder.h"
 #include "quenmoortools/toolkit/spreadsheet_calls.h"
 
 namespace quenmoor::density {
@@ -21,15 +22,14 @@ void DensityPage::build(host::ISldWorks& hostApp, com::ComPtr<com::IDispatch> ha
                         spreadsheet::Global& spreadsheet, const std::string& workbookPath,
                         toolkit::Int16Counter& row) {
     spreadsheet.Workbooks()->Open(workbookPath);
-    currentPage = hostApp.CreatePropertyManagerPage("Quenmoor", host::PageOptionsOkayCancel,
-                                                    std::move(handler));
-    com::getRunningObject<host::ISldWorks>(host::HostClassName)->ActiveDoc();
-    DensityGroup =
-        currentPage->AddGroupBox(DensityGroupId, "Materials", host::GroupOptionsVisibleExpanded);
-    MaterialList = DensityGroup
-                       ->AddControl(MaterialListId, host::ControlCombobox, "",
-                                    host::ControlAlignLeft, host::ControlOptionsVisibleEnabled, "")
-                       .as<host::IPropertyManagerPageCombobox>("the material list");
+    const toolkit::PageBuilder page("Assign Material", hostApp, "Quenmoor", std::move(handler),
+                                    currentPage);
+    // The document is not needed to fill the page; asking the running host for it stops the
+    // build early when no host is registered as running.
+    toolkit::runningHost()->ActiveDoc();
+    DensityGroup = page.addGroup(DensityGroupId, "Materials");
+    MaterialList = page.addControl<host::IPropertyManagerPageCombobox>(
+        *DensityGroup, MaterialListId, "", "the material list");
     spreadsheet.Worksheets("Density")->Activate();
 
     // Row 1 is always a material, even when empty; the first empty cell below ends the list.
@@ -41,7 +41,7 @@ void DensityPage::build(host::ISldWorks& hostApp, com::ComPtr<com::IDispatch> ha
     } while (!(toolkit::cellValue(cells, row.value(), NameColumn) == com::Variant("")));
 
     row.set(1);
-    currentPage->Show();
+    page.show();
     spreadsheet.Workbooks()->Close();
 }
 
@@ -56,7 +56,7 @@ void DensityPage::apply(spreadsheet::Global& spreadsheet, const std::string& wor
         throw com::ComError(com::E_INVALIDARG,
                             "Assign Material: no material is chosen, so no density was written");
     }
-    auto hostApp = com::createInstance<host::ISldWorks>(com::CLSIDFromProgID(host::HostProgId));
+    auto hostApp = toolkit::hostByProgId();
     spreadsheet.Workbooks()->Open(workbookPath);
     try {
         auto document = hostApp->ActiveDoc();
@@ -76,6 +76,7 @@ void DensityPage::apply(spreadsheet::Global& spreadsheet, const std::string& wor
                                               std::to_string(row) + ": the density \"" +
                                               cell.toText() + "\" in column C is not a number");
         }
+        // The host answers False only for a preference it does not keep; density it keeps.
         document->SetUserPreferenceDoubleValue(host::PreferenceMaterialDensity, density);
     } catch (...) {
         // Nothing was written; the workbook is not left open behind the failure.

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "contracts/host/host_codes.h"
 #include "platform/com/com_error.h"
+#include "quenmoortools/toolkit/property_page_builder.h"
 
 namespace quenmoor::dimensions {
 
@@ -33,12 +33,12 @@ bool isNumericName(std::string_view name) {
 
 void NumberingPage::build(host::ISldWorks& host, com::ComPtr<com::IDispatch> handler,
                           com::ComPtr<host::IPropertyManagerPage2>& currentPage) {
-    currentPage =
-        host.CreatePropertyManagerPage("Quenmoor", host::PageOptionsOkayCancel, std::move(handler));
-    NumberingGroup = currentPage->AddGroupBox(NumberingGroupId, "Dim Numbers",
-                                              host::GroupOptionsVisibleExpanded);
-    currentPage->SetMessage(NumberingMessage, 1);
-    currentPage->Show();
+    const toolkit::PageBuilder page("Numerate Dimension Names", host, "Quenmoor",
+                                    std::move(handler), currentPage);
+    NumberingGroup = page.addGroup(NumberingGroupId, "Dim Numbers");
+    // The message is a reminder only; a page that cannot show it still numbers on OK.
+    page.page().SetMessage(NumberingMessage, 1);
+    page.show();
 }
 
 void numberDimensions(host::IModelDoc2& document, toolkit::Int16Counter& counter) {
@@ -91,6 +91,8 @@ void numberDimensions(host::IModelDoc2& document, toolkit::Int16Counter& counter
     for (counter.set(1); counter.value() <= count;
          counter.set(static_cast<std::int16_t>(counter.value() + 1))) {
         auto feature = document.FeatureByPositionReverse(count - counter.value());
+        // The name is not used: asking for it stops at a feature the host no longer holds,
+        // before any of its dimensions is renamed.
         feature->Name();
         forEachDimension(*feature, [&](host::IDimension& dimension) {
             if (!isNumericName(dimension.Name())) {

@@ -3,16 +3,16 @@
 #include <string>
 
 #include "contracts/host/host_codes.h"
-#include "platform/com/activation.h"
 #include "platform/com/com_error.h"
 #include "quenmoortools/package/package_path.h"
+#include "quenmoortools/toolkit/host_access.h"
+#include "quenmoortools/toolkit/property_page_builder.h"
 
 namespace quenmoor::package {
 
 namespace {
 
 constexpr std::int32_t ExportGroupId = 90;
-constexpr std::int32_t LocationButtonId = 0;
 
 using CheckField = com::ComPtr<host::IPropertyManagerPageCheckbox> ExportPage::*;
 
@@ -67,36 +67,20 @@ com::ComPtr<host::IModelDoc2> requireDocument(host::ISldWorks& hostApp, const ch
 
 void ExportPage::build(host::ISldWorks& hostApp, com::ComPtr<com::IDispatch> handler,
                        com::ComPtr<host::IPropertyManagerPage2>& currentPage) {
-    // The host's error code is not examined; a page it could not make comes back empty.
-    currentPage = hostApp.CreatePropertyManagerPage("Quenmoor", host::PageOptionsOkayCancel,
-                                                    std::move(handler));
-    if (!currentPage) {
-        throw com::ComError(com::E_FAIL, "Export Package: the host gave no page \"Quenmoor\"");
-    }
-    auto document = requireDocument(*com::getRunningObject<host::ISldWorks>(host::HostClassName),
-                                    "offer formats for");
+    const toolkit::PageBuilder page("Export Package", hostApp, "Quenmoor", std::move(handler),
+                                    currentPage);
+    auto document = requireDocument(*toolkit::runningHost(), "offer formats for");
 
-    ExportGroup = currentPage->AddGroupBox(ExportGroupId, "Package Export",
-                                           host::GroupOptionsVisibleExpanded);
-    if (!ExportGroup) {
-        throw com::ComError(com::E_FAIL,
-                            "Export Package: the host gave no group \"Package Export\"");
-    }
-    LocationButton =
-        ExportGroup
-            ->AddControl(LocationButtonId, host::ControlButton, "Location", host::ControlAlignLeft,
-                         host::ControlOptionsVisibleEnabled, "")
-            .as<host::IPropertyManagerPageButton>("Export Package: the Location button");
+    ExportGroup = page.addGroup(ExportGroupId, "Package Export");
+    LocationButton = page.addControl<host::IPropertyManagerPageButton>(
+        *ExportGroup, LocationButtonId, "Location", "Export Package: the Location button");
 
     Offered.fill(false);
     auto addBox = [&](std::size_t index) {
         const Format& format = Formats[index];
-        this->*format.field =
-            ExportGroup
-                ->AddControl(format.id, host::ControlCheckbox, format.caption,
-                             host::ControlAlignLeft, host::ControlOptionsVisibleEnabled, "")
-                .as<host::IPropertyManagerPageCheckbox>(std::string("Export Package: the box ") +
-                                                        format.caption);
+        this->*format.field = page.addControl<host::IPropertyManagerPageCheckbox>(
+            *ExportGroup, format.id, format.caption,
+            std::string("Export Package: the box ") + format.caption);
         Offered[index] = true;
     };
     if (document->GetType() != host::DocumentDrawing) {
@@ -108,14 +92,15 @@ void ExportPage::build(host::ISldWorks& hostApp, com::ComPtr<com::IDispatch> han
             addBox(index);
         }
     }
-    currentPage->Show();
+    page.show();
 }
 
 void ExportPage::packagefile(com::ComPtr<host::ISldWorks>& hostApp) {
-    hostApp = com::createInstance<host::ISldWorks>(com::CLSIDFromProgID(host::HostProgId));
+    hostApp = toolkit::hostByProgId();
     auto document = requireDocument(*hostApp, "export");
     const std::string title = document->GetTitle();
 
+    // A setting the host refuses (False) leaves its own value, which the saves then use.
     for (const IntegerOption& option : IntegerOptions) {
         hostApp->SetUserPreferenceIntegerValue(option.code, option.value);
     }
@@ -132,6 +117,7 @@ void ExportPage::packagefile(com::ComPtr<host::ISldWorks>& hostApp) {
         }
         const Format& format = Formats[index];
         if ((this->*format.field)->Checked()) {
+            // A failed save (code 1) leaves its reason in the host's status bar; the others go on.
             static_cast<void>(document->SaveAs2(baseName + format.extension, SaveVersion,
                                                 SaveAsCopy, SaveSilently));
         }

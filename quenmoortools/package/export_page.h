@@ -8,6 +8,9 @@
 
 namespace quenmoor::package {
 
+// The page's "Location" button; its press is routed to showLocation().
+inline constexpr std::int32_t LocationButtonId = 0;
+
 // "Export Package": a page with a "Location" button and one check box per exchange format
 // the document's type offers, and the saves of the checked formats into the folder of the
 // location window. Each reference holds the last control of its kind that a build created;

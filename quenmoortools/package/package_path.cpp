@@ -1,44 +1,34 @@
 #include "quenmoortools/package/package_path.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPointer>
 #include <QPushButton>
 #include <QStorageInfo>
 #include <QStyle>
 
-#include "platform/com/com_error.h"
-#include "quenmoortools/ui/addin_windows.h"
-#include "quenmoortools/ui/form_on_top.h"
+#include "quenmoortools/toolkit/tool_window.h"
 
 namespace quenmoor::package {
 
 namespace {
 
-QPointer<packagepath> loaded;
+using toolkit::pixels;
+using toolkit::twips;
+
+toolkit::SingleWindow<packagepath> loaded;
 
 constexpr int FolderRole = Qt::UserRole;
 
-QRect twips(int left, int top, int width, int height) {
-    return {ui::pixels(left), ui::pixels(top), ui::pixels(width), ui::pixels(height)};
-}
-
-bool windowSystem() {
-    return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr;
-}
-
 // The window is created and loaded the first time it is needed, hidden until shown.
 packagepath& load() {
-    if (!loaded) {
-        loaded = new packagepath();
-        ui::trackWindow(loaded);
-        ui::keepOnTop(loaded);
-    }
-    return *loaded;
+    return loaded.loaded([] {
+        auto* window = new packagepath();
+        toolkit::keepOnTop(window);
+        return window;
+    });
 }
 
 }  // namespace
@@ -52,7 +42,7 @@ packagepath::packagepath()
       PathLabel(new QLabel(this)) {
     setObjectName("packagepath");
     setWindowTitle("Package Path");
-    setFixedSize(ui::pixels(4680), ui::pixels(3195));
+    setFixedSize(pixels(4680), pixels(3195));
 
     Drive1->setObjectName("Drive1");
     Drive1->setGeometry(twips(120, 240, 1575, 315));
@@ -68,7 +58,7 @@ packagepath::packagepath()
                         name.isEmpty() || name == root ? root : root + "  [" + name + "]", root);
     }
     // The list itself is narrow to fit the form's layout; its pop-up shows the whole names.
-    Drive1->view()->setMinimumWidth(ui::pixels(3600));
+    Drive1->view()->setMinimumWidth(pixels(3600));
 
     Dir1->setObjectName("Dir1");
     Dir1->setGeometry(twips(120, 720, 1935, 1665));
@@ -158,25 +148,19 @@ void packagepath::folderActivated(QListWidgetItem* item) {
 }
 
 void showLocation() {
-    if (!windowSystem()) {
-        throw com::ComError(com::E_UNEXPECTED,
-                            "Location: the host runs without a window system to show "
-                            "the export location window in");
-    }
-    packagepath& window = load();
-    window.show();
-    window.raise();
+    toolkit::requireWindowSystem("Location", "the export location window");
+    toolkit::bringUp(load());
 }
 
 std::string locationText() {
-    if (!loaded && !windowSystem()) {
+    if (loaded.get() == nullptr && !toolkit::windowSystem()) {
         return {};
     }
     return load().Text1->text().toStdString();
 }
 
 packagepath* locationWindow() {
-    return loaded.data();
+    return loaded.get();
 }
 
 }  // namespace quenmoor::package

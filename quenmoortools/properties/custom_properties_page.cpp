@@ -4,8 +4,9 @@
 #include <vector>
 
 #include "contracts/host/host_codes.h"
-#include "platform/com/activation.h"
 #include "platform/com/com_error.h"
+#include "quenmoortools/toolkit/host_access.h"
+#include "quenmoortools/toolkit/property_page_builder.h"
 #include "quenmoortools/toolkit/spreadsheet_calls.h"
 
 namespace quenmoor::properties {
@@ -13,7 +14,6 @@ namespace quenmoor::properties {
 namespace {
 
 constexpr std::int32_t OptionsGroupId = 99;
-constexpr std::int32_t OptionsButtonId = 2;
 constexpr std::int32_t FirstPropertyGroupId = 100;
 constexpr const char* ControlTip = "First property";
 
@@ -45,6 +45,7 @@ void restore(host::IModelDoc2& document, const std::vector<SavedProperty>& saved
             continue;
         }
         try {
+            // Whether there was one to delete does not matter: the saved one goes back.
             document.DeleteCustomInfo2("", property.name);
             if (property.existed) {
                 document.AddCustomInfo3("", property.name, property.type, property.value);
@@ -68,9 +69,9 @@ void CustomPropertiesPage::build(host::ISldWorks& hostApp, com::ComPtr<com::IDis
                                  com::ComPtr<host::IPropertyManagerPage2>& currentPage,
                                  spreadsheet::Global& spreadsheet, const std::string& workbookPath,
                                  toolkit::Int16Counter& row) {
-    currentPage = hostApp.CreatePropertyManagerPage("Quenmoor", host::PageOptionsOkayCancel,
-                                                    std::move(handler));
-    auto document = com::getRunningObject<host::ISldWorks>(host::HostClassName)->ActiveDoc();
+    const toolkit::PageBuilder page("Custom Properties", hostApp, "Quenmoor", std::move(handler),
+                                    currentPage);
+    auto document = toolkit::runningHost()->ActiveDoc();
 
     spreadsheet.Workbooks()->Open(workbookPath);
     spreadsheet.Worksheets(PropertiesSheet)->Activate();
@@ -87,30 +88,23 @@ void CustomPropertiesPage::build(host::ISldWorks& hostApp, com::ComPtr<com::IDis
         PropertyValues[i] = com::call(documentByName, "CustomInfo2", "", PropertyNames[i]).toText();
     }
 
-    OptionsGroup =
-        currentPage->AddGroupBox(OptionsGroupId, "Options", host::GroupOptionsVisibleExpanded);
-    OptionsButton = OptionsGroup
-                        ->AddControl(OptionsButtonId, host::ControlButton, "Options",
-                                     host::ControlAlignLeft, host::ControlOptionsVisibleEnabled, "")
-                        .as<host::IPropertyManagerPageButton>("the Options button");
+    OptionsGroup = page.addGroup(OptionsGroupId, "Options");
+    OptionsButton = page.addControl<host::IPropertyManagerPageButton>(
+        *OptionsGroup, OptionsButtonId, "Options", "the Options button");
 
     for (int i = 0; i < PropertyCount; ++i) {
-        PropertyGroups[i] = currentPage->AddGroupBox(FirstPropertyGroupId + i, PropertyNames[i],
-                                                     host::GroupOptionsVisibleExpanded);
-        const bool choice = i < ChoiceListCount;
-        auto control = PropertyGroups[i]->AddControl(
-            i, choice ? host::ControlCombobox : host::ControlTextbox, "", host::ControlAlignLeft,
-            host::ControlOptionsVisibleEnabled, ControlTip);
-        if (choice) {
-            PropertyChoices[i] = control.as<host::IPropertyManagerPageCombobox>(
-                "the choice box of property " + std::to_string(i + 1));
+        PropertyGroups[i] = page.addGroup(FirstPropertyGroupId + i, PropertyNames[i]);
+        const std::string number = std::to_string(i + 1);
+        if (i < ChoiceListCount) {
+            PropertyChoices[i] = page.addControl<host::IPropertyManagerPageCombobox>(
+                *PropertyGroups[i], i, "", "the choice box of property " + number, ControlTip);
             if (!PropertyValues[i].empty()) {
                 PropertyChoices[i]->AddItems(PropertyValues[i]);
             }
         } else {
             auto& text = PropertyTexts[i - ChoiceListCount];
-            text = control.as<host::IPropertyManagerPageTextbox>("the text box of property " +
-                                                                 std::to_string(i + 1));
+            text = page.addControl<host::IPropertyManagerPageTextbox>(
+                *PropertyGroups[i], i, "", "the text box of property " + number, ControlTip);
             if (!PropertyValues[i].empty()) {
                 text->SetText(PropertyValues[i]);
             }
@@ -126,7 +120,7 @@ void CustomPropertiesPage::build(host::ISldWorks& hostApp, com::ComPtr<com::IDis
     }
 
     row.set(1);
-    currentPage->Show();
+    page.show();
     spreadsheet.Workbooks()->Close();
 }
 
@@ -159,6 +153,7 @@ void CustomPropertiesPage::writeBack(host::IModelDoc2& document) {
             } else {
                 value = PropertyTexts[i - ChoiceListCount]->Text();
             }
+            // False comes only for a name listed twice, already added: its first value stands.
             document.AddCustomInfo3("", PropertyNames[i], host::CustomInfoText, value);
         }
     } catch (...) {

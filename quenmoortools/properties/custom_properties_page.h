@@ -12,6 +12,9 @@
 
 namespace quenmoor::properties {
 
+// The page's "Options" button; its press is routed to showOptionListEditor().
+inline constexpr std::int32_t OptionsButtonId = 2;
+
 // "Custom Properties": a page of nine document custom properties named in the options
 // workbook, the first seven offered as choices from their lists, the last two as free
 // text, with an "Options" button that opens the list editor. Everything here is replaced

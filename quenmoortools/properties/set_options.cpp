@@ -1,12 +1,10 @@
 #include "quenmoortools/properties/set_options.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QFont>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPointer>
 #include <QPushButton>
 #include <QStringList>
 #include <vector>
@@ -14,18 +12,16 @@
 #include "platform/com/com_error.h"
 #include "quenmoortools/properties/options_workbook.h"
 #include "quenmoortools/toolkit/spreadsheet_calls.h"
-#include "quenmoortools/ui/addin_windows.h"
-#include "quenmoortools/ui/form_on_top.h"
+#include "quenmoortools/toolkit/tool_window.h"
 
 namespace quenmoor::properties {
 
 namespace {
 
-QPointer<SetOptions> theWindow;
+using toolkit::pixels;
+using toolkit::twips;
 
-QRect twips(int left, int top, int width, int height) {
-    return {ui::pixels(left), ui::pixels(top), ui::pixels(width), ui::pixels(height)};
-}
+toolkit::SingleWindow<SetOptions> theWindow;
 
 // MS Sans Serif and Times New Roman need not be installed here. The faces after them have
 // narrower or equal metrics, so the captions still fit the form's boxes.
@@ -58,7 +54,7 @@ SetOptions::SetOptions()
       StatusLine(new QLabel(this)) {
     setObjectName("SetOptions");
     setWindowTitle("Set Options");
-    setFixedSize(ui::pixels(7095), ui::pixels(5250));
+    setFixedSize(pixels(7095), pixels(5250));
 
     struct Placement {
         QWidget* control;
@@ -135,12 +131,11 @@ void SetOptions::open(spreadsheet::Global& spreadsheet, const std::string& workb
         workbookPath_ = workbookPath;
         load();
     }
-    show();
-    raise();
+    toolkit::bringUp(*this);
 }
 
 void SetOptions::load() {
-    ui::keepOnTop(this);
+    toolkit::keepOnTop(this);
     loaded_ = true;
     clearReport();
     // A failed load is tried once more, since a workbook left open by another tool can make
@@ -350,16 +345,10 @@ void SetOptions::clearReport() {
 
 SetOptions& showOptionListEditor(spreadsheet::Global& spreadsheet,
                                  const std::string& workbookPath) {
-    if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) {
-        throw com::ComError(com::E_UNEXPECTED,
-                            "Options: the host runs without a window system to show the editor in");
-    }
-    if (!theWindow) {
-        theWindow = new SetOptions();
-        ui::trackWindow(theWindow);
-    }
-    theWindow->open(spreadsheet, workbookPath);
-    return *theWindow;
+    toolkit::requireWindowSystem("Options", "the editor");
+    SetOptions& window = theWindow.loaded([] { return new SetOptions(); });
+    window.open(spreadsheet, workbookPath);
+    return window;
 }
 
 }  // namespace quenmoor::properties

@@ -5,23 +5,20 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPointer>
 #include <QPushButton>
 #include <cmath>
 #include <numbers>
 
-#include "platform/com/com_error.h"
-#include "quenmoortools/ui/addin_windows.h"
+#include "quenmoortools/toolkit/tool_window.h"
 
 namespace quenmoor::ui {
 
 namespace {
 
-QPointer<Form1> loaded;
+using toolkit::pixels;
+using toolkit::twips;
 
-QRect twips(int left, int top, int width, int height) {
-    return {pixels(left), pixels(top), pixels(width), pixels(height)};
-}
+toolkit::SingleWindow<Form1> loaded;
 
 }  // namespace
 
@@ -115,16 +112,8 @@ Form1::Form1()
 }
 
 void showAbout() {
-    if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) {
-        throw com::ComError(com::E_UNEXPECTED,
-                            "About: the host runs without a window system to show the box in");
-    }
-    if (!loaded) {
-        loaded = new Form1();
-        trackWindow(loaded);
-    }
-    loaded->show();
-    loaded->raise();
+    toolkit::requireWindowSystem("About", "the box");
+    toolkit::bringUp(loaded.loaded([] { return new Form1(); }));
 }
 
 }  // namespace quenmoor::ui

@@ -18,9 +18,4 @@ void closeAddinWindows() noexcept;
 bool addinWindowsWereShown();
 void noteWindowShown();
 
-// Windows keep their layout in twips, 15 to the pixel.
-constexpr int pixels(int twips) {
-    return twips / 15;
-}
-
 }  // namespace quenmoor::ui

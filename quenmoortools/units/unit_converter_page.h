@@ -13,6 +13,9 @@
 
 namespace quenmoor::units {
 
+// The page's "Calculate" button; its press is routed to calculate().
+inline constexpr std::int32_t CalculateButtonId = 55;
+
 // "Unit Converter": a page of six quantity options, a "From" and a "To" list of units, a
 // value box, a result box and a "Calculate" button. The page only calculates; it reads and
 // writes nothing in any document. Every reference is replaced each time the page is built
@@ -41,7 +44,8 @@ public:
     com::ComPtr<host::IPropertyManagerPageGroup> ConvertFromGroup;
     com::ComPtr<host::IPropertyManagerPageGroup> ConvertToGroup;
     com::ComPtr<host::IPropertyManagerPageGroup> CalculationGroup;
-    std::array<com::ComPtr<host::IPropertyManagerPageOption>, 6> QuantityOptions;
+    std::array<com::ComPtr<host::IPropertyManagerPageOption>, QuantityOptionIds.size()>
+        QuantityOptions;
     com::ComPtr<host::IPropertyManagerPageCombobox> FromUnitList;
     com::ComPtr<host::IPropertyManagerPageCombobox> ToUnitList;
     com::ComPtr<host::IPropertyManagerPageTextbox> ValueBox;

@@ -31,7 +31,7 @@ UnitQuantity quantity(const char* caption, std::int32_t optionId,
 std::vector<UnitQuantity> buildUnitQuantities() {
     std::vector<UnitQuantity> quantities;
     quantities.reserve(6);
-    quantities.push_back(quantity("Length", 1,
+    quantities.push_back(quantity("Length", QuantityOptionIds[0],
                                   {{"meter", 1},
                                    {"mm", 1000},
                                    {"cm", 100},
@@ -40,7 +40,7 @@ std::vector<UnitQuantity> buildUnitQuantities() {
                                    {"km", 0.001},
                                    {"mile", 0.0006214},
                                    {"yard", 1.094}}));
-    quantities.push_back(quantity("Acceleration", 2,
+    quantities.push_back(quantity("Acceleration", QuantityOptionIds[1],
                                   {{"m/s2", 1},
                                    {"celo", 3.28084},
                                    {"in/s2", 39.370079},
@@ -50,7 +50,7 @@ std::vector<UnitQuantity> buildUnitQuantities() {
                                    {"galileo", 100},
                                    {"centigal", 10000},
                                    {"mile/s2", 0.000621}}));
-    quantities.push_back(quantity("Energy", 3,
+    quantities.push_back(quantity("Energy", QuantityOptionIds[2],
                                   {{"Joule", 1},
                                    {"N.m", 1},
                                    {"kWh", 0.000000278},
@@ -60,7 +60,7 @@ std::vector<UnitQuantity> buildUnitQuantities() {
                                    {"Btu", 0.000948},
                                    {"lbf.in", 8.85},
                                    {"kgf.m", 0.101972}}));
-    quantities.push_back(quantity("Power", 4,
+    quantities.push_back(quantity("Power", QuantityOptionIds[3],
                                   {{"W", 1},
                                    {"kw", 0.001},
                                    {"kkcal/h", 0.86},
@@ -68,7 +68,7 @@ std::vector<UnitQuantity> buildUnitQuantities() {
                                    {"Hp", 0.00134},
                                    {"Btu/h", 3.414425},
                                    {"erg/sec", 10000000}}));
-    quantities.push_back(quantity("Volume", 5,
+    quantities.push_back(quantity("Volume", QuantityOptionIds[4],
                                   {{"m3", 1},
                                    {"mm3", 1000000000},
                                    {"in3", 61023.6},
@@ -77,7 +77,7 @@ std::vector<UnitQuantity> buildUnitQuantities() {
                                    {"gal(US)", 264.17},
                                    {"ounce(US)", 33814},
                                    {"barrel", 8.386}}));
-    quantities.push_back(quantity("Pressure", 6,
+    quantities.push_back(quantity("Pressure", QuantityOptionIds[5],
                                   {{"pa", 1},
                                    {"N/m2", 1},
                                    {"kfg/m2", 0.102},

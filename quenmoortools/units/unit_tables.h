@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -14,6 +15,10 @@ struct UnitQuantity {
     std::vector<std::string> labels;
     std::vector<double> factors;
 };
+
+// The ids of the quantities' option buttons on the converter page, in the order of the
+// quantities below.
+inline constexpr std::array<std::int32_t, 6> QuantityOptionIds = {1, 2, 3, 4, 5, 6};
 
 // The six quantities in option-id order: Length, Acceleration, Energy, Power, Volume and
 // Pressure, with ids 1 to 6. Labels keep the spellings the tool's users know, such as

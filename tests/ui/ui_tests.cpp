@@ -8,9 +8,9 @@
 #include <QPushButton>
 #include <utility>
 
+#include "quenmoortools/toolkit/tool_window.h"
 #include "quenmoortools/ui/about_box.h"
 #include "quenmoortools/ui/addin_windows.h"
-#include "quenmoortools/ui/form_on_top.h"
 #include "quenmoortools/ui/module1.h"
 #include "tests/support/qt_windows.h"
 
@@ -94,15 +94,17 @@ TEST_F(UiTest, KeepingAWindowOnTopLeavesItWhereItWas) {
     QWidget window;
     window.setGeometry(120, 80, 300, 200);
     window.show();
-    keepOnTop(&window);
+    toolkit::keepOnTop(&window);
     EXPECT_TRUE(window.windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(window.geometry(), QRect(120, 80, 300, 200));
 
-    EXPECT_TRUE(SetWindowPos(&window, window::HWND_NOTOPMOST, 0, 0, 0, 0, KeepPlaceAndSize));
+    constexpr unsigned KeepPlaceAndSize = window::SWP_NOMOVE | window::SWP_NOSIZE;
+    EXPECT_TRUE(
+        window::SetWindowPos(&window, window::HWND_NOTOPMOST, 0, 0, 0, 0, KeepPlaceAndSize));
     EXPECT_FALSE(window.windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_EQ(window.geometry(), QRect(120, 80, 300, 200));
-    EXPECT_FALSE(SetWindowPos(nullptr, HWND_TOPMOST, 0, 0, 0, 0, KeepPlaceAndSize));
+    EXPECT_FALSE(window::SetWindowPos(nullptr, window::HWND_TOPMOST, 0, 0, 0, 0, KeepPlaceAndSize));
 }
 
 TEST_F(UiTest, HelpWithAMissingFileOrTopicReturnsAndShowsNothing) {
