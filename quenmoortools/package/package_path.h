@@ -13,10 +13,10 @@ class QPushButton;
 
 namespace quenmoor::package {
 
-// The export location window. `Drive1` offers the mounted file systems and the home folder, and `Dir1` is
-// a list of the folders in the open folder, headed by ".." (except at a file system's root).
-// A double-click or Enter on a folder opens it, on ".." goes up; a single click only selects.
-// `Text1` holds the export folder; it is the only state that matters outside the window.
+// The export location window. `Drive1` offers the mounted file systems and the home folder, and
+// `Dir1` is a list of the folders in the open folder, headed by ".." (except at a file system's
+// root). A double-click or Enter on a folder opens it, on ".." goes up; a single click only
+// selects. `Text1` holds the export folder; it is the only state that matters outside the window.
 class packagepath : public QWidget {
     Q_OBJECT
 

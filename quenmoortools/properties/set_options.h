@@ -21,8 +21,9 @@ namespace quenmoor::properties {
 // long as the library is loaded; unloading it hides it and forgets what it showed, and the
 // next opening loads the workbook afresh.
 //
-// Where an action cannot go on (no property chosen, a missing list sheet, a load that fails twice, the workbook closed under the window), the
-// status line says what went wrong, the window stays as it was and the file untouched.
+// Where an action cannot go on (no property chosen, a missing list sheet, a load that fails twice,
+// the workbook closed under the window), the status line says what went wrong, the window stays as
+// it was and the file untouched.
 class SetOptions : public QWidget {
     Q_OBJECT
 
