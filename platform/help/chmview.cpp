@@ -17,7 +17,7 @@ int main(int argc, char** argv) {
     QString grabPath;
     int positional = 0;
     const QStringList args = QCoreApplication::arguments();
-    for (qsizetype i = 1; i < args.size(); ++i) {
+    for (auto i = decltype(args.size()){1}; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--grab") && i + 1 < args.size()) {
             grabPath = args[++i];
         } else if (positional == 0) {

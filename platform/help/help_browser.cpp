@@ -38,12 +38,19 @@ QUrl ChmBrowser::urlOf(const std::string& entry, const std::string& fragment) {
     return url;
 }
 
+// The page's own resources are requested while its HTML is parsed, before QTextBrowser
+// records the new source, so relative names resolve against page_.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
 void ChmBrowser::doSetSource(const QUrl& name, QTextDocument::ResourceType type) {
-    // The page's own resources are requested while its HTML is parsed, before
-    // QTextBrowser records the new source, so relative names resolve against page_.
     page_ = name.adjusted(QUrl::RemoveFragment);
     QTextBrowser::doSetSource(name, type);
 }
+#else
+void ChmBrowser::setSource(const QUrl& name) {
+    page_ = name.adjusted(QUrl::RemoveFragment);
+    QTextBrowser::setSource(name);
+}
+#endif
 
 QVariant ChmBrowser::loadResource(int type, const QUrl& name) {
     const QUrl url = name.isRelative() ? page_.resolved(name) : name;
@@ -57,7 +64,7 @@ QVariant ChmBrowser::loadResource(int type, const QUrl& name) {
     }
     try {
         const std::string bytes = file_->read(stored);
-        QByteArray content(bytes.data(), static_cast<qsizetype>(bytes.size()));
+        const QByteArray content = QByteArray::fromStdString(bytes);
         if (type == QTextDocument::StyleSheetResource) {
             return QString::fromUtf8(content);
         }

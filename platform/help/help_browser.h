@@ -27,8 +27,15 @@ public:
 
     QVariant loadResource(int type, const QUrl& name) override;
 
+    // Every change of page passes here, by link, by history or by the viewer, so that the
+    // page's relative resource names resolve against it. Qt 5 and Qt 6 route it through
+    // different virtual functions.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
 protected:
     void doSetSource(const QUrl& name, QTextDocument::ResourceType type) override;
+#else
+    void setSource(const QUrl& name) override;
+#endif
 
 private:
     void followLink(const QUrl& url);

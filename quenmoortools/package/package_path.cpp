@@ -99,7 +99,8 @@ packagepath::packagepath()
     setTabOrder(Command1, Text1);
     setTabOrder(Text1, Command2);
 
-    connect(Drive1, &QComboBox::currentIndexChanged, this, &packagepath::driveChanged);
+    connect(Drive1, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            &packagepath::driveChanged);
     connect(Dir1, &QListWidget::itemActivated, this, &packagepath::folderActivated);
     connect(Command1, &QPushButton::clicked, this,
             [this] { Text1->setText(QDir::toNativeSeparators(selectedFolder())); });

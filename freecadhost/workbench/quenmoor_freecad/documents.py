@@ -1,0 +1,272 @@
+"""A FreeCAD document as the add-in's host document.
+
+Document type: a drawing (3) when the active window is a TechDraw page, an assembly (2)
+when the document's parts come from other documents through App::Link, else a part (1).
+Custom properties are the document's Meta entries; features are the objects of the active
+body (else of the document) in tree order, and a sketch's display dimensions are its
+dimensional constraints.
+"""
+
+import FreeCAD as App
+import FreeCADGui as Gui
+
+from quenmoor_freecad import appearance, exchange
+from quenmoor_freecad.report import HostError
+
+PART, ASSEMBLY, DRAWING = 1, 2, 3
+CUSTOM_INFO_TEXT = 30
+PREFERENCE_MATERIAL_DENSITY = 7
+SELECTION_NOTHING, SELECTION_OTHER, SELECTION_COMPONENT = 0, 1, 20
+
+DIMENSION_TYPES = ("Distance", "DistanceX", "DistanceY", "Radius", "Diameter", "Angle")
+
+
+def active_window_class():
+    window = Gui.getMainWindow().centralWidget().activeSubWindow()
+    if window is None or window.widget() is None:
+        return ""
+    return window.widget().metaObject().className()
+
+
+def active_page(document):
+    """The TechDraw page shown in the active window, or None."""
+    if active_window_class() != "TechDraw::MDIViewPage":
+        return None
+    view = Gui.activeView()
+    page = view.getPage() if hasattr(view, "getPage") else None
+    if page is not None and page.Document == document:
+        return page
+    return None
+
+
+def linked_components(document):
+    """The document's top-level App::Link objects whose part lives in another document."""
+    components = []
+    for obj in document.RootObjects:
+        if obj.TypeId == "App::Link" and obj.LinkedObject is not None:
+            if obj.LinkedObject.Document != document:
+                components.append(obj)
+    return components
+
+
+def document_type(document):
+    if active_page(document) is not None:
+        return DRAWING
+    if any(obj.TypeId == "TechDraw::DrawPage" for obj in document.Objects) and not any(
+        obj.TypeId == "PartDesign::Body" for obj in document.Objects
+    ):
+        return DRAWING
+    if linked_components(document):
+        return ASSEMBLY
+    return PART
+
+
+def active_body(document):
+    """The body being edited, else the document's only body, else None."""
+    gui_document = Gui.getDocument(document.Name)
+    view = gui_document.ActiveView if gui_document else None
+    if view is not None and hasattr(view, "getActiveObject"):
+        body = view.getActiveObject("pdbody")
+        if body is not None:
+            return body
+    bodies = [obj for obj in document.Objects if obj.TypeId == "PartDesign::Body"]
+    return bodies[0] if len(bodies) == 1 else None
+
+
+class Dimension:
+    """A dimensional constraint of a sketch; its name is the constraint's name."""
+
+    def __init__(self, sketch, index):
+        self.sketch = sketch
+        self.index = index
+
+    def name(self):
+        return self.sketch.Constraints[self.index].Name
+
+    def set_name(self, name):
+        try:
+            self.sketch.renameConstraint(self.index, name)
+        except Exception as failure:
+            raise HostError(
+                'sketch "%s": constraint %d cannot be named "%s": %s'
+                % (self.sketch.Label, self.index + 1, name, failure)
+            )
+
+
+class Feature:
+    def __init__(self, obj):
+        self.obj = obj
+
+    def name(self):
+        return self.obj.Label
+
+    def dimensions(self):
+        if not self.obj.isDerivedFrom("Sketcher::SketchObject"):
+            return []
+        return [
+            Dimension(self.obj, index)
+            for index, constraint in enumerate(self.obj.Constraints)
+            if constraint.Type in DIMENSION_TYPES
+        ]
+
+
+class Component:
+    """A part of an assembly: a link to a body in another document."""
+
+    def __init__(self, link):
+        self.link = link
+
+    def name(self):
+        return self.link.Label
+
+    def material_values(self):
+        return appearance.values_of(self.link)
+
+    def set_material_values(self, values):
+        appearance.apply(self.link, values)
+
+
+class Selection:
+    def __init__(self, document):
+        self.document = document
+
+    def _selected(self, index):
+        selected = Gui.Selection.getSelection(self.document.Name)
+        if index < 1 or index > len(selected):
+            return None
+        return selected[index - 1]
+
+    def selected_type(self, index):
+        obj = self._selected(index)
+        if obj is None:
+            return SELECTION_NOTHING
+        if obj in linked_components(self.document):
+            return SELECTION_COMPONENT
+        return SELECTION_OTHER
+
+    def selected_object(self, index):
+        obj = self._selected(index)
+        if obj is not None and obj in linked_components(self.document):
+            return Component(obj)
+        return None
+
+
+class Document:
+    def __init__(self, host, document):
+        self.host = host
+        self.document = document
+
+    def _check_open(self):
+        if self.document.Name not in App.listDocuments():
+            raise HostError("the document is closed")
+
+    def _configuration(self, configuration):
+        if configuration != "":
+            raise HostError(
+                'document "%s" has no configuration "%s"; FreeCAD keeps one set of properties'
+                % (self.document.Label, configuration)
+            )
+
+    def type(self):
+        self._check_open()
+        return document_type(self.document)
+
+    def title(self):
+        self._check_open()
+        return self.document.Label
+
+    def save_as(self, path):
+        self._check_open()
+        return exchange.save_as(self.host, self.document, path)
+
+    def custom_info(self, configuration, field):
+        self._check_open()
+        self._configuration(configuration)
+        return self.document.Meta.get(field, "")
+
+    def delete_custom_info(self, configuration, field):
+        self._check_open()
+        self._configuration(configuration)
+        meta = self.document.Meta
+        if field not in meta:
+            return False
+        del meta[field]
+        self.document.Meta = meta
+        return True
+
+    def add_custom_info(self, configuration, field, field_type, value):
+        self._check_open()
+        self._configuration(configuration)
+        if field_type != CUSTOM_INFO_TEXT:
+            raise HostError(
+                'document "%s": property "%s": FreeCAD keeps text properties only (type %d given)'
+                % (self.document.Label, field, field_type)
+            )
+        meta = self.document.Meta
+        if field in meta:
+            return False
+        meta[field] = value
+        self.document.Meta = meta
+        return True
+
+    def set_double_preference(self, preference, value):
+        self._check_open()
+        if preference != PREFERENCE_MATERIAL_DENSITY:
+            return False
+        body = active_body(self.document)
+        if body is None:
+            raise HostError(
+                'document "%s" has no body to take the density; make or activate one'
+                % self.document.Label
+            )
+        if "Density" not in body.PropertiesList:
+            body.addProperty("App::PropertyFloat", "Density", "Material", "Density in kg/m³")
+        body.Density = value
+        return True
+
+    def _appearance_targets(self):
+        if self.type() == ASSEMBLY:
+            return linked_components(self.document)
+        body = active_body(self.document)
+        if body is not None:
+            return [body]
+        return [obj for obj in self.document.RootObjects if hasattr(obj, "Shape")]
+
+    def material_values(self):
+        self._check_open()
+        targets = self._appearance_targets()
+        if not targets:
+            raise HostError('document "%s" has no shape to take an appearance' % self.document.Label)
+        return appearance.values_of(targets[0])
+
+    def set_material_values(self, values):
+        self._check_open()
+        targets = self._appearance_targets()
+        if not targets:
+            raise HostError('document "%s" has no shape to take an appearance' % self.document.Label)
+        for target in targets:
+            appearance.apply(target, values)
+
+    def redraw(self):
+        Gui.updateGui()
+
+    def selection(self):
+        self._check_open()
+        return Selection(self.document)
+
+    def _features(self):
+        body = active_body(self.document)
+        if body is not None:
+            return list(body.Group)
+        return [obj for obj in self.document.Objects if not obj.TypeId.startswith("App::Origin")]
+
+    def feature_count(self):
+        self._check_open()
+        return len(self._features())
+
+    def feature_from_end(self, position):
+        self._check_open()
+        features = self._features()
+        if position < 0 or position >= len(features):
+            return None
+        return Feature(features[len(features) - 1 - position])

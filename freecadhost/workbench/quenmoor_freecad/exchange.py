@@ -1,0 +1,174 @@
+"""SaveAs2 on FreeCAD: the writer is chosen by the file name's extension.
+
+Every write goes to a temporary file in the target folder that is renamed into place once
+complete, so a failed save leaves nothing behind and an older file as it was. A failure
+returns 1 to the add-in and shows its reason in the report view.
+"""
+
+import os
+import tempfile
+
+import FreeCAD as App
+import FreeCADGui as Gui
+
+from quenmoor_freecad import report
+
+SAVE_FAILED = 1
+PICTURE_SIZE = (1600, 1200)
+
+# Integer and double preferences of the host that steer the STL writer.
+PREFERENCE_STL_BINARY = 6
+PREFERENCE_STL_CHORD = 8
+PREFERENCE_STL_ANGLE = 9
+
+
+class SaveFailure(Exception):
+    pass
+
+
+def _shapes(document):
+    from quenmoor_freecad import documents
+
+    if documents.linked_components(document):
+        return documents.linked_components(document)
+    body = documents.active_body(document)
+    if body is not None:
+        return [body]
+    shapes = [
+        obj
+        for obj in document.RootObjects
+        if hasattr(obj, "Shape") and not obj.Shape.isNull() and obj.Shape.Volume > 0
+    ]
+    if not shapes:
+        raise SaveFailure('document "%s" has no solid to write' % document.Label)
+    return shapes
+
+
+def _page(document):
+    pages = [obj for obj in document.Objects if obj.TypeId == "TechDraw::DrawPage"]
+    if not pages:
+        raise SaveFailure('document "%s" has no TechDraw page' % document.Label)
+    return pages[0]
+
+
+def _write_exchange(document, path):
+    import Import
+
+    Import.export(_shapes(document), path)
+
+
+def _write_stl(host, document, path):
+    import MeshPart
+    import Part
+
+    shapes = [obj.Shape for obj in _shapes(document)]
+    compound = shapes[0] if len(shapes) == 1 else Part.makeCompound(shapes)
+    mesh = MeshPart.meshFromShape(
+        Shape=compound,
+        LinearDeflection=host.double_preferences.get(PREFERENCE_STL_CHORD, 0.1),
+        AngularDeflection=host.double_preferences.get(PREFERENCE_STL_ANGLE, 0.5236),
+        Relative=False,
+    )
+    binary = host.integer_preferences.get(PREFERENCE_STL_BINARY, 1) != 0
+    mesh.write(path, "STL" if binary else "AST")
+
+
+def _page_view(page):
+    for window in Gui.getMainWindow().centralWidget().subWindowList():
+        widget = window.widget()
+        if widget is not None and widget.metaObject().className() == "TechDraw::MDIViewPage":
+            if widget.windowTitle().startswith(page.Label):
+                return widget
+    return None
+
+
+def _write_picture(document, path):
+    from PySide import QtCore, QtGui
+
+    from quenmoor_freecad import documents
+
+    if documents.document_type(document) == documents.DRAWING:
+        widget = _page_view(_page(document))
+        if widget is None:
+            raise SaveFailure('the page of "%s" is not open in a window' % document.Label)
+        scene_view = widget.findChild(QtGui.QGraphicsView)
+        picture = (scene_view or widget).grab()
+        picture = picture.scaledToWidth(PICTURE_SIZE[0], QtCore.Qt.SmoothTransformation)
+        if not picture.save(path, "TIFF"):
+            raise SaveFailure("the picture could not be written as TIFF")
+        return
+    gui_document = Gui.getDocument(document.Name)
+    view = gui_document.ActiveView if gui_document else None
+    if view is None or not hasattr(view, "saveImage"):
+        for candidate in gui_document.mdiViewsOfType("Gui::View3DInventor") if gui_document else []:
+            view = candidate
+            break
+    if view is None or not hasattr(view, "saveImage"):
+        raise SaveFailure('document "%s" has no 3D view to take a picture of' % document.Label)
+    view.saveImage(path, PICTURE_SIZE[0], PICTURE_SIZE[1], "Current")
+
+
+def _write_dxf(document, path):
+    import TechDraw
+
+    TechDraw.writeDXFPage(_page(document), path)
+
+
+def _write_own(document, path):
+    document.saveCopy(path)
+
+
+def _writer(host, document, extension):
+    from quenmoor_freecad import documents
+
+    kind = documents.document_type(document)
+    if extension in (".sat", ".dwg"):
+        raise SaveFailure("FreeCAD has no free writer for %s files" % extension)
+    if extension == ".fcstd":
+        return _write_own
+    if extension in (".tif", ".tiff"):
+        return _write_picture
+    if kind == documents.DRAWING:
+        if extension == ".dxf":
+            return _write_dxf
+        raise SaveFailure("a drawing is written as .dxf or .tif, not %s" % extension)
+    if extension in (".step", ".stp", ".igs", ".iges"):
+        return _write_exchange
+    if extension == ".stl":
+        return lambda doc, path: _write_stl(host, doc, path)
+    raise SaveFailure("no writer for %s files" % (extension or "extension-less"))
+
+
+def save_as(host, document, path):
+    """Writes the document to path; 0 on success, else 1 with the reason reported."""
+    path = os.path.abspath(path)
+    folder, name = os.path.split(path)
+    extension = os.path.splitext(name)[1].lower()
+    temporary = None
+    try:
+        writer = _writer(host, document, extension)
+        if not os.path.isdir(folder):
+            raise SaveFailure("the folder %s does not exist" % folder)
+        # The writers choose the format by the extension, so the temporary name keeps it.
+        handle, temporary = tempfile.mkstemp(
+            prefix="." + os.path.splitext(name)[0] + ".", suffix=os.path.splitext(name)[1], dir=folder
+        )
+        os.close(handle)
+        os.remove(temporary)
+        writer(document, temporary)
+        if not os.path.isfile(temporary) or os.path.getsize(temporary) == 0:
+            raise SaveFailure("the writer wrote nothing")
+        if os.path.exists(path):
+            os.chmod(temporary, os.stat(path).st_mode & 0o7777)
+        else:
+            os.chmod(temporary, 0o644)
+        os.replace(temporary, path)
+        temporary = None
+        return 0
+    except Exception as failure:
+        host.save_failures.append("%s: %s" % (path, failure))
+        report.error("%s: %s" % (path, failure))
+        return SAVE_FAILED
+    finally:
+        if temporary is not None and os.path.exists(temporary):
+            os.remove(temporary)

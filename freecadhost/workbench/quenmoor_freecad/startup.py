@@ -1,0 +1,73 @@
+"""Starts and stops FreeCAD's hosting of the Quenmoor add-in.
+
+The add-in and the libraries it runs with live in the workbench's lib folder (or the
+folder named by QUENMOOR_LIBRARY_DIR); the component registry ($QUENMOOR_REGISTRY, else
+the user's) tells the runtime where the add-in's library is.
+"""
+
+import os
+import sys
+
+import FreeCAD as App
+from PySide import QtGui
+
+from quenmoor_freecad import report
+
+ADDIN_PROGID = "Quenmoor_Systems.Application"
+
+_host = None
+
+
+def library_folder():
+    folder = os.environ.get("QUENMOOR_LIBRARY_DIR")
+    if folder:
+        return folder
+    return os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(__file__))), "lib")
+
+
+def host():
+    """The running host, or None before start()."""
+    return _host
+
+
+def start():
+    global _host
+    if _host is not None:
+        return _host
+    folder = library_folder()
+    if folder not in sys.path:
+        sys.path.insert(0, folder)
+    try:
+        import quenmoorfreecad
+    except ImportError as failure:
+        report.error("the FreeCAD bridge cannot be loaded from %s: %s" % (folder, failure))
+        return None
+
+    from quenmoor_freecad.host import Host
+
+    _host = Host()
+    _host.bridge = quenmoorfreecad.Bridge(_host)
+    QtGui.QApplication.instance().aboutToQuit.connect(stop)
+    try:
+        _host.bridge.connect(ADDIN_PROGID)
+    except RuntimeError as failure:
+        report.error(str(failure))
+    return _host
+
+
+def start_when_ready():
+    """Starts once FreeCAD's event loop runs, when its window and workbenches are set up."""
+    from PySide import QtCore
+
+    QtCore.QTimer.singleShot(0, start)
+
+
+def stop():
+    """Disconnects the add-in; its menus go, its windows stay while FreeCAD runs."""
+    if _host is None or not _host.connected():
+        return
+    _host.close_page()
+    try:
+        _host.bridge.disconnect()
+    except RuntimeError as failure:
+        report.error(str(failure))

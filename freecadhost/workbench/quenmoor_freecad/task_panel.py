@@ -1,0 +1,248 @@
+"""The add-in's property pages as FreeCAD task panels.
+
+A page is shown in FreeCAD's task view with OK, Cancel and Help buttons, its message above
+its groups. The add-in's page handler hears every event a user causes: OK closes the page
+with reason 1, Cancel and any other close with reason 2, Help asks for help; typing,
+choosing, checking and pressing reach it as on any host. The add-in's own changes to a
+control send no event. One page is open at a time: showing another cancels it.
+"""
+
+import FreeCADGui as Gui
+from PySide import QtCore, QtGui
+
+from quenmoor_freecad import report
+from quenmoor_freecad.report import HostError
+
+CLOSE_OKAY, CLOSE_CANCEL = 1, 2
+CHECKBOX, BUTTON, OPTION, TEXTBOX, COMBOBOX = 2, 3, 4, 5, 7
+SEVERITY_STYLES = {
+    1: "",
+    2: "color: #8a5a00;",
+    3: "color: #b00020;",
+}
+
+
+def _report_failure(action):
+    """Runs an event of the add-in; a failure goes to the report view, as FreeCAD's own do."""
+    try:
+        return action()
+    except RuntimeError as failure:
+        report.error(str(failure))
+        return None
+
+
+class ComboBox:
+    def __init__(self, page, id, widget):
+        self.page, self.id, self.widget = page, id, widget
+        widget.activated.connect(self._chosen)
+
+    def _chosen(self, index):
+        self.page.event(lambda events: events.on_combobox_selection_changed(self.id, index))
+
+    def add_item(self, text):
+        self.widget.addItem(text)
+
+    def clear(self):
+        self.widget.clear()
+
+    def selection(self):
+        return self.widget.currentIndex()
+
+    def set_selection(self, index):
+        if index < 0 or index >= self.widget.count():
+            raise HostError(
+                "combo box %d of page \"%s\" has no item %d" % (self.id, self.page.title, index)
+            )
+        self.widget.setCurrentIndex(index)
+
+    def item_text(self, index):
+        if index < 0 or index >= self.widget.count():
+            raise HostError(
+                "combo box %d of page \"%s\" has no item %d" % (self.id, self.page.title, index)
+            )
+        return self.widget.itemText(index)
+
+
+class TextBox:
+    def __init__(self, page, id, widget):
+        self.page, self.id, self.widget = page, id, widget
+        widget.textEdited.connect(self._typed)
+
+    def _typed(self, text):
+        self.page.event(lambda events: events.on_textbox_changed(self.id, text))
+
+    def text(self):
+        return self.widget.text()
+
+    def set_text(self, text):
+        self.widget.setText(text)
+
+
+class CheckBox:
+    def __init__(self, page, id, widget):
+        self.page, self.id, self.widget = page, id, widget
+        widget.clicked.connect(self._clicked)
+
+    def _clicked(self, checked):
+        self.page.event(lambda events: events.on_checkbox_check(self.id, checked))
+
+    def checked(self):
+        return self.widget.isChecked()
+
+    def set_checked(self, checked):
+        self.widget.setChecked(bool(checked))
+
+
+class OptionButton(CheckBox):
+    def _clicked(self, checked):
+        if checked:
+            self.page.event(lambda events: events.on_option_check(self.id))
+
+
+class Button:
+    def __init__(self, page, id, widget):
+        self.page, self.id, self.widget = page, id, widget
+        widget.clicked.connect(self._pressed)
+
+    def _pressed(self):
+        self.page.event(lambda events: events.on_button_press(self.id))
+
+    def caption(self):
+        return self.widget.text()
+
+
+class Group:
+    def __init__(self, page, id, caption):
+        self.page, self.id = page, id
+        self.box = QtGui.QGroupBox(caption)
+        self.box.setObjectName("group%d" % id)
+        self.layout = QtGui.QVBoxLayout(self.box)
+
+    def _captioned(self, caption, widget):
+        if caption:
+            label = QtGui.QLabel(caption)
+            label.setBuddy(widget)
+            self.layout.addWidget(label)
+        self.layout.addWidget(widget)
+
+    def add_control(self, id, control_type, caption, align, options, tip):
+        if control_type == COMBOBOX:
+            widget = QtGui.QComboBox()
+            self._captioned(caption, widget)
+            control = ComboBox(self.page, id, widget)
+        elif control_type == TEXTBOX:
+            widget = QtGui.QLineEdit()
+            self._captioned(caption, widget)
+            control = TextBox(self.page, id, widget)
+        elif control_type == CHECKBOX:
+            widget = QtGui.QCheckBox(caption)
+            self.layout.addWidget(widget)
+            control = CheckBox(self.page, id, widget)
+        elif control_type == OPTION:
+            widget = QtGui.QRadioButton(caption)
+            self.layout.addWidget(widget)
+            control = OptionButton(self.page, id, widget)
+        elif control_type == BUTTON:
+            widget = QtGui.QPushButton(caption)
+            self.layout.addWidget(widget)
+            control = Button(self.page, id, widget)
+        else:
+            raise HostError(
+                'page "%s": control %d: type %d is not one FreeCAD pages offer'
+                % (self.page.title, id, control_type)
+            )
+        widget.setObjectName("control%d" % id)
+        if tip:
+            widget.setToolTip(tip)
+        self.page.controls[id] = control
+        return control
+
+
+class Page:
+    """The FreeCAD side of one property page, and the task panel that shows it."""
+
+    def __init__(self, host, title, options, events):
+        self.host, self.title, self.options, self.events = host, title, options, events
+        self.controls = {}
+        self.shown = False
+        self.closed = False
+        self.form = QtGui.QWidget()
+        self.form.setObjectName("QuenmoorPage")
+        self.form.setWindowTitle(title)
+        self.layout = QtGui.QVBoxLayout(self.form)
+        self.message = QtGui.QLabel()
+        self.message.setObjectName("message")
+        self.message.setWordWrap(True)
+        self.message.hide()
+        self.layout.addWidget(self.message)
+        self.form.destroyed.connect(self._destroyed)
+
+    # What the add-in calls.
+    def add_group(self, id, caption, options):
+        group = Group(self, id, caption)
+        self.layout.addWidget(group.box)
+        return group
+
+    def set_message(self, text, severity):
+        self.message.setText(text)
+        self.message.setStyleSheet(SEVERITY_STYLES.get(severity, ""))
+        self.message.setVisible(bool(text))
+        return True
+
+    def show(self):
+        if self.closed:
+            raise HostError('Show: page "%s" is closed already' % self.title)
+        self.layout.addStretch(1)
+        self.host.show_page(self)
+        self.shown = True
+        return 0
+
+    # What FreeCAD's task view calls.
+    def getStandardButtons(self):
+        buttons = QtGui.QDialogButtonBox
+        return int(buttons.Ok | buttons.Cancel | buttons.Help)
+
+    def accept(self):
+        self.close(CLOSE_OKAY)
+        return True
+
+    def reject(self):
+        self.close(CLOSE_CANCEL)
+        return True
+
+    def helpRequested(self):
+        self.event(lambda events: events.on_help())
+
+    def isAllowedAlterDocument(self):
+        return True
+
+    def isAllowedAlterSelection(self):
+        return True
+
+    def isAllowedAlterView(self):
+        return True
+
+    # Events and closing.
+    def event(self, send):
+        if self.closed or not self.events.attached():
+            return None
+        return _report_failure(lambda: send(self.events))
+
+    def close(self, reason):
+        """Sends the close and after-close events once, then lets go of the handler."""
+        if self.closed:
+            return
+        self.closed = True
+        events = self.events
+        try:
+            with self.host.transaction(self.title if reason == CLOSE_OKAY else None):
+                _report_failure(lambda: events.on_close(reason))
+            _report_failure(events.after_close)
+        finally:
+            events.detach()
+            self.host.page_closed(self)
+
+    def _destroyed(self):
+        # The task view went without OK or Cancel: another task, or FreeCAD closing.
+        if self.shown and not self.closed:
+            self.close(CLOSE_CANCEL)
