@@ -1,7 +1,8 @@
-# Makes the FreeCAD example documents of this folder; run with FreeCAD's command-line
-# program from the repository folder:
+# Makes the FreeCAD example documents of this folder. Run it in FreeCAD's window, so that
+# the documents keep what the window shows (the solid visible, the sketches hidden), from
+# the repository folder:
 #
-#     freecadcmd examples/freecad/make_examples.py
+#     QTWEBENGINE_DISABLE_SANDBOX=1 xvfb-run -a freecad examples/freecad/make_examples.py
 #
 # bracket.FCStd           a body: a base sketch padded into a plate, a pocket sketch and a
 #                         hole sketch, their dimensional constraints named D1, D2, ...
@@ -15,7 +16,7 @@ import Part
 import Sketcher
 
 Vector = App.Vector
-here = os.path.dirname(os.path.abspath(__file__)) if "__file__" in dir() else "examples/freecad"
+here = os.path.abspath("examples/freecad")
 
 
 def name_dimensions(sketch, first):
@@ -26,6 +27,21 @@ def name_dimensions(sketch, first):
             sketch.renameConstraint(index, "D%d" % number)
             number += 1
     return number
+
+
+def show_only(doc, shown):
+    """What the window shows of the document: the given objects, nothing else."""
+    if not App.GuiUp:
+        return
+    import FreeCADGui as Gui
+
+    for obj in doc.Objects:
+        if obj.ViewObject is not None:
+            obj.ViewObject.Visibility = obj in shown
+    view = Gui.getDocument(doc.Name).ActiveView
+    if view is not None and hasattr(view, "viewIsometric"):
+        view.viewIsometric()
+        view.fitAll()
 
 
 def rectangle(sketch, width, height):
@@ -89,6 +105,7 @@ def make_bracket(path):
     doc.recompute()
 
     doc.Meta = {"Description": "Bracket", "Material": "Steel"}
+    show_only(doc, [body, hole])
     doc.saveAs(path)
     return doc
 
@@ -103,6 +120,7 @@ def make_frame(path, bracket):
     second.LinkedObject = body
     second.Placement = App.Placement(Vector(200, 0, 0), App.Rotation(Vector(0, 0, 1), 90))
     doc.recompute()
+    show_only(doc, [first, second])
     doc.save()
     App.closeDocument(doc.Name)
 
@@ -141,3 +159,7 @@ App.closeDocument(bracket.Name)
 for name in ("bracket", "frame", "bracket-drawing"):
     if os.path.exists(os.path.join(here, name + ".FCStd1")):  # FreeCAD's backup of a resave
         os.remove(os.path.join(here, name + ".FCStd1"))
+if App.GuiUp:
+    import FreeCADGui
+
+    FreeCADGui.getMainWindow().close()

@@ -4,6 +4,7 @@
 // runtime, and passes menu picks and page events to it.
 
 #include <pybind11/pybind11.h>
+#include <pybind11/stl.h>
 
 #include <memory>
 #include <optional>

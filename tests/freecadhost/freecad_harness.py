@@ -1,0 +1,191 @@
+"""What the end-to-end cases share: waiting for the host, acting as a user on FreeCAD's
+window and the add-in's windows, and recording each check."""
+
+import os
+import time
+import traceback
+
+import FreeCAD as App
+import FreeCADGui as Gui
+from PySide import QtCore, QtGui
+from PySide2 import QtTest
+
+RESULT = os.environ.get("QUENMOOR_E2E_RESULT", "/tmp/quenmoor-e2e.txt")
+DOCUMENTS = os.environ.get("QUENMOOR_E2E_DOCUMENTS", "")
+SCRATCH = os.environ.get("QUENMOOR_E2E_SCRATCH", "/tmp")
+SHOTS = os.environ.get("QUENMOOR_E2E_SHOTS", "")
+SOURCE = os.environ.get("QUENMOOR_E2E_SOURCE", "")
+
+_lines = []
+
+
+class CheckFailed(Exception):
+    pass
+
+
+def expect(condition, what):
+    if not condition:
+        raise CheckFailed(what)
+
+
+def expect_equal(actual, expected, what):
+    if actual != expected:
+        raise CheckFailed("%s: expected %r, got %r" % (what, expected, actual))
+
+
+def check(name, body):
+    """Runs one named check; a failure is recorded and the case goes on."""
+    try:
+        body()
+        _lines.append("ok " + name)
+    except Exception as failure:
+        detail = str(failure) if isinstance(failure, CheckFailed) else traceback.format_exc()
+        _lines.append("FAIL %s: %s" % (name, detail.replace("\n", "\n    ")))
+    finally:
+        close_dialogs()
+
+
+def settle(seconds=0.2):
+    end = time.time() + seconds
+    while time.time() < end:
+        QtGui.QApplication.processEvents()
+        time.sleep(0.02)
+
+
+def host():
+    import quenmoor_freecad.startup
+
+    return quenmoor_freecad.startup.host()
+
+
+def reported_errors():
+    from quenmoor_freecad import report
+
+    return [line for line in report.recent if line.startswith("error: ")]
+
+
+def clear_reports():
+    from quenmoor_freecad import report
+
+    report.recent.clear()
+
+
+def open_document(name):
+    document = App.openDocument(os.path.join(DOCUMENTS, name + ".FCStd"))
+    Gui.updateGui()
+    settle()
+    return document
+
+
+def close_all():
+    close_dialogs()
+    for name in list(App.listDocuments()):
+        App.closeDocument(name)
+    settle()
+
+
+def run_command(name):
+    expect(name in Gui.listCommands(), "FreeCAD has a command %s" % name)
+    Gui.runCommand(name)
+    settle()
+
+
+def page():
+    current = host().page
+    expect(current is not None and not current.closed, "a Quenmoor task panel is open")
+    return current
+
+
+def task_button(which):
+    """Clicks OK, Cancel or Help of the task view, as the user does."""
+    standard = {"ok": QtGui.QDialogButtonBox.Ok, "cancel": QtGui.QDialogButtonBox.Cancel,
+                "help": QtGui.QDialogButtonBox.Help}[which]
+    for box in Gui.getMainWindow().findChildren(QtGui.QDialogButtonBox):
+        button = box.button(standard)
+        if button is not None and button.isVisible() and button.isEnabled():
+            QtTest.QTest.mouseClick(button, QtCore.Qt.LeftButton)
+            settle()
+            return
+    raise CheckFailed("the task view shows a %s button" % which)
+
+
+def control(id, kind=QtGui.QWidget):
+    widget = page().form.findChild(kind, "control%d" % id)
+    expect(widget is not None, "the task panel has control %d" % id)
+    return widget
+
+
+def choose(combo, index):
+    combo.setCurrentIndex(index)
+    combo.activated.emit(index)
+    settle(0.05)
+
+
+def type_text(line_edit, text):
+    line_edit.selectAll()
+    QtTest.QTest.keyClick(line_edit, QtCore.Qt.Key_Delete)
+    QtTest.QTest.keyClicks(line_edit, text)
+    settle(0.05)
+
+
+def click(widget):
+    QtTest.QTest.mouseClick(widget, QtCore.Qt.LeftButton)
+    settle()
+
+
+def window(name):
+    """A top-level window of the add-in by its object name, once shown."""
+    for widget in QtGui.QApplication.topLevelWidgets():
+        if widget.objectName() == name and widget.isVisible():
+            return widget
+    raise CheckFailed("the window %s is shown" % name)
+
+
+def screenshot(name, widget=None):
+    if not SHOTS:
+        return
+    os.makedirs(SHOTS, exist_ok=True)
+    settle(0.5)
+    screen = QtGui.QApplication.primaryScreen()
+    picture = screen.grabWindow(0) if widget is None else widget.grab()
+    picture.save(os.path.join(SHOTS, name + ".png"))
+
+
+def close_dialogs():
+    current = host().page if host() else None
+    if current is not None and not current.closed:
+        current.close(2)
+        Gui.Control.closeDialog()
+    elif Gui.Control.activeDialog():
+        Gui.Control.closeDialog()
+    settle(0.05)
+
+
+def _finish():
+    with open(RESULT, "w") as result:
+        result.write("\n".join(_lines + ["done"]) + "\n")
+    close_all()
+    Gui.getMainWindow().close()
+
+
+def _run():
+    import cases
+
+    case = os.environ.get("QUENMOOR_E2E_CASE", "")
+    try:
+        getattr(cases, "case_" + case)()
+    except Exception:
+        _lines.append("FAIL %s: %s" % (case, traceback.format_exc().replace("\n", "\n    ")))
+    _finish()
+
+
+def run_when_ready(waited=0.0):
+    """Polls until the host has connected the add-in (or gives up after a minute)."""
+    current = host()
+    if current is not None and current.connected():
+        QtCore.QTimer.singleShot(200, _run)
+    elif waited > 60:
+        _lines.append("FAIL startup: the Quenmoor host did not connect the add-in")
+        _finish()
+    else:
+        QtCore.QTimer.singleShot(250, lambda: run_when_ready(waited + 0.25))

@@ -1,0 +1,11 @@
+# Runs inside FreeCAD: waits for the Quenmoor host to connect, runs the case named by
+# $QUENMOOR_E2E_CASE from cases.py, writes one line per check to $QUENMOOR_E2E_RESULT and
+# closes FreeCAD. FreeCAD runs a macro with separate global and local names, so the work is
+# done in the harness module.
+import os
+import sys
+
+sys.path.insert(0, os.path.join(os.environ["QUENMOOR_E2E_SOURCE"], "tests", "freecadhost"))
+import freecad_harness  # noqa: E402
+
+freecad_harness.run_when_ready()
