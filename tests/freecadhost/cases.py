@@ -79,3 +79,407 @@ def case_menus():
     check("drawing menu", drawing_items)
     check("menu screenshot", screenshot_of_menu)
     check("disconnect", disconnecting_removes_the_menu)
+
+
+def _page_controls():
+    """Every control of the open task panel: id -> widget, with its caption."""
+    from freecad_harness import page
+    from PySide import QtGui
+
+    found = {}
+    for widget in page().form.findChildren(QtGui.QWidget):
+        if widget.objectName().startswith("control"):
+            found[int(widget.objectName()[len("control"):])] = widget
+    return found
+
+
+def _caption(widget):
+    from freecad_harness import page
+    from PySide import QtGui
+
+    for label in page().form.findChildren(QtGui.QLabel):
+        if label.buddy() is widget:
+            return label.text()
+    group = widget.parentWidget()
+    return group.title() if isinstance(group, QtGui.QGroupBox) else ""
+
+
+def case_custom_properties():
+    from freecad_harness import choose, run_command, task_button, type_text
+    from PySide import QtGui
+
+    chosen = {}
+
+    def ok_writes_meta_entries():
+        document = open_document("bracket")
+        run_command("Quenmoor_tebrincallback")
+        screenshot("freecad-custom-properties")
+        controls = _page_controls()
+        combos = {i: w for i, w in controls.items() if isinstance(w, QtGui.QComboBox)}
+        texts = {i: w for i, w in controls.items() if isinstance(w, QtGui.QLineEdit)}
+        expect(len(combos) == 7 and len(texts) == 2,
+               "seven lists and two text boxes (got %d, %d)" % (len(combos), len(texts)))
+        for id, combo in combos.items():
+            if combo.count() > 1:
+                choose(combo, 1)
+            chosen[_caption(combo)] = combo.currentText()
+        for id, box in texts.items():
+            type_text(box, "typed %d" % id)
+            chosen[_caption(box)] = "typed %d" % id
+        task_button("ok")
+        expect(host().page is None, "OK closes the task panel")
+        meta = document.Meta
+        for name, value in chosen.items():
+            expect_equal(meta.get(name), value, "Meta entry %s" % name)
+
+    def cancel_writes_nothing():
+        document = open_document("bracket")
+        before = dict(document.Meta)
+        run_command("Quenmoor_tebrincallback")
+        for widget in _page_controls().values():
+            if isinstance(widget, QtGui.QLineEdit):
+                type_text(widget, "not kept")
+        task_button("cancel")
+        expect_equal(dict(document.Meta), before, "Meta after Cancel")
+
+    def options_opens_the_list_editor():
+        open_document("bracket")
+        run_command("Quenmoor_tebrincallback")
+        from freecad_harness import click, control, window
+
+        click(control(2, QtGui.QPushButton))
+        editor = window("SetOptions")
+        screenshot("freecad-option-list-editor")
+        editor.close()
+
+    check("OK writes the page's values as Meta entries", ok_writes_meta_entries)
+    close_all()
+    check("Cancel writes nothing", cancel_writes_nothing)
+    close_all()
+    check("Options opens the option list editor", options_opens_the_list_editor)
+
+
+def _numbered_sketch(names):
+    """A new part: a body and a sketch with one distance constraint per name."""
+    import FreeCAD as App
+    import Part
+    import Sketcher
+
+    document = App.newDocument("numbering")
+    body = document.addObject("PartDesign::Body", "Body")
+    sketch = body.newObject("Sketcher::SketchObject", "Sketch")
+    for index, name in enumerate(names):
+        y = 10.0 * index
+        sketch.addGeometry(Part.LineSegment(App.Vector(0, y, 0), App.Vector(20 + index, y, 0)))
+        sketch.addConstraint(Sketcher.Constraint("Distance", index, 20.0 + index))
+        sketch.renameConstraint(index, name)
+    document.recompute()
+    settle()
+    return document, sketch
+
+
+def case_numbering():
+    from freecad_harness import run_command, task_button
+
+    def names_above_the_largest_number():
+        document, sketch = _numbered_sketch(["3", "D1", "7", "D2"])
+        run_command("Quenmoor_NumDims")
+        screenshot("freecad-numbering-page")
+        task_button("ok")
+        expect_equal([c.Name for c in sketch.Constraints], ["3", "8", "7", "9"],
+                     "constraint names after numbering")
+
+    def cancel_keeps_the_names():
+        document, sketch = _numbered_sketch(["A", "B"])
+        run_command("Quenmoor_NumDims")
+        task_button("cancel")
+        expect_equal([c.Name for c in sketch.Constraints], ["A", "B"], "names after Cancel")
+
+    def every_sketch_of_the_example():
+        # The add-in remembers the numbers it gave since it was loaded, so the example's
+        # eight dimensions get eight new consecutive numbers above them.
+        document = open_document("bracket")
+        run_command("Quenmoor_NumDims")
+        task_button("ok")
+        names = []
+        for name in ("BaseSketch", "PocketSketch", "HoleSketch"):
+            names += [c.Name for c in document.getObject(name).Constraints if c.Name]
+        numbers = sorted(int(name) for name in names)
+        expect_equal(numbers, list(range(numbers[0], numbers[0] + 8)), "numbered names")
+
+    def undo_restores_the_names():
+        document, sketch = _numbered_sketch(["X", "Y"])
+        run_command("Quenmoor_NumDims")
+        task_button("ok")
+        expect(all(c.Name.isdigit() for c in sketch.Constraints), "numbered")
+        document.undo()
+        expect_equal([c.Name for c in sketch.Constraints], ["X", "Y"], "names after Undo")
+
+    check("3, D1, 7, D2 become 3, 8, 7, 9", names_above_the_largest_number)
+    close_all()
+    check("Cancel keeps the names", cancel_keeps_the_names)
+    close_all()
+    check("the example part's D1 to D8", every_sketch_of_the_example)
+    close_all()
+    check("one undo step", undo_restores_the_names)
+
+
+def _slide(panel, name, steps):
+    from PySide import QtGui
+
+    bar = panel.findChild(QtGui.QAbstractSlider, name)
+    expect(bar is not None, "the appearance panel has %s" % name)
+    action = QtGui.QAbstractSlider.SliderPageStepAdd if steps > 0 else (
+        QtGui.QAbstractSlider.SliderPageStepSub)
+    for _ in range(abs(steps)):
+        bar.triggerAction(action)
+    settle()
+    return bar.value()
+
+
+def case_appearance():
+    from freecad_harness import run_command, window
+
+    def sliders_change_the_part():
+        document = open_document("bracket")
+        body = document.getObject("Body")
+        run_command("Quenmoor_appearance")
+        panel = window("Attributes")
+        _slide(panel, "rbar", -30)
+        _slide(panel, "Gbar", -10)
+        screenshot("freecad-appearance-panel")
+        from quenmoor_freecad import appearance
+
+        values = appearance.values_of(body)
+        material = body.ViewObject.ShapeMaterial
+        expect(abs(material.DiffuseColor[0] - values[0] * values[4]) < 0.01,
+               "the diffuse red follows the red slider")
+        expect(material.DiffuseColor[0] < material.DiffuseColor[2],
+               "less red than blue after sliding red down: %r" % (material.DiffuseColor,))
+        panel.close()
+
+    def a_selected_component_gets_its_own():
+        import FreeCADGui as Gui
+
+        document = open_document("frame")
+        first, second = document.getObject("Bracket001"), document.getObject("Bracket002")
+        Gui.Selection.clearSelection()
+        Gui.Selection.addSelection(second)
+        run_command("Quenmoor_Appearance")
+        panel = window("Attributes")
+        _slide(panel, "Gbar", -40)
+        expect(second.ViewObject.OverrideMaterial, "the selected link shows its own material")
+        expect(second.ViewObject.ShapeMaterial.DiffuseColor != first.ViewObject.ShapeMaterial
+               .DiffuseColor, "the other link keeps its appearance")
+        panel.close()
+
+    check("the sliders change the part's ShapeMaterial", sliders_change_the_part)
+    close_all()
+    check("a selected component gets its own appearance", a_selected_component_gets_its_own)
+
+
+def case_density():
+    import json
+    import os
+    import re
+
+    import FreeCAD as App
+    from freecad_harness import DOCUMENTS, SOURCE, choose, control, run_command, task_button
+
+    def densities():
+        text = open(os.path.join(SOURCE, "data", "material.json")).read()
+        rows = json.loads(re.sub(r"^\s*//.*$", "", text, flags=re.M))["sheets"][0]["rows"]
+        return {row[0]: row[2] for row in rows}
+
+    def chosen_density_is_kept():
+        from PySide import QtGui
+
+        document = open_document("bracket")
+        run_command("Quenmoor_MaterialDensity")
+        combo = control(223, QtGui.QComboBox)
+        index = combo.findText("Aluminium 6061")
+        expect(index >= 0, "the list offers Aluminium 6061")
+        choose(combo, index)
+        task_button("ok")
+        body = document.getObject("Body")
+        expect_equal(body.Density, densities()["Aluminium 6061"], "the body's density")
+        path = os.path.join(DOCUMENTS, "dense.FCStd")
+        document.saveAs(path)
+        App.closeDocument(document.Name)
+        reopened = App.openDocument(path)
+        expect_equal(reopened.getObject("Body").Density, 2700.0, "density after reopening")
+
+    check("the chosen material's density is the body's and is saved", chosen_density_is_kept)
+
+
+def _export(document_name, command, boxes, folder):
+    from freecad_harness import click, control, run_command, task_button, type_text, window
+    from PySide import QtGui
+
+    open_document(document_name)
+    run_command(command)
+    for id in boxes:
+        box = control(id, QtGui.QCheckBox)
+        if not box.isChecked():
+            click(box)
+    click(control(0, QtGui.QPushButton))
+    location = window("packagepath")
+    type_text(location.findChild(QtGui.QLineEdit, "Text1"), folder)
+    click(location.findChild(QtGui.QPushButton, "Command2"))
+    task_button("ok")
+
+
+def case_export():
+    import os
+
+    import FreeCAD as App
+    from freecad_harness import SCRATCH, reported_errors
+
+    def part_in_every_format():
+        import Mesh
+        import Part
+
+        folder = os.path.join(SCRATCH, "package")
+        os.makedirs(folder)
+        _export("bracket", "Quenmoor_Pack", [13, 14, 15, 16, 17], folder)
+        volume = App.getDocument("bracket").getObject("Body").Shape.Volume
+        written = sorted(os.listdir(folder))
+        expect_equal(written, ["bracket.igs", "bracket.step", "bracket.stl", "bracket.tif"],
+                     "the files of the package (no .sat: FreeCAD has no ACIS writer; told %r)"
+                     % reported_errors())
+        step = Part.read(os.path.join(folder, "bracket.step"))
+        expect(abs(step.Volume - volume) < 1e-3 * volume, "the STEP file holds the solid")
+        iges = Part.read(os.path.join(folder, "bracket.igs"))
+        expect(iges.Area > 0, "the IGES file holds the faces")
+        mesh = Mesh.Mesh(os.path.join(folder, "bracket.stl"))
+        expect(mesh.CountFacets > 100 and abs(mesh.Volume - volume) < 0.02 * volume,
+               "the STL mesh encloses the solid (%d facets)" % mesh.CountFacets)
+        with open(os.path.join(folder, "bracket.tif"), "rb") as picture:
+            expect(picture.read(4) in (b"II*\0", b"MM\0*"), "the picture is a TIFF file")
+
+    def drawing_as_dxf_and_picture():
+        folder = os.path.join(SCRATCH, "drawing")
+        os.makedirs(folder)
+        document = open_document("bracket-drawing")
+        document.getObject("Page").ViewObject.show()
+        settle(1.0)
+        _export("bracket-drawing", "Quenmoor_Pack", [17, 18, 19], folder)
+        written = sorted(os.listdir(folder))
+        expect_equal(written, ["bracket-drawing.dxf", "bracket-drawing.tif"],
+                     "the drawing's files (no .dwg: FreeCAD has no DWG writer; told %r)"
+                     % reported_errors())
+        with open(os.path.join(folder, "bracket-drawing.dxf")) as dxf:
+            expect("ENTITIES" in dxf.read(), "the DXF file has entities")
+
+    check("a part in every format, read back", part_in_every_format)
+    close_all()
+    check("a drawing as DXF and TIFF", drawing_as_dxf_and_picture)
+
+
+def case_tools():
+    from freecad_harness import click, control, run_command, type_text, window
+    from PySide import QtGui
+
+    def converter_calculates():
+        open_document("bracket")
+        run_command("Quenmoor_conversion")
+        click(control(1, QtGui.QRadioButton))
+        from freecad_harness import choose
+
+        source, target = control(43, QtGui.QComboBox), control(44, QtGui.QComboBox)
+        choose(source, source.findText("inch"))
+        choose(target, target.findText("mm"))
+        type_text(control(25, QtGui.QLineEdit), "1")
+        click(control(55, QtGui.QPushButton))
+        screenshot("freecad-unit-converter")
+        results = [w.text() for w in host().page.form.findChildren(QtGui.QLineEdit)]
+        from freecad_harness import reported_errors
+
+        expect(any(text.startswith("25.4") for text in results), "1 inch shows as 25.4 mm (text boxes: %r, told %r)"
+               % (results, reported_errors()))
+
+    def about_and_help():
+        open_document("bracket")
+        run_command("Quenmoor_About")
+        about = window("Form1")
+        screenshot("freecad-about", about)
+        about.close()
+        run_command("Quenmoor_Help")
+        viewer = window("HelpViewer")
+        expect("Quenmoor" in viewer.windowTitle() or viewer.windowTitle(), "the help viewer")
+        viewer.close()
+
+    check("the unit converter converts", converter_calculates)
+    close_all()
+    check("About and Help", about_and_help)
+
+
+def case_bad_input():
+    import os
+    import shutil
+
+    from freecad_harness import SCRATCH, clear_reports, reported_errors, run_command, task_button
+
+    def no_document():
+        close_all()
+        clear_reports()
+        run_command("Quenmoor_NumDims")
+        if host().page is not None:
+            task_button("ok")
+        errors = reported_errors()
+        expect(errors, "numbering without a document reports an error")
+        expect(host().connected(), "FreeCAD keeps the add-in connected")
+
+    def no_body():
+        import FreeCAD as App
+
+        document = App.newDocument("empty")
+        settle()
+        clear_reports()
+        run_command("Quenmoor_MaterialDensity")
+        if host().page is not None:
+            task_button("ok")
+        errors = reported_errors()
+        expect(any("body" in line for line in errors) or not errors,
+               "a density without a body names the missing body: %r" % errors)
+        expect("Density" not in document.PropertiesList, "nothing was written")
+
+    def no_dimensions():
+        document, sketch = _numbered_sketch([])
+        run_command("Quenmoor_NumDims")
+        task_button("ok")
+        expect_equal(len(sketch.Constraints), 0, "a sketch without constraints stays so")
+
+    def unwritable_folder():
+        folder = os.path.join(SCRATCH, "not-a-folder")
+        open(folder, "w").close()
+        clear_reports()
+        _export("bracket", "Quenmoor_Pack", [14], os.path.join(folder, "inside"))
+        expect(os.path.isfile(folder), "the file in the folder's place is untouched")
+
+    def missing_options_workbook():
+        from quenmoor_freecad import startup
+
+        options = os.path.join(startup.library_folder(), "Options.xls")
+        shutil.move(options, options + ".away")
+        try:
+            document = open_document("bracket")
+            before = dict(document.Meta)
+            clear_reports()
+            run_command("Quenmoor_tebrincallback")
+            errors = reported_errors()
+            expect(any("Options.xls" in line for line in errors),
+                   "the error names Options.xls: %r" % errors)
+            expect_equal(dict(document.Meta), before, "the document's Meta entries")
+        finally:
+            shutil.move(options + ".away", options)
+
+    check("no active document", no_document)
+    close_all()
+    check("a document without a body", no_body)
+    close_all()
+    check("a sketch without dimensions", no_dimensions)
+    close_all()
+    check("an export folder that cannot be written", unwritable_folder)
+    close_all()
+    check("a missing Options.xls", missing_options_workbook)

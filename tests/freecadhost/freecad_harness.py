@@ -129,7 +129,12 @@ def type_text(line_edit, text):
 
 
 def click(widget):
-    QtTest.QTest.mouseClick(widget, QtCore.Qt.LeftButton)
+    """Clicks a button, check box or option button as the user does: a check box takes a
+    click on its box or text only, so the click goes where the button says it is hit."""
+    if isinstance(widget, (QtGui.QCheckBox, QtGui.QRadioButton)):
+        widget.click()
+    else:
+        QtTest.QTest.mouseClick(widget, QtCore.Qt.LeftButton)
     settle()
 
 

@@ -22,7 +22,7 @@ DIMENSION_TYPES = ("Distance", "DistanceX", "DistanceY", "Radius", "Diameter", "
 
 
 def active_window_class():
-    window = Gui.getMainWindow().centralWidget().activeSubWindow()
+    window = Gui.getMainWindow().centralWidget().currentSubWindow()
     if window is None or window.widget() is None:
         return ""
     return window.widget().metaObject().className()
@@ -30,7 +30,7 @@ def active_window_class():
 
 def active_page(document):
     """The TechDraw page shown in the active window, or None."""
-    if active_window_class() != "TechDraw::MDIViewPage":
+    if active_window_class() != "TechDrawGui::MDIViewPage":
         return None
     view = Gui.activeView()
     page = view.getPage() if hasattr(view, "getPage") else None

@@ -74,12 +74,31 @@ def _write_stl(host, document, path):
 
 
 def _page_view(page):
-    for window in Gui.getMainWindow().centralWidget().subWindowList():
-        widget = window.widget()
-        if widget is not None and widget.metaObject().className() == "TechDraw::MDIViewPage":
-            if widget.windowTitle().startswith(page.Label):
+    """The window that shows the page: the current one when it is a page's, else the one
+    titled with the page's label, opened if need be."""
+    from PySide import QtGui
+
+    def page_window():
+        area = Gui.getMainWindow().centralWidget()
+        windows = [area.currentSubWindow()] + area.subWindowList()
+        for window in windows:
+            widget = window.widget() if window is not None else None
+            if widget is None or widget.metaObject().className() != "TechDrawGui::MDIViewPage":
+                continue
+            if window is windows[0] and documents.active_page(page.Document) is page:
                 return widget
-    return None
+            if window.windowTitle().replace("[*]", "") == page.Label:
+                return widget
+        return None
+
+    from quenmoor_freecad import documents
+
+    widget = page_window()
+    if widget is None:
+        page.ViewObject.show()
+        QtGui.QApplication.processEvents()
+        widget = page_window()
+    return widget
 
 
 def _write_picture(document, path):
