@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building and testing need. Safe to run again: it asks
-# apt only for what is missing.
+# apt only for what is missing. With --freecad it also installs FreeCAD and what the
+# FreeCAD host adapter and its end-to-end tests need.
 set -euo pipefail
 
 packages=(
@@ -14,6 +15,13 @@ packages=(
     libdxflib-dev libtiff-dev
     clang-format
 )
+if [ "${1:-}" = "--freecad" ]; then
+    packages+=(
+        freecad xvfb xauth
+        qtbase5-dev pybind11-dev python3-dev
+        qt5-image-formats-plugins python3-pyside2.qttest
+    )
+fi
 
 missing=()
 for package in "${packages[@]}"; do

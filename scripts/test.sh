@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
-# Builds everything and runs all tests: the normal build, then the AddressSanitizer and
-# UndefinedBehaviorSanitizer build.
+# Builds everything and runs all tests: the normal build, the AddressSanitizer and
+# UndefinedBehaviorSanitizer build, then the add-in in FreeCAD's window (Qt 5, under Xvfb).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh --freecad
 
-for preset in default sanitize; do
+for preset in default sanitize freecad; do
     echo "== $preset build"
     cmake --preset "$preset" >/dev/null
     cmake --build --preset "$preset"
