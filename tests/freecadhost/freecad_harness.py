@@ -174,11 +174,12 @@ def _finish():
 
 
 def _run():
-    import cases
+    """Runs $QUENMOOR_E2E_CASE: a case of cases.py, or MODULE:CASE of another module."""
+    import importlib
 
-    case = os.environ.get("QUENMOOR_E2E_CASE", "")
+    module, _, case = os.environ.get("QUENMOOR_E2E_CASE", "").rpartition(":")
     try:
-        getattr(cases, "case_" + case)()
+        getattr(importlib.import_module(module or "cases"), "case_" + case)()
     except Exception:
         _lines.append("FAIL %s: %s" % (case, traceback.format_exc().replace("\n", "\n    ")))
     _finish()

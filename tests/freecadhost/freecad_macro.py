@@ -6,6 +6,7 @@ import os
 import sys
 
 sys.path.insert(0, os.path.join(os.environ["QUENMOOR_E2E_SOURCE"], "tests", "freecadhost"))
+sys.path.insert(0, os.path.join(os.environ["QUENMOOR_E2E_SOURCE"], "bench"))
 import freecad_harness  # noqa: E402
 
 freecad_harness.run_when_ready()
