@@ -70,10 +70,15 @@ def main():
         failed = [line for line in lines if line.startswith("FAIL ")]
         for line in lines:
             print(line)
+        output = run.stdout.decode(errors="replace")
         if not lines or lines[-1] != "done":
             print("FreeCAD ended before the checks did (exit %d); its output:" % run.returncode)
-            print(run.stdout.decode(errors="replace")[-6000:])
+            print(output[-6000:])
             failed.append("FAIL incomplete")
+        elif run.returncode != 0 or "Segmentation fault" in output:
+            print("FreeCAD did not end cleanly (exit %d); its output:" % run.returncode)
+            print(output[-6000:])
+            failed.append("FAIL exit")
         print("%d passed, %d failed" % (passed, len(failed)))
         return 1 if failed else 0
     finally:
