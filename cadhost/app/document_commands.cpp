@@ -13,7 +13,7 @@ namespace {
 
 using Arguments = ScriptRunner::Arguments;
 
-Document& activeDocument(HostApplication& application, const char* command) {
+Document& activeDocument(HostModel& application, const char* command) {
     Document* document = application.activeDocument();
     if (document == nullptr) {
         throw ScriptError(std::string(command) + ": no document is open");
@@ -43,9 +43,9 @@ void printDocument(std::ostream& out, const Document& document) {
     }
     for (const auto& feature : document.features()) {
         out << "feature " << quote(feature->name()) << ' ' << feature->kind() << '\n';
-        for (const auto& display : feature->dimensions()) {
-            out << "dimension " << quote(display->dimension().name()) << ' '
-                << com::formatDouble(display->dimension().value()) << '\n';
+        for (const auto& dimension : feature->dimensions()) {
+            out << "dimension " << quote(dimension->name()) << ' '
+                << com::formatDouble(dimension->value()) << '\n';
         }
     }
     for (const auto& component : document.components()) {
@@ -71,7 +71,7 @@ std::vector<double> parseValues(const Arguments& a, std::size_t first) {
 }  // namespace
 
 void addDocumentCommands(ScriptRunner& runner) {
-    HostApplication& app = runner.application();
+    HostModel& app = runner.model();
     std::ostream& out = runner.out();
 
     runner.define("new", 2, 2, [&](const Arguments& a) {
@@ -182,12 +182,11 @@ void addDocumentCommands(ScriptRunner& runner) {
             if (feature->name() != a[0]) {
                 continue;
             }
-            for (const auto& display : feature->dimensions()) {
-                if (display->dimension().name() == a[1]) {
-                    display->dimension().setValue(
-                        ScriptRunner::numberArgument(a[2], "a dimension value"));
+            for (const auto& dimension : feature->dimensions()) {
+                if (dimension->name() == a[1]) {
+                    dimension->setValue(ScriptRunner::numberArgument(a[2], "a dimension value"));
                     out << "dimension " << quote(a[0]) << ' ' << quote(a[1]) << " = "
-                        << com::formatDouble(display->dimension().value()) << '\n';
+                        << com::formatDouble(dimension->value()) << '\n';
                     return;
                 }
             }

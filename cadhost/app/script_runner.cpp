@@ -54,18 +54,18 @@ ScriptRunner::ScriptRunner(HostApplication& application, AddinManager& addins, s
             throw ScriptError("document type must be 1 (part), 2 (assembly) or 3 (drawing), not " +
                               a[0]);
         }
-        application_.setActiveDocumentType(type);
+        application_.model().setActiveDocumentType(type);
     });
     define("menus", 0, 0, [this](const Arguments&) {
-        for (const auto& item : application_.menuBar().items()) {
+        for (const auto& item : application_.model().menuBar().items()) {
             out_ << "menu " << item.documentType << ' ' << quote(item.text) << ' ' << item.callback
                  << '\n';
         }
     });
     define("menu", 1, 1, [this](const Arguments& a) {
-        if (!application_.menuBar().find(application_.activeDocumentType(), a[0])) {
+        if (!application_.model().menuBar().find(application_.model().activeDocumentType(), a[0])) {
             throw ScriptError("no menu item \"" + a[0] + "\" for document type " +
-                              std::to_string(application_.activeDocumentType()));
+                              std::to_string(application_.model().activeDocumentType()));
         }
         try {
             application_.pickMenuItem(a[0]);

@@ -7,8 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "cadhost/model/addin_manager.h"
-#include "cadhost/model/host_application.h"
+#include "cadhost/automation/addin_manager.h"
+#include "cadhost/automation/host_application.h"
+#include "cadhost/model/quote.h"
 
 namespace quenmoor::cadhost {
 
@@ -57,6 +58,7 @@ public:
     void setAfterCommand(std::function<void()> hook) { afterCommand_ = std::move(hook); }
 
     HostApplication& application() { return application_; }
+    HostModel& model() { return application_.model(); }
     std::ostream& out() { return out_; }
 
     // Runs an action that calls into an add-in: its failure is printed as

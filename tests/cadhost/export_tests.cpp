@@ -21,7 +21,8 @@
 #include <set>
 
 #include "cadhost/model/document_geometry.h"
-#include "cadhost/model/host_application.h"
+#include "cadhost/model/host_model.h"
+#include "platform/com/com_error.h"
 #include "tests/support/scratch_folder.h"
 
 namespace quenmoor::cadhost {
@@ -31,18 +32,16 @@ namespace fs = std::filesystem;
 
 class ExportTest : public ::testing::Test {
 protected:
-    void SetUp() override { app_ = HostApplication::create(); }
-
     Document& open(const char* name) {
-        return app_->openDocument(fs::path(QUENMOOR_EXAMPLES) / name);
+        return host_.openDocument(fs::path(QUENMOOR_EXAMPLES) / name);
     }
-    // SaveAs2 as an add-in calls it.
-    std::int32_t save(Document& document, const std::string& name) {
-        return document.SaveAs2((folder_ / name).string(), 0, false, true);
+    // The save behind an add-in's SaveAs2.
+    std::int32_t save(const Document& document, const std::string& name) {
+        return host_.saveAs(document, folder_ / name);
     }
     double solidVolume(const Document& document) {
         double volume = 0;
-        for (const auto& body : sceneOf(document, app_->documentSource()).bodies) {
+        for (const auto& body : sceneOf(document, host_.documentSource()).bodies) {
             volume += body.shape.volume();
         }
         return volume;
@@ -54,7 +53,7 @@ protected:
     }
 
     quenmoor::testing::ScratchFolder folder_;
-    com::ComPtr<HostApplication> app_;
+    HostModel host_;
 };
 
 double volumeOf(const TopoDS_Shape& shape) {
@@ -144,7 +143,7 @@ TEST_F(ExportTest, StlIsAClosedMeshOfTheSolidsVolume) {
     EXPECT_NEAR(volume, solidVolume(part), 2e-3 * volume);
 
     // The export package's preferences steer the writer: 0 asks for a text STL.
-    app_->SetUserPreferenceIntegerValue(6, 0);
+    host_.setIntegerPreference(6, 0);
     ASSERT_EQ(save(part, "text.stl"), 0);
     std::ifstream text(folder_ / "text.stl");
     std::string first;
@@ -217,7 +216,7 @@ TEST_F(ExportTest, AFailedSaveWritesNothingAndSaysWhy) {
     ASSERT_EQ(save(part, "kept.step"), 0);
     const std::string before = quenmoor::testing::fileBytes(folder_ / "kept.step");
 
-    Document& empty = app_->newDocument(host::DocumentPart, "empty");
+    Document& empty = host_.newDocument(host::DocumentPart, "empty");
     Document& drawing = open("bracket-drawing.json");
     struct Case {
         Document* document;
@@ -233,17 +232,17 @@ TEST_F(ExportTest, AFailedSaveWritesNothingAndSaysWhy) {
     };
     for (const Case& c : cases) {
         EXPECT_EQ(save(*c.document, c.name), 1) << c.name;
-        ASSERT_FALSE(app_->saveFailures().empty());
-        EXPECT_NE(app_->saveFailures().back().find(c.name), std::string::npos)
-            << app_->saveFailures().back();
-        EXPECT_NE(app_->saveFailures().back().find(c.reason), std::string::npos)
-            << app_->saveFailures().back();
+        ASSERT_FALSE(host_.saveFailures().empty());
+        EXPECT_NE(host_.saveFailures().back().find(c.name), std::string::npos)
+            << host_.saveFailures().back();
+        EXPECT_NE(host_.saveFailures().back().find(c.reason), std::string::npos)
+            << host_.saveFailures().back();
     }
 
     // A model that cannot be built fails before a file is touched, old ones included.
-    part.features()[3]->dimensions()[0]->dimension().setValue(45);
+    part.features()[3]->dimensions()[0]->setValue(45);
     EXPECT_EQ(save(part, "kept.step"), 1);
-    EXPECT_NE(app_->saveFailures().back().find("feature \"Fillet-1\""), std::string::npos);
+    EXPECT_NE(host_.saveFailures().back().find("feature \"Fillet-1\""), std::string::npos);
     EXPECT_EQ(quenmoor::testing::fileBytes(folder_ / "kept.step"), before);
     EXPECT_EQ(entries(), std::set<std::string>{"kept.step"}) << "a temporary file was left";
 
@@ -256,9 +255,9 @@ TEST_F(ExportTest, AFailedSaveWritesNothingAndSaysWhy) {
 TEST_F(ExportTest, DimensionValuesShapeTheSolidAndTheirNamesDoNot) {
     Document& part = open("bracket.json");
     const double original = solidVolume(part);
-    Dimension& length = part.features()[0]->dimensions()[0]->dimension();
+    Dimension& length = *part.features()[0]->dimensions()[0];
 
-    length.SetName("Length");
+    length.setName("Length");
     EXPECT_DOUBLE_EQ(solidVolume(part), original);
 
     length.setValue(150);

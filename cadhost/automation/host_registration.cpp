@@ -1,4 +1,4 @@
-#include "cadhost/model/host_registration.h"
+#include "cadhost/automation/host_registration.h"
 
 #include "platform/com/activation.h"
 #include "platform/com/registry.h"
