@@ -7,6 +7,7 @@
 #include <ostream>
 
 #include "platform/com/com_error.h"
+#include "platform/com/variant.h"
 
 namespace quenmoor::cadhost {
 
@@ -83,6 +84,7 @@ ScriptRunner::ScriptRunner(HostApplication& application, AddinManager& addins, s
         application_.journal()->failCall(a[0], integerArgument(a[1], "call number"));
     });
     addDocumentCommands(*this);
+    addEditCommands(*this);
     addPageCommands(*this);
 }
 
@@ -114,6 +116,22 @@ double ScriptRunner::numberArgument(const std::string& text, const char* what) {
         throw ScriptError(std::string(what) + " must be a number, not \"" + text + "\"");
     }
     return value;
+}
+
+Document& ScriptRunner::activeDocument(const char* command) {
+    Document* document = model().activeDocument();
+    if (document == nullptr) {
+        throw ScriptError(std::string(command) + ": no document is open");
+    }
+    return *document;
+}
+
+std::string ScriptRunner::numbersText(const std::vector<double>& numbers) {
+    std::string text;
+    for (double number : numbers) {
+        text += " " + com::formatDouble(number);
+    }
+    return text;
 }
 
 void ScriptRunner::reportFailure(const com::ComError& error) {
