@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <string>
 
-#include "cadhost/model/host_registration.h"
+#include "cadhost/automation/host_registration.h"
 #include "platform/com/activation.h"
 #include "platform/com/server_module.h"
 #include "quenmoortools/addin/application.h"
@@ -39,7 +39,7 @@ void buildDensityPage(benchmark::State& state) {
     auto host = cadhost::HostApplication::create();
     host->journal()->setRecording(false);
     cadhost::HostRegistration registration(host);
-    host->newDocument(host::DocumentPart, "part");
+    host->model().newDocument(host::DocumentPart, "part");
     auto spreadsheet =
         com::createInstance<spreadsheet::Global>(spreadsheet::SpreadsheetGlobalClass);
     // The add-in object stands as the page's handler, as in the product.

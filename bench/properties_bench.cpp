@@ -16,7 +16,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "cadhost/model/host_registration.h"
+#include "cadhost/automation/host_registration.h"
 #include "platform/com/activation.h"
 #include "platform/com/server_module.h"
 #include "quenmoortools/addin/application.h"
@@ -56,7 +56,7 @@ struct Host {
           spreadsheet(
               com::createInstance<spreadsheet::Global>(spreadsheet::SpreadsheetGlobalClass)) {
         app->journal()->setRecording(false);
-        app->newDocument(host::DocumentPart, "Bracket");
+        app->model().newDocument(host::DocumentPart, "Bracket");
     }
     ~Host() { app->releaseCallbacks(); }
 

@@ -17,8 +17,8 @@
 #include "cadhost/app/main_window.h"
 #include "cadhost/app/script_runner.h"
 #include "cadhost/app/window_commands.h"
-#include "cadhost/model/addin_manager.h"
-#include "cadhost/model/host_registration.h"
+#include "cadhost/automation/addin_manager.h"
+#include "cadhost/automation/host_registration.h"
 #include "platform/com/com_error.h"
 
 namespace {

@@ -7,6 +7,7 @@
 #include <ostream>
 
 #include "platform/com/com_error.h"
+#include "platform/com/variant.h"
 
 namespace quenmoor::cadhost {
 
@@ -54,18 +55,18 @@ ScriptRunner::ScriptRunner(HostApplication& application, AddinManager& addins, s
             throw ScriptError("document type must be 1 (part), 2 (assembly) or 3 (drawing), not " +
                               a[0]);
         }
-        application_.setActiveDocumentType(type);
+        application_.model().setActiveDocumentType(type);
     });
     define("menus", 0, 0, [this](const Arguments&) {
-        for (const auto& item : application_.menuBar().items()) {
+        for (const auto& item : application_.model().menuBar().items()) {
             out_ << "menu " << item.documentType << ' ' << quote(item.text) << ' ' << item.callback
                  << '\n';
         }
     });
     define("menu", 1, 1, [this](const Arguments& a) {
-        if (!application_.menuBar().find(application_.activeDocumentType(), a[0])) {
+        if (!application_.model().menuBar().find(application_.model().activeDocumentType(), a[0])) {
             throw ScriptError("no menu item \"" + a[0] + "\" for document type " +
-                              std::to_string(application_.activeDocumentType()));
+                              std::to_string(application_.model().activeDocumentType()));
         }
         try {
             application_.pickMenuItem(a[0]);
@@ -83,6 +84,7 @@ ScriptRunner::ScriptRunner(HostApplication& application, AddinManager& addins, s
         application_.journal()->failCall(a[0], integerArgument(a[1], "call number"));
     });
     addDocumentCommands(*this);
+    addEditCommands(*this);
     addPageCommands(*this);
 }
 
@@ -114,6 +116,22 @@ double ScriptRunner::numberArgument(const std::string& text, const char* what) {
         throw ScriptError(std::string(what) + " must be a number, not \"" + text + "\"");
     }
     return value;
+}
+
+Document& ScriptRunner::activeDocument(const char* command) {
+    Document* document = model().activeDocument();
+    if (document == nullptr) {
+        throw ScriptError(std::string(command) + ": no document is open");
+    }
+    return *document;
+}
+
+std::string ScriptRunner::numbersText(const std::vector<double>& numbers) {
+    std::string text;
+    for (double number : numbers) {
+        text += " " + com::formatDouble(number);
+    }
+    return text;
 }
 
 void ScriptRunner::reportFailure(const com::ComError& error) {

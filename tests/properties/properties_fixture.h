@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "cadhost/model/host_registration.h"
+#include "cadhost/automation/host_registration.h"
 #include "contracts/host/host_codes.h"
 #include "platform/com/activation.h"
 #include "platform/com/server_module.h"
@@ -43,7 +43,7 @@ protected:
         addin_ = addin::Application::create();
         spreadsheet_ =
             com::createInstance<spreadsheet::Global>(spreadsheet::SpreadsheetGlobalClass);
-        document_ = &host_->newDocument(host::DocumentPart, "Bracket");
+        document_ = &host_->model().newDocument(host::DocumentPart, "Bracket");
     }
 
     void TearDown() override {

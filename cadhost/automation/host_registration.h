@@ -2,14 +2,16 @@
 
 #include <cstdint>
 
-#include "cadhost/model/host_application.h"
+#include "cadhost/automation/host_application.h"
 
 namespace quenmoor::cadhost {
 
+using com::ComPtr;
+
 // Makes the running application object reachable the ways an add-in looks for it: by its
 // ProgID through the registry and the class table (creating "SldWorks.Application" gives
-// the running host, as the original single-instance server does), and in the
-// running-object table. Undone when this object goes.
+// the running host, since the host is a single-instance server), and in the running-object
+// table. Undone when this object goes.
 class HostRegistration {
 public:
     explicit HostRegistration(ComPtr<HostApplication> application);

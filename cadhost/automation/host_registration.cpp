@@ -1,30 +1,12 @@
-#include "cadhost/model/host_registration.h"
+#include "cadhost/automation/host_registration.h"
 
+#include "cadhost/automation/host_class_factory.h"
 #include "platform/com/activation.h"
 #include "platform/com/registry.h"
 
 namespace quenmoor::cadhost {
 
 namespace {
-
-// Hands out the one running application object.
-class HostClassFactory final : public com::ComObject<HostClassFactory, com::IClassFactory> {
-public:
-    explicit HostClassFactory(ComPtr<HostApplication> application)
-        : application_(std::move(application)) {}
-
-    com::HRESULT CreateInstance(com::IUnknown* outer, const com::Guid& riid,
-                                void** object) override {
-        if (outer != nullptr) {
-            return com::CLASS_E_NOAGGREGATION;
-        }
-        return application_->QueryInterface(riid, object);
-    }
-    com::HRESULT LockServer(bool) override { return com::S_OK; }
-
-private:
-    ComPtr<HostApplication> application_;
-};
 
 // Writes the ProgID entries only when they differ, so that starting the host does not
 // rewrite the registry file each time.
