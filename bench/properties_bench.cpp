@@ -16,7 +16,8 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "cadhost/automation/host_registration.h"
+#include "cadhost/automation/host_application.h"
+#include "contracts/host/running_host.h"
 #include "platform/com/activation.h"
 #include "platform/com/server_module.h"
 #include "quenmoortools/addin/application.h"
@@ -61,7 +62,7 @@ struct Host {
     ~Host() { app->releaseCallbacks(); }
 
     com::ComPtr<cadhost::HostApplication> app;
-    cadhost::HostRegistration registration;
+    host::RunningHost registration;
     com::ComPtr<addin::Application> addin;
     com::ComPtr<spreadsheet::Global> spreadsheet;
 };

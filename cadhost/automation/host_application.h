@@ -16,9 +16,6 @@ namespace quenmoor::cadhost {
 
 using com::ComPtr;
 
-inline constexpr com::Guid HostApplicationClass =
-    com::guid("{4A1B7C30-9D2E-4F65-8B1A-52C7E0D39F14}");
-
 // The host's application object: what every add-in is connected with and calls. It works
 // on the host's model, keeps the add-ins' callback targets for their menu items, and
 // records every call an add-in makes in the journal.

@@ -8,7 +8,8 @@
 #include "tests/support/host_model.h"
 #include "tests/support/register_library.h"
 
-#include "cadhost/automation/host_registration.h"
+#include "cadhost/automation/host_application.h"
+#include "contracts/host/running_host.h"
 #include "platform/com/activation.h"
 #include "platform/com/server_module.h"
 #include "quenmoortools/addin/application.h"
@@ -27,7 +28,7 @@ protected:
 
     void SetUp() override {
         host_ = cadhost::HostApplication::create();
-        registration_ = std::make_unique<cadhost::HostRegistration>(host_);
+        registration_ = std::make_unique<host::RunningHost>(host_);
         addin_ = Application::create();
         com::VariantBool result;
         ASSERT_EQ(static_cast<host::SwAddin*>(addin_.get())
@@ -53,7 +54,7 @@ protected:
     }
 
     ComPtr<cadhost::HostApplication> host_;
-    std::unique_ptr<cadhost::HostRegistration> registration_;
+    std::unique_ptr<host::RunningHost> registration_;
     ComPtr<Application> addin_;
     ComPtr<spreadsheet::Global> spreadsheet_;
 };

@@ -11,7 +11,7 @@
 #include <optional>
 
 #include "cadhost/automation/host_application.h"
-#include "cadhost/automation/host_registration.h"
+#include "contracts/host/running_host.h"
 #include "quenmoortools/appearance/attributes.h"
 #include "quenmoortools/ui/addin_windows.h"
 #include "tests/support/com_error_of.h"
@@ -52,12 +52,11 @@ protected:
     void restartHost() {
         registration_.reset();
         app_ = cadhost::HostApplication::create();
-        registration_ = std::make_unique<cadhost::HostRegistration>(app_);
+        registration_ = std::make_unique<host::RunningHost>(app_);
     }
 
     ComPtr<cadhost::HostApplication> app_ = cadhost::HostApplication::create();
-    std::unique_ptr<cadhost::HostRegistration> registration_ =
-        std::make_unique<cadhost::HostRegistration>(app_);
+    std::unique_ptr<host::RunningHost> registration_ = std::make_unique<host::RunningHost>(app_);
 };
 
 TEST_F(AppearancePanelTest, LoadingSetsTheSlidersAndWritesOncePerMovedSlider) {

@@ -7,7 +7,7 @@
 #include <QLineEdit>
 
 #include "cadhost/automation/host_application.h"
-#include "cadhost/automation/host_registration.h"
+#include "contracts/host/running_host.h"
 #include "quenmoortools/package/export_page.h"
 #include "quenmoortools/package/package_path.h"
 #include "quenmoortools/ui/addin_windows.h"
@@ -72,7 +72,7 @@ protected:
     }
 
     ComPtr<cadhost::HostApplication> app_ = cadhost::HostApplication::create();
-    cadhost::HostRegistration registration_{app_};
+    host::RunningHost registration_{app_};
     ExportPage exportPage_;
     ComPtr<host::ISldWorks> hostApp_;
     ComPtr<ExportHandler> handler_ = ExportHandler::create(exportPage_, hostApp_);
