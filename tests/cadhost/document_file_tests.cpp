@@ -12,8 +12,8 @@
 namespace quenmoor::cadhost {
 namespace {
 
-using quenmoor::testing::failsNaming;
-using quenmoor::testing::ScratchFolder;
+using quenmoor::testsupport::failsNaming;
+using quenmoor::testsupport::ScratchFolder;
 
 TEST(DocumentFileTest, AMissingOrMalformedFileIsRefusedNamingIt) {
     const ScratchFolder folder;

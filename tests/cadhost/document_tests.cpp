@@ -16,8 +16,8 @@ namespace quenmoor::cadhost {
 namespace {
 
 using com::ComPtr;
-using quenmoor::testing::failsNaming;
-using quenmoor::testing::ScratchFolder;
+using quenmoor::testsupport::failsNaming;
+using quenmoor::testsupport::ScratchFolder;
 
 class DocumentTest : public ::testing::Test {
 protected:

@@ -52,7 +52,7 @@ protected:
         return {all.begin(), all.end()};
     }
 
-    quenmoor::testing::ScratchFolder folder_;
+    quenmoor::testsupport::ScratchFolder folder_;
     HostModel host_;
 };
 
@@ -214,7 +214,7 @@ TEST_F(ExportTest, DxfHoldsEachViewsOutlineOnItsOwnLayer) {
 TEST_F(ExportTest, AFailedSaveWritesNothingAndSaysWhy) {
     Document& part = open("bracket.json");
     ASSERT_EQ(save(part, "kept.step"), 0);
-    const std::string before = quenmoor::testing::fileBytes(folder_ / "kept.step");
+    const std::string before = quenmoor::testsupport::fileBytes(folder_ / "kept.step");
 
     Document& empty = host_.newDocument(host::DocumentPart, "empty");
     Document& drawing = open("bracket-drawing.json");
@@ -243,7 +243,7 @@ TEST_F(ExportTest, AFailedSaveWritesNothingAndSaysWhy) {
     part.features()[3]->dimensions()[0]->setValue(45);
     EXPECT_EQ(save(part, "kept.step"), 1);
     EXPECT_NE(host_.saveFailures().back().find("feature \"Fillet-1\""), std::string::npos);
-    EXPECT_EQ(quenmoor::testing::fileBytes(folder_ / "kept.step"), before);
+    EXPECT_EQ(quenmoor::testsupport::fileBytes(folder_ / "kept.step"), before);
     EXPECT_EQ(entries(), std::set<std::string>{"kept.step"}) << "a temporary file was left";
 
     if (::geteuid() != 0) {  // root writes into read-only folders

@@ -14,11 +14,11 @@ namespace {
 
 using com::ComPtr;
 using com::HRESULT;
-using quenmoor::testing::comErrorOf;
-using quenmoor::testing::failsNaming;
+using quenmoor::testsupport::comErrorOf;
+using quenmoor::testsupport::failsNaming;
 
 // Stands where an add-in stands: records each event the host sends, and fails one on request.
-class RecordingHandler final : public quenmoor::testing::PageHandler<RecordingHandler> {
+class RecordingHandler final : public quenmoor::testsupport::PageHandler<RecordingHandler> {
 public:
     std::vector<std::string> events;
     std::string failOn;

@@ -14,7 +14,7 @@
 namespace quenmoor::cadhost {
 namespace {
 
-using quenmoor::testing::comErrorOf;
+using quenmoor::testsupport::comErrorOf;
 
 // What the page's events heard, and the event to fail, as an add-in's handler may.
 struct EventLog {

@@ -64,7 +64,7 @@ TEST_F(CustomPropertiesTest, ThePageOffersTheNineNamedPropertiesWithCurrentValue
 
     cadhost::PropertyPage* page = host_->model().openPage();
     ASSERT_NE(page, nullptr);
-    EXPECT_EQ(quenmoor::testing::modelOf(currentPage_), page);
+    EXPECT_EQ(quenmoor::testsupport::modelOf(currentPage_), page);
     EXPECT_EQ(page->title(), "Quenmoor");
     EXPECT_EQ(page->options(), 3);
     ASSERT_EQ(page->groups().size(), 10u);

@@ -132,16 +132,16 @@ TEST_F(UnitConverterPageTest, ABuildReplacesTheControlsAndKeepsTheFactors) {
     page_->checkOption(1);
     const auto first = currentPage_;  // the host lets go of it
     open();
-    EXPECT_NE(page_, quenmoor::testing::modelOf(first));
+    EXPECT_NE(page_, quenmoor::testsupport::modelOf(first));
     EXPECT_TRUE(list(43).items().empty());
     EXPECT_EQ(converter_.ActiveFactors[3], 39.37);
 
     page_->checkOption(5);
     EXPECT_EQ(list(43).items().front(), "m3");
-    EXPECT_EQ(
-        static_cast<const ComboControl&>(*quenmoor::testing::modelOf(first)->findControl(43, {7}))
-            .items(),
-        LengthLabels);
+    EXPECT_EQ(static_cast<const ComboControl&>(
+                  *quenmoor::testsupport::modelOf(first)->findControl(43, {7}))
+                  .items(),
+              LengthLabels);
 }
 
 }  // namespace
