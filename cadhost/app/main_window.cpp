@@ -14,17 +14,6 @@
 
 namespace quenmoor::cadhost {
 
-namespace {
-
-QString hexCode(com::HRESULT hr) {
-    return QString("0x%1")
-        .arg(static_cast<unsigned>(hr), 8, 16, QChar('0'))
-        .toUpper()
-        .replace("0X", "0x");
-}
-
-}  // namespace
-
 MainWindow::MainWindow(HostApplication& application, QWidget* parent)
     : QMainWindow(parent),
       application_(application),
@@ -62,8 +51,9 @@ void MainWindow::act(const std::function<void()>& action) {
         action();
         statusBar()->showMessage("Ready");
     } catch (const com::ComError& e) {
-        showFailure(
-            QString("error %1 %2").arg(hexCode(e.code()), QString::fromStdString(e.description())));
+        showFailure(QString("error %1 %2")
+                        .arg(QString::fromStdString(com::hexCode(e.code())),
+                             QString::fromStdString(e.description())));
     }
     refresh();
 }

@@ -47,9 +47,8 @@ void PropertyPane::act(const std::function<void()>& action) {
     try {
         action();
     } catch (const com::ComError& e) {
-        char code[16];
-        std::snprintf(code, sizeof code, "0x%08X", static_cast<unsigned>(e.code()));
-        emit failed(QString("error %1 %2").arg(code, text(e.description())));
+        emit failed(
+            QString("error %1 %2").arg(text(com::hexCode(e.code())), text(e.description())));
     }
     // The page may have closed or changed under the widget that called: rebuild later.
     QTimer::singleShot(0, this, [this] { emit changed(); });

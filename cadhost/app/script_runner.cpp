@@ -1,7 +1,6 @@
 #include "cadhost/app/script_runner.h"
 
 #include <charconv>
-#include <cstdio>
 #include <cstdlib>
 #include <istream>
 #include <ostream>
@@ -12,12 +11,6 @@
 namespace quenmoor::cadhost {
 
 namespace {
-
-std::string hexCode(com::HRESULT hr) {
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "0x%08X", static_cast<unsigned>(hr));
-    return buffer;
-}
 
 const char* booleanText(com::VariantBool value) {
     return value != 0 ? "True" : "False";
@@ -135,13 +128,13 @@ std::string ScriptRunner::numbersText(const std::vector<double>& numbers) {
 }
 
 void ScriptRunner::reportFailure(const com::ComError& error) {
-    out_ << "error " << hexCode(error.code()) << ' ' << error.description() << '\n';
+    out_ << "error " << com::hexCode(error.code()) << ' ' << error.description() << '\n';
 }
 
 void ScriptRunner::printResult(const std::string& what, const std::string& name,
                                const AddinManager::Result& result) {
     if (com::failed(result.code)) {
-        out_ << "error " << hexCode(result.code) << ' ' << result.description << '\n';
+        out_ << "error " << com::hexCode(result.code) << ' ' << result.description << '\n';
         return;
     }
     out_ << what << ' ' << name << " returned " << booleanText(result.returned) << '\n';
