@@ -122,7 +122,8 @@ Document& ScriptRunner::activeDocument(const char* command) {
 std::string ScriptRunner::numbersText(const std::vector<double>& numbers) {
     std::string text;
     for (double number : numbers) {
-        text += " " + com::formatDouble(number);
+        text += ' ';
+        text += com::formatDouble(number);
     }
     return text;
 }

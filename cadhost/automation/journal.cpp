@@ -11,11 +11,13 @@ void Journal::appendBoolean(std::string& line, bool value) {
 }
 
 void Journal::appendInteger(std::string& line, std::int64_t value) {
-    line += " " + std::to_string(value);
+    line += ' ';
+    line += std::to_string(value);
 }
 
 void Journal::appendNumber(std::string& line, double value) {
-    line += " " + com::formatDouble(value);
+    line += ' ';
+    line += com::formatDouble(value);
 }
 
 void Journal::appendWord(std::string& line, std::string_view word) {
@@ -24,7 +26,8 @@ void Journal::appendWord(std::string& line, std::string_view word) {
 }
 
 void Journal::appendText(std::string& line, std::string_view text) {
-    line += " " + quote(text);
+    line += ' ';
+    line += quote(text);
 }
 
 void Journal::refuseIfInjected(std::string_view method) {

@@ -35,7 +35,8 @@ void ComboControl::choose(std::int32_t index) {
 std::string ComboControl::stateText() const {
     std::string text = " items";
     for (const auto& item : items_) {
-        text += " " + quote(item);
+        text += ' ';
+        text += quote(item);
     }
     return text + " selection " + std::to_string(selection());
 }
