@@ -9,7 +9,8 @@
 #include <filesystem>
 #include <string>
 
-#include "cadhost/model/host_registration.h"
+#include "cadhost/automation/host_application.h"
+#include "contracts/host/running_host.h"
 #include "platform/com/activation.h"
 #include "platform/com/server_module.h"
 #include "quenmoortools/addin/application.h"
@@ -38,8 +39,8 @@ void buildDensityPage(benchmark::State& state) {
     const std::string workbookPath = largestMaterialTable(folder).string();
     auto host = cadhost::HostApplication::create();
     host->journal()->setRecording(false);
-    cadhost::HostRegistration registration(host);
-    host->newDocument(host::DocumentPart, "part");
+    host::RunningHost registration(host);
+    host->model().newDocument(host::DocumentPart, "part");
     auto spreadsheet =
         com::createInstance<spreadsheet::Global>(spreadsheet::SpreadsheetGlobalClass);
     // The add-in object stands as the page's handler, as in the product.

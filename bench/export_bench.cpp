@@ -9,7 +9,7 @@
 
 #include "cadhost/geometry/render.h"
 #include "cadhost/model/document_geometry.h"
-#include "cadhost/model/host_application.h"
+#include "cadhost/model/host_model.h"
 
 namespace {
 
@@ -17,17 +17,17 @@ using namespace quenmoor;
 namespace fs = std::filesystem;
 
 struct Example {
-    com::ComPtr<cadhost::HostApplication> app = cadhost::HostApplication::create();
-    cadhost::Document& part = app->openDocument(fs::path(QUENMOOR_EXAMPLES) / "bracket.json");
+    cadhost::HostModel host;
+    cadhost::Document& part = host.openDocument(fs::path(QUENMOOR_EXAMPLES) / "bracket.json");
     cadhost::Document& drawing =
-        app->openDocument(fs::path(QUENMOOR_EXAMPLES) / "bracket-drawing.json");
-    cadhost::DocumentSource source = app->documentSource();
+        host.openDocument(fs::path(QUENMOOR_EXAMPLES) / "bracket-drawing.json");
+    cadhost::DocumentSource source = host.documentSource();
 };
 
 void buildPart(benchmark::State& state) {
     Example example;
     // A new length each time, so that no solid is taken from those already built.
-    cadhost::Dimension& length = example.part.features()[0]->dimensions()[0]->dimension();
+    cadhost::Dimension& length = *example.part.features()[0]->dimensions()[0];
     double value = 120;
     for (auto _ : state) {
         value += 1e-6;
@@ -65,8 +65,8 @@ void exportFormat(benchmark::State& state, const char* extension) {
     cadhost::Document& document = std::string(extension) == ".dxf" ? example.drawing : example.part;
     const std::string file = folder + "/out" + extension;
     for (auto _ : state) {
-        if (example.app->saveAs(document, file) != 0) {
-            state.SkipWithError(example.app->saveFailures().back().c_str());
+        if (example.host.saveAs(document, file) != 0) {
+            state.SkipWithError(example.host.saveFailures().back().c_str());
             break;
         }
     }

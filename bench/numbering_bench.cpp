@@ -5,7 +5,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "cadhost/model/host_application.h"
+#include "cadhost/automation/host_application.h"
 #include "quenmoortools/dimensions/dimension_numbering.h"
 
 namespace {
@@ -13,7 +13,7 @@ namespace {
 using namespace quenmoor;
 
 cadhost::Document& largePart(cadhost::HostApplication& app) {
-    cadhost::Document& part = app.newDocument(host::DocumentPart, "large");
+    cadhost::Document& part = app.model().newDocument(host::DocumentPart, "large");
     for (int f = 0; f < 10000; ++f) {
         cadhost::Feature& feature = part.addFeature("Feature" + std::to_string(f), "extrude");
         for (int d = 0; d < 10; ++d) {
@@ -33,11 +33,11 @@ void numberLargePart(benchmark::State& state) {
         app->journal()->setRecording(false);
         toolkit::Int16Counter counter;
         for (int run = 0; run < earlierRuns; ++run) {
-            dimensions::numberDimensions(largePart(*app), counter);
+            dimensions::numberDimensions(*app->documentObject(largePart(*app)), counter);
         }
-        cadhost::Document& part = largePart(*app);
+        auto part = app->documentObject(largePart(*app));
         state.ResumeTiming();
-        dimensions::numberDimensions(part, counter);
+        dimensions::numberDimensions(*part, counter);
     }
 }
 BENCHMARK(numberLargePart)

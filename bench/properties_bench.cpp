@@ -16,7 +16,8 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "cadhost/model/host_registration.h"
+#include "cadhost/automation/host_application.h"
+#include "contracts/host/running_host.h"
 #include "platform/com/activation.h"
 #include "platform/com/server_module.h"
 #include "quenmoortools/addin/application.h"
@@ -56,12 +57,12 @@ struct Host {
           spreadsheet(
               com::createInstance<spreadsheet::Global>(spreadsheet::SpreadsheetGlobalClass)) {
         app->journal()->setRecording(false);
-        app->newDocument(host::DocumentPart, "Bracket");
+        app->model().newDocument(host::DocumentPart, "Bracket");
     }
     ~Host() { app->releaseCallbacks(); }
 
     com::ComPtr<cadhost::HostApplication> app;
-    cadhost::HostRegistration registration;
+    host::RunningHost registration;
     com::ComPtr<addin::Application> addin;
     com::ComPtr<spreadsheet::Global> spreadsheet;
 };

@@ -132,9 +132,9 @@ void DocumentView::show(const Document* document) {
     heading_->setText(QString("%1  —  %2").arg(text(document->title()), kinds[document->type()]));
     for (const auto& feature : document->features()) {
         auto* item = new QTreeWidgetItem(tree_, {text(feature->name()), text(feature->kind())});
-        for (const auto& display : feature->dimensions()) {
-            new QTreeWidgetItem(item, {text(display->dimension().name()),
-                                       QString::number(display->dimension().value(), 'g', 10)});
+        for (const auto& dimension : feature->dimensions()) {
+            new QTreeWidgetItem(
+                item, {text(dimension->name()), QString::number(dimension->value(), 'g', 10)});
         }
         item->setExpanded(true);
     }

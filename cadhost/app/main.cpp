@@ -17,8 +17,9 @@
 #include "cadhost/app/main_window.h"
 #include "cadhost/app/script_runner.h"
 #include "cadhost/app/window_commands.h"
-#include "cadhost/model/addin_manager.h"
-#include "cadhost/model/host_registration.h"
+#include "cadhost/automation/addin_manager.h"
+#include "cadhost/automation/host_application.h"
+#include "contracts/host/running_host.h"
 #include "platform/com/com_error.h"
 
 namespace {
@@ -115,7 +116,7 @@ int main(int argc, char** argv) {
     auto application = cadhost::HostApplication::create();
     int status = 0;
     {
-        cadhost::HostRegistration registration(application);
+        host::RunningHost registration(application);
         cadhost::AddinManager addins(application);
         cadhost::MainWindow window(*application);
         cadhost::ScriptRunner runner(*application, addins, std::cout);

@@ -9,31 +9,21 @@
 
 #include "cadhost/app/document_view.h"
 #include "cadhost/app/property_pane.h"
-#include "cadhost/model/host_application.h"
+#include "cadhost/automation/host_application.h"
 #include "platform/com/com_error.h"
 
 namespace quenmoor::cadhost {
 
-namespace {
-
-QString hexCode(com::HRESULT hr) {
-    return QString("0x%1")
-        .arg(static_cast<unsigned>(hr), 8, 16, QChar('0'))
-        .toUpper()
-        .replace("0X", "0x");
-}
-
-}  // namespace
-
 MainWindow::MainWindow(HostApplication& application, QWidget* parent)
     : QMainWindow(parent),
       application_(application),
-      pane_(new PropertyPane(application)),
+      host_(application.model()),
+      pane_(new PropertyPane(host_)),
       view_(new DocumentView) {
     setObjectName("CadHostWindow");
     resize(1200, 820);
     setCentralWidget(view_);
-    view_->setSource(application_.documentSource());
+    view_->setSource(host_.documentSource());
 
     auto* dock = new QDockWidget("Property Manager", this);
     dock->setObjectName("PropertyManagerDock");
@@ -48,7 +38,7 @@ MainWindow::MainWindow(HostApplication& application, QWidget* parent)
     connect(pane_, &PropertyPane::changed, this, [this] { refresh(); });
     connect(pane_, &PropertyPane::failed, this, &MainWindow::showFailure);
     connect(view_, &DocumentView::componentSelected, this, [this](const QString& name) {
-        if (Document* document = application_.activeDocument()) {
+        if (Document* document = host_.activeDocument()) {
             document->select(document->findComponent(name.toStdString()));
             refresh();
         }
@@ -61,8 +51,9 @@ void MainWindow::act(const std::function<void()>& action) {
         action();
         statusBar()->showMessage("Ready");
     } catch (const com::ComError& e) {
-        showFailure(
-            QString("error %1 %2").arg(hexCode(e.code()), QString::fromStdString(e.description())));
+        showFailure(QString("error %1 %2")
+                        .arg(QString::fromStdString(com::hexCode(e.code())),
+                             QString::fromStdString(e.description())));
     }
     refresh();
 }
@@ -83,7 +74,7 @@ void MainWindow::buildFileMenu() {
     file->addAction("Save &As...", QKeySequence::SaveAs, this, [this] { saveDocument(true); });
     file->addAction("&Export...", this, [this] { exportDocument(); });
     file->addAction("&Close", QKeySequence::Close, this,
-                    [this] { act([this] { application_.closeActive(); }); });
+                    [this] { act([this] { host_.closeActive(); }); });
     file->addSeparator();
     file->addAction("&Quit", QKeySequence::Quit, this, [this] { close(); });
 }
@@ -93,23 +84,21 @@ void MainWindow::newDocument(int type) {
     bool ok = false;
     QString title = QInputDialog::getText(
         this, "New document", "Title:", QLineEdit::Normal,
-        QString("%1%2").arg(names[type]).arg(application_.documents().size() + 1), &ok);
+        QString("%1%2").arg(names[type]).arg(host_.documents().size() + 1), &ok);
     if (ok) {
-        act([&] {
-            application_.newDocument(static_cast<host::DocumentType>(type), title.toStdString());
-        });
+        act([&] { host_.newDocument(static_cast<host::DocumentType>(type), title.toStdString()); });
     }
 }
 
 void MainWindow::openDocument() {
     QString path = QFileDialog::getOpenFileName(this, "Open document", {}, "Documents (*.json)");
     if (!path.isEmpty()) {
-        act([&] { application_.openDocument(path.toStdString()); });
+        act([&] { host_.openDocument(path.toStdString()); });
     }
 }
 
 void MainWindow::saveDocument(bool choosePath) {
-    Document* document = application_.activeDocument();
+    Document* document = host_.activeDocument();
     if (document == nullptr) {
         return;
     }
@@ -123,11 +112,11 @@ void MainWindow::saveDocument(bool choosePath) {
         }
         path = chosen.toStdString();
     }
-    act([&] { application_.saveActive(path); });
+    act([&] { host_.saveActive(path); });
 }
 
 void MainWindow::exportDocument() {
-    Document* document = application_.activeDocument();
+    Document* document = host_.activeDocument();
     if (document == nullptr) {
         return;
     }
@@ -144,7 +133,7 @@ void MainWindow::exportDocument() {
     }
     // The same save an add-in's SaveAs2 makes; a failure's reason reaches the status bar
     // through refresh().
-    if (application_.saveAs(*document, chosen.toStdString()) == 0) {
+    if (host_.saveAs(*document, chosen.toStdString()) == 0) {
         refresh();
         statusBar()->setStyleSheet({});
         statusBar()->showMessage("Exported " + title + " to " + chosen);
@@ -159,14 +148,14 @@ void MainWindow::rebuildAddinMenus() {
         menu->deleteLater();
     }
     addinMenus_.clear();
-    const std::int32_t type = application_.activeDocumentType();
-    for (const auto& menu : application_.menuBar().menus()) {
+    const std::int32_t type = host_.activeDocumentType();
+    for (const auto& menu : host_.menuBar().menus()) {
         if (menu.documentType != type) {
             continue;
         }
         QMenu* qmenu = new QMenu(QString::fromStdString(menu.title), this);
         qmenu->setObjectName(QString::fromStdString(menu.title) + "Menu");
-        for (const auto& item : application_.menuBar().itemsFor(type)) {
+        for (const auto& item : host_.menuBar().itemsFor(type)) {
             if (item.menuTitle() != menu.title) {
                 continue;
             }
@@ -181,18 +170,18 @@ void MainWindow::rebuildAddinMenus() {
 
 void MainWindow::rebuildWindowMenu() {
     windowMenu_->clear();
-    for (const auto& document : application_.documents()) {
+    for (const auto& document : host_.documents()) {
         const std::string title = document->title();
         QAction* action =
             windowMenu_->addAction(QString::fromStdString(title), this,
-                                   [this, title] { act([&] { application_.activate(title); }); });
+                                   [this, title] { act([&] { host_.activate(title); }); });
         action->setCheckable(true);
-        action->setChecked(document.get() == application_.activeDocument());
+        action->setChecked(document.get() == host_.activeDocument());
     }
 }
 
 void MainWindow::refresh() {
-    Document* document = application_.activeDocument();
+    Document* document = host_.activeDocument();
     setWindowTitle(document != nullptr ? QString::fromStdString(document->title()) + " - cadhost"
                                        : "cadhost");
     rebuildAddinMenus();
@@ -200,7 +189,7 @@ void MainWindow::refresh() {
     pane_->refresh();
     view_->show(document);
     // A save an add-in asked for returns only a number to it; the user reads why here.
-    const auto& failures = application_.saveFailures();
+    const auto& failures = host_.saveFailures();
     if (failures.size() > saveFailuresShown_) {
         saveFailuresShown_ = failures.size();
         showFailure("Save failed: " + QString::fromStdString(failures.back()));

@@ -7,6 +7,7 @@ class QMenu;
 namespace quenmoor::cadhost {
 
 class HostApplication;
+class HostModel;
 class DocumentView;
 class PropertyPane;
 
@@ -34,6 +35,7 @@ private:
     void act(const std::function<void()>& action);
 
     HostApplication& application_;
+    HostModel& host_;
     PropertyPane* pane_;
     DocumentView* view_;
     QMenu* windowMenu_ = nullptr;

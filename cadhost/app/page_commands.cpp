@@ -11,35 +11,11 @@ namespace {
 
 using Arguments = ScriptRunner::Arguments;
 
-void printControl(std::ostream& out, PageControl& control) {
+void printControl(std::ostream& out, const PageControl& control) {
     const ControlInfo& info = control.info();
     out << "control " << info.id << ' ' << control.kindName() << ' ' << quote(info.caption)
-        << " align " << info.leftAlign << " options " << info.options << " tip " << quote(info.tip);
-    switch (info.type) {
-        case host::ControlCombobox: {
-            auto& combo = static_cast<ComboControl&>(control);
-            out << " items";
-            for (const auto& item : combo.items()) {
-                out << ' ' << quote(item);
-            }
-            out << " selection " << combo.selection();
-            break;
-        }
-        case host::ControlTextbox:
-            out << " text " << quote(static_cast<TextControl&>(control).text());
-            break;
-        case host::ControlCheckbox:
-            out << " checked "
-                << (static_cast<CheckboxControl&>(control).checked() ? "True" : "False");
-            break;
-        case host::ControlOption:
-            out << " checked "
-                << (static_cast<OptionControl&>(control).checked() ? "True" : "False");
-            break;
-        default:
-            break;
-    }
-    out << '\n';
+        << " align " << info.leftAlign << " options " << info.options << " tip " << quote(info.tip)
+        << control.stateText() << '\n';
 }
 
 void printPage(std::ostream& out, const PropertyPage& page) {
@@ -56,7 +32,7 @@ void printPage(std::ostream& out, const PropertyPage& page) {
     }
 }
 
-PropertyPage& openPage(HostApplication& app, const char* command) {
+PropertyPage& openPage(HostModel& app, const char* command) {
     PropertyPage* page = app.openPage();
     if (page == nullptr) {
         throw ScriptError(std::string(command) + ": no property page is open");
@@ -64,9 +40,9 @@ PropertyPage& openPage(HostApplication& app, const char* command) {
     return *page;
 }
 
-PageControl& pageControl(const PropertyPage& page, int id,
-                         std::initializer_list<std::int32_t> types, const char* what) {
-    PageControl* control = page.findControl(id, types);
+template <class Accepts>
+PageControl& pageControl(const PropertyPage& page, int id, Accepts accepts, const char* what) {
+    PageControl* control = page.findControl(id, accepts);
     if (control == nullptr) {
         throw ScriptError("page \"" + page.title() + "\" has no " + what + " with id " +
                           std::to_string(id));
@@ -77,7 +53,7 @@ PageControl& pageControl(const PropertyPage& page, int id,
 }  // namespace
 
 void addPageCommands(ScriptRunner& runner) {
-    HostApplication& app = runner.application();
+    HostModel& app = runner.model();
     std::ostream& out = runner.out();
 
     runner.define("page", 0, 0, [&](const Arguments&) {
@@ -90,47 +66,25 @@ void addPageCommands(ScriptRunner& runner) {
     runner.define("set", 2, 2, [&](const Arguments& a) {
         PropertyPage& page = openPage(app, "set");
         const int id = ScriptRunner::integerArgument(a[0], "a control id");
-        PageControl& control = pageControl(
-            page, id, {host::ControlCombobox, host::ControlTextbox, host::ControlCheckbox},
+        const PageControl& control = pageControl(
+            page, id, [](const PageControl& c) { return c.takesEntry(); },
             "combo box, text box or check box");
-        switch (control.info().type) {
-            case host::ControlCombobox: {
-                // An item's text first; a number that is no item's text is an index.
-                const auto& items = static_cast<ComboControl&>(control).items();
-                auto match = std::find(items.begin(), items.end(), a[1]);
-                int index = match != items.end()
-                                ? static_cast<int>(match - items.begin())
-                                : ScriptRunner::integerArgument(a[1], "an item text or index");
-                if (index < 0 || static_cast<std::size_t>(index) >= items.size()) {
-                    throw ScriptError("combo box " + a[0] + " has no item " + quote(a[1]));
-                }
-                out << "set " << id << ' ' << quote(items[static_cast<std::size_t>(index)]) << '\n';
-                runner.attempt([&] { page.chooseItem(id, index); });
-                break;
-            }
-            case host::ControlTextbox:
-                out << "set " << id << ' ' << quote(a[1]) << '\n';
-                runner.attempt([&] { page.typeText(id, a[1]); });
-                break;
-            default:
-                if (a[1] != "on" && a[1] != "off") {
-                    throw ScriptError("check box " + a[0] + " takes on or off, not " + quote(a[1]));
-                }
-                out << "set " << id << ' ' << a[1] << '\n';
-                runner.attempt([&] { page.setCheckbox(id, a[1] == "on"); });
-        }
+        ControlEntry entry = control.entry(a[1]);
+        out << "set " << id << ' ' << entry.shown << '\n';
+        runner.attempt([&] { entry.enter(page); });
     });
     runner.define("press", 1, 1, [&](const Arguments& a) {
         PropertyPage& page = openPage(app, "press");
         const int id = ScriptRunner::integerArgument(a[0], "a button id");
-        pageControl(page, id, {host::ControlButton}, "button");
+        pageControl(page, id, std::initializer_list<std::int32_t>{host::ControlButton}, "button");
         out << "pressed " << id << '\n';
         runner.attempt([&] { page.pressButton(id); });
     });
     runner.define("option", 1, 1, [&](const Arguments& a) {
         PropertyPage& page = openPage(app, "option");
         const int id = ScriptRunner::integerArgument(a[0], "an option id");
-        pageControl(page, id, {host::ControlOption}, "option button");
+        pageControl(page, id, std::initializer_list<std::int32_t>{host::ControlOption},
+                    "option button");
         out << "option " << id << '\n';
         runner.attempt([&] { page.checkOption(id); });
     });

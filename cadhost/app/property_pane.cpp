@@ -1,19 +1,16 @@
 #include "cadhost/app/property_pane.h"
 
-#include <QCheckBox>
-#include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScrollArea>
 #include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "cadhost/model/host_application.h"
+#include "cadhost/app/pane_widgets.h"
+#include "cadhost/model/host_model.h"
 #include "contracts/host/host_codes.h"
 #include "platform/com/com_error.h"
 
@@ -38,8 +35,8 @@ QString severityStyle(int severity) {
 
 }  // namespace
 
-PropertyPane::PropertyPane(HostApplication& application, QWidget* parent)
-    : QWidget(parent), application_(application), layout_(new QVBoxLayout(this)) {
+PropertyPane::PropertyPane(HostModel& host, QWidget* parent)
+    : QWidget(parent), host_(host), layout_(new QVBoxLayout(this)) {
     setObjectName("PropertyPane");
     layout_->setContentsMargins(6, 6, 6, 6);
     setMinimumWidth(280);
@@ -50,9 +47,8 @@ void PropertyPane::act(const std::function<void()>& action) {
     try {
         action();
     } catch (const com::ComError& e) {
-        char code[16];
-        std::snprintf(code, sizeof code, "0x%08X", static_cast<unsigned>(e.code()));
-        emit failed(QString("error %1 %2").arg(code, text(e.description())));
+        emit failed(
+            QString("error %1 %2").arg(text(com::hexCode(e.code())), text(e.description())));
     }
     // The page may have closed or changed under the widget that called: rebuild later.
     QTimer::singleShot(0, this, [this] { emit changed(); });
@@ -71,7 +67,7 @@ void PropertyPane::refresh() {
     column->setContentsMargins(0, 0, 0, 0);
     layout_->addWidget(content_);
 
-    PropertyPage* page = application_.openPage();
+    PropertyPage* page = host_.openPage();
     if (page == nullptr) {
         auto* none =
             new QLabel("No property page is open.\nPick a tool from the Quenmoor menu.", content_);
@@ -136,62 +132,15 @@ void PropertyPane::refresh() {
 }
 
 QWidget* PropertyPane::makeControl(PropertyPage& page, PageControl& control) {
-    const ControlInfo& info = control.info();
-    const std::int32_t id = info.id;
-    QWidget* widget = nullptr;
-    switch (info.type) {
-        case host::ControlCombobox: {
-            auto& combo = static_cast<ComboControl&>(control);
-            auto* box = new QComboBox;
-            for (const auto& item : combo.items()) {
-                box->addItem(text(item));
-            }
-            box->setCurrentIndex(combo.selection());
-            connect(box, &QComboBox::activated, this, [this, &page, id](int index) {
-                act([&page, id, index] { page.chooseItem(id, index); });
-            });
-            widget = box;
-            break;
-        }
-        case host::ControlTextbox: {
-            auto* edit = new QLineEdit(text(static_cast<TextControl&>(control).text()));
-            connect(edit, &QLineEdit::editingFinished, this, [this, &page, id, edit] {
-                std::string value = edit->text().toStdString();
-                act([&page, id, value] { page.typeText(id, value); });
-            });
-            widget = edit;
-            break;
-        }
-        case host::ControlCheckbox: {
-            auto* box = new QCheckBox(text(info.caption));
-            box->setChecked(static_cast<CheckboxControl&>(control).checked());
-            connect(box, &QCheckBox::clicked, this, [this, &page, id](bool on) {
-                act([&page, id, on] { page.setCheckbox(id, on); });
-            });
-            widget = box;
-            break;
-        }
-        case host::ControlOption: {
-            auto* radio = new QRadioButton(text(info.caption));
-            radio->setAutoExclusive(false);
-            radio->setChecked(static_cast<OptionControl&>(control).checked());
-            connect(radio, &QRadioButton::clicked, this,
-                    [this, &page, id] { act([&page, id] { page.checkOption(id); }); });
-            widget = radio;
-            break;
-        }
-        default: {
-            auto* button = new QPushButton(text(info.caption));
-            connect(button, &QPushButton::clicked, this,
-                    [this, &page, id] { act([&page, id] { page.pressButton(id); }); });
-            widget = button;
-        }
-    }
+    PaneWidgets widgets(this, page, control.info(),
+                        [this](const std::function<void()>& action) { act(action); });
+    control.present(widgets);
+    QWidget* widget = widgets.widget();
+    const std::string_view kind = control.kindName();
     widget->setObjectName(QString("%1%2")
-                              .arg(QString::fromUtf8(control.kindName().data(),
-                                                     static_cast<int>(control.kindName().size())))
-                              .arg(id));
-    widget->setToolTip(text(info.tip));
+                              .arg(QString::fromUtf8(kind.data(), static_cast<int>(kind.size())))
+                              .arg(control.info().id));
+    widget->setToolTip(text(control.info().tip));
     return widget;
 }
 

@@ -9,7 +9,7 @@ class QPushButton;
 
 namespace quenmoor::cadhost {
 
-class HostApplication;
+class HostModel;
 class PropertyPage;
 class PageControl;
 
@@ -20,7 +20,7 @@ class PropertyPane : public QWidget {
     Q_OBJECT
 
 public:
-    PropertyPane(HostApplication& application, QWidget* parent = nullptr);
+    PropertyPane(HostModel& host, QWidget* parent = nullptr);
 
     // Rebuilds the pane from the open page, or shows that none is open.
     void refresh();
@@ -34,7 +34,7 @@ private:
     QWidget* makeControl(PropertyPage& page, PageControl& control);
     void act(const std::function<void()>& action);
 
-    HostApplication& application_;
+    HostModel& host_;
     QVBoxLayout* layout_;
     QWidget* content_ = nullptr;
 };

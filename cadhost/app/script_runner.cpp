@@ -1,22 +1,16 @@
 #include "cadhost/app/script_runner.h"
 
 #include <charconv>
-#include <cstdio>
 #include <cstdlib>
 #include <istream>
 #include <ostream>
 
 #include "platform/com/com_error.h"
+#include "platform/com/variant.h"
 
 namespace quenmoor::cadhost {
 
 namespace {
-
-std::string hexCode(com::HRESULT hr) {
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "0x%08X", static_cast<unsigned>(hr));
-    return buffer;
-}
 
 const char* booleanText(com::VariantBool value) {
     return value != 0 ? "True" : "False";
@@ -54,18 +48,18 @@ ScriptRunner::ScriptRunner(HostApplication& application, AddinManager& addins, s
             throw ScriptError("document type must be 1 (part), 2 (assembly) or 3 (drawing), not " +
                               a[0]);
         }
-        application_.setActiveDocumentType(type);
+        application_.model().setActiveDocumentType(type);
     });
     define("menus", 0, 0, [this](const Arguments&) {
-        for (const auto& item : application_.menuBar().items()) {
+        for (const auto& item : application_.model().menuBar().items()) {
             out_ << "menu " << item.documentType << ' ' << quote(item.text) << ' ' << item.callback
                  << '\n';
         }
     });
     define("menu", 1, 1, [this](const Arguments& a) {
-        if (!application_.menuBar().find(application_.activeDocumentType(), a[0])) {
+        if (!application_.model().menuBar().find(application_.model().activeDocumentType(), a[0])) {
             throw ScriptError("no menu item \"" + a[0] + "\" for document type " +
-                              std::to_string(application_.activeDocumentType()));
+                              std::to_string(application_.model().activeDocumentType()));
         }
         try {
             application_.pickMenuItem(a[0]);
@@ -83,6 +77,7 @@ ScriptRunner::ScriptRunner(HostApplication& application, AddinManager& addins, s
         application_.journal()->failCall(a[0], integerArgument(a[1], "call number"));
     });
     addDocumentCommands(*this);
+    addEditCommands(*this);
     addPageCommands(*this);
 }
 
@@ -116,14 +111,31 @@ double ScriptRunner::numberArgument(const std::string& text, const char* what) {
     return value;
 }
 
+Document& ScriptRunner::activeDocument(const char* command) {
+    Document* document = model().activeDocument();
+    if (document == nullptr) {
+        throw ScriptError(std::string(command) + ": no document is open");
+    }
+    return *document;
+}
+
+std::string ScriptRunner::numbersText(const std::vector<double>& numbers) {
+    std::string text;
+    for (double number : numbers) {
+        text += ' ';
+        text += com::formatDouble(number);
+    }
+    return text;
+}
+
 void ScriptRunner::reportFailure(const com::ComError& error) {
-    out_ << "error " << hexCode(error.code()) << ' ' << error.description() << '\n';
+    out_ << "error " << com::hexCode(error.code()) << ' ' << error.description() << '\n';
 }
 
 void ScriptRunner::printResult(const std::string& what, const std::string& name,
                                const AddinManager::Result& result) {
     if (com::failed(result.code)) {
-        out_ << "error " << hexCode(result.code) << ' ' << result.description << '\n';
+        out_ << "error " << com::hexCode(result.code) << ' ' << result.description << '\n';
         return;
     }
     out_ << what << ' ' << name << " returned " << booleanText(result.returned) << '\n';

@@ -3,21 +3,15 @@
 #include <functional>
 #include <iosfwd>
 #include <map>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "cadhost/model/addin_manager.h"
-#include "cadhost/model/host_application.h"
+#include "cadhost/app/script_error.h"
+#include "cadhost/automation/addin_manager.h"
+#include "cadhost/automation/host_application.h"
+#include "cadhost/model/quote.h"
 
 namespace quenmoor::cadhost {
-
-// A script line that cannot run: an unknown command or a bad argument. It stops the
-// script; failures of the add-in's calls do not.
-class ScriptError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 // Runs a host script: one command a line, arguments separated by blanks, an argument that
 // holds blanks in double quotes, "#" starting a comment line. Every command prints the
@@ -25,10 +19,11 @@ public:
 // `error 0x<HRESULT> <description>` and the script goes on.
 class ScriptRunner;
 
-// The commands over documents (new, open, activate, save, close, feature, component,
-// property, values, select, doc) and over the open property page (page, set, press, option,
-// ok, cancel, help).
+// The commands over documents (new, open, activate, save, close, export, solid, doc), over
+// the active document's contents (feature, dimension, component, property, values, select)
+// and over the open property page (page, set, press, option, ok, cancel, help).
 void addDocumentCommands(ScriptRunner& runner);
+void addEditCommands(ScriptRunner& runner);
 void addPageCommands(ScriptRunner& runner);
 
 class ScriptRunner {
@@ -57,12 +52,18 @@ public:
     void setAfterCommand(std::function<void()> hook) { afterCommand_ = std::move(hook); }
 
     HostApplication& application() { return application_; }
+    HostModel& model() { return application_.model(); }
     std::ostream& out() { return out_; }
 
     // Runs an action that calls into an add-in: its failure is printed as
     // `error 0x<HRESULT> <description>`, and the script goes on.
     void attempt(const std::function<void()>& action);
     void reportFailure(const com::ComError& error);
+
+    // The active document; ScriptError naming the command when none is open.
+    Document& activeDocument(const char* command);
+    // Numbers as scripts print them, each after a blank.
+    static std::string numbersText(const std::vector<double>& numbers);
 
     static int integerArgument(const std::string& text, const char* what);
     static double numberArgument(const std::string& text, const char* what);

@@ -10,14 +10,13 @@
 #include <TopoDS.hxx>
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <cmath>
-#include <cstring>
 #include <limits>
 #include <numbers>
 
 #include "cadhost/geometry/shape_data.h"
 #include "platform/com/com_error.h"
+#include "platform/com/text_case.h"
 
 namespace quenmoor::geometry {
 
@@ -46,8 +45,7 @@ const Projection Projections[] = {
 
 const Projection* findProjection(const std::string& name) {
     for (const Projection& p : Projections) {
-        if (std::equal(name.begin(), name.end(), p.name, p.name + std::strlen(p.name),
-                       [](char a, char b) { return std::tolower(a) == std::tolower(b); })) {
+        if (com::equalsIgnoringCase(name, p.name)) {
             return &p;
         }
     }

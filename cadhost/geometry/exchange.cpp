@@ -25,6 +25,7 @@
 #include "cadhost/geometry/render.h"
 #include "cadhost/geometry/shape_data.h"
 #include "platform/com/com_error.h"
+#include "platform/com/text_case.h"
 #include "platform/files/replacement_file.h"
 
 namespace quenmoor::geometry {
@@ -45,10 +46,8 @@ Format formatOf(const std::filesystem::path& path) {
         {".tiff", Format::Tiff}, {".dxf", Format::Dxf},
     };
     std::string extension = path.extension().string();
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     for (const auto& [name, format] : Extensions) {
-        if (extension == name) {
+        if (com::equalsIgnoringCase(extension, name)) {
             return format;
         }
     }

@@ -22,14 +22,13 @@
 #include <TopoDS.hxx>
 #include <TopoDS_Compound.hxx>
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <cstdio>
-#include <cstring>
 #include <numbers>
 
 #include "cadhost/geometry/shape_data.h"
 #include "platform/com/com_error.h"
+#include "platform/com/text_case.h"
 
 namespace quenmoor::geometry {
 
@@ -73,8 +72,7 @@ public:
 
 private:
     static bool equals(const std::string& kind, const char* word) {
-        return std::equal(kind.begin(), kind.end(), word, word + std::strlen(word),
-                          [](char a, char b) { return std::tolower(a) == std::tolower(b); });
+        return com::equalsIgnoringCase(kind, word);
     }
 
     [[noreturn]] void fail(const std::string& what) const {

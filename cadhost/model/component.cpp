@@ -1,9 +1,8 @@
 #include "cadhost/model/component.h"
 
-#include <cmath>
-
 #include "contracts/host/host_codes.h"
 #include "platform/com/com_error.h"
+#include "platform/com/variant.h"
 
 namespace quenmoor::cadhost {
 
@@ -26,27 +25,6 @@ void checkMaterialValues(const std::vector<double>& values, std::string_view wha
                                     ", not from 0 to 1");
         }
     }
-}
-
-std::string Component::Name2() {
-    owner_->enter("Component.Name2", "Component.Name2 " + quote(name_));
-    return name_;
-}
-
-std::vector<double> Component::MaterialPropertyValues() {
-    owner_->enter("Component.MaterialPropertyValues",
-                  "Component.MaterialPropertyValues " + quote(name_));
-    return values_;
-}
-
-void Component::SetMaterialPropertyValues(std::vector<double> values) {
-    std::string record = "Component.SetMaterialPropertyValues " + quote(name_);
-    for (double v : values) {
-        record += " " + com::formatDouble(v);
-    }
-    owner_->enter("Component.SetMaterialPropertyValues", std::move(record));
-    checkMaterialValues(values, "component \"" + name_ + "\"");
-    values_ = std::move(values);
 }
 
 }  // namespace quenmoor::cadhost

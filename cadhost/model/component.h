@@ -1,28 +1,17 @@
 #pragma once
 
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
-
-#include "cadhost/model/document_owner.h"
-#include "contracts/host/document.h"
-#include "platform/com/com_object.h"
 
 namespace quenmoor::cadhost {
 
-using com::ComPtr;
-
 // A component of an assembly: a placed part with appearance values of its own.
-class Component final : public com::ComObject<Component, com::DualInterface<host::IComponent2>> {
+class Component {
 public:
-    Component(OwnerPtr owner, std::string name, std::string partPath, std::vector<double> values)
-        : owner_(std::move(owner)),
-          name_(std::move(name)),
-          partPath_(std::move(partPath)),
-          values_(std::move(values)) {}
-
-    std::string Name2() override;
-    std::vector<double> MaterialPropertyValues() override;
-    void SetMaterialPropertyValues(std::vector<double> values) override;
+    Component(std::string name, std::string partPath, std::vector<double> values)
+        : name_(std::move(name)), partPath_(std::move(partPath)), values_(std::move(values)) {}
 
     const std::string& name() const { return name_; }
     const std::string& partPath() const { return partPath_; }
@@ -34,7 +23,6 @@ public:
     void setPlacement(std::vector<double> placement) { placement_ = std::move(placement); }
 
 private:
-    OwnerPtr owner_;
     std::string name_;
     std::string partPath_;
     std::vector<double> values_;

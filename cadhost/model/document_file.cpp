@@ -56,7 +56,7 @@ std::vector<double> readNumbers(const json& node, const char* member, std::size_
 
 }  // namespace
 
-ComPtr<Document> loadDocument(const std::filesystem::path& path, JournalPtr journal) {
+std::shared_ptr<Document> loadDocument(const std::filesystem::path& path) {
     std::ifstream file(path);
     if (!file) {
         throw com::ComError(com::E_FILE_NOT_FOUND,
@@ -77,7 +77,7 @@ ComPtr<Document> loadDocument(const std::filesystem::path& path, JournalPtr jour
             bad(path, "\"type\" must be \"part\", \"assembly\" or \"drawing\"");
         }
         auto document =
-            Document::create(std::move(journal), *type, root.value("title", path.stem().string()));
+            std::make_shared<Document>(*type, root.value("title", path.stem().string()));
         document->setPath(path);
         document->setDensity(root.value("density", 1000.0));
         if (root.contains("materialValues")) {
@@ -139,9 +139,8 @@ void saveDocument(const Document& document, const std::filesystem::path& path) {
     root["features"] = json::array();
     for (const auto& feature : document.features()) {
         json dimensions = json::array();
-        for (const auto& display : feature->dimensions()) {
-            dimensions.push_back(
-                {{"name", display->dimension().name()}, {"value", display->dimension().value()}});
+        for (const auto& dimension : feature->dimensions()) {
+            dimensions.push_back({{"name", dimension->name()}, {"value", dimension->value()}});
         }
         json node = {
             {"name", feature->name()}, {"kind", feature->kind()}, {"dimensions", dimensions}};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
 
 #include "cadhost/model/document.h"
 
@@ -24,7 +25,7 @@ namespace quenmoor::cadhost {
 // its extension.
 
 // Throws ComError naming the file and what is wrong with it; nothing is opened then.
-ComPtr<Document> loadDocument(const std::filesystem::path& path, JournalPtr journal);
+std::shared_ptr<Document> loadDocument(const std::filesystem::path& path);
 
 // Writes atomically (a temporary file beside it, then rename); throws ComError naming the
 // file when it cannot be written, leaving the old file as it was.

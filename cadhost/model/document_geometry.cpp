@@ -15,8 +15,8 @@ constexpr std::int32_t PreferenceStlBinary = 6;
 constexpr std::int32_t PreferenceStlChordTolerance = 8;
 constexpr std::int32_t PreferenceStlAngleTolerance = 9;
 
-ComPtr<Document> referenced(const Document& from, const std::string& reference,
-                            const DocumentSource& source, const std::string& what) {
+std::shared_ptr<Document> referenced(const Document& from, const std::string& reference,
+                                     const DocumentSource& source, const std::string& what) {
     if (reference.empty()) {
         throw com::ComError(com::E_INVALIDARG, from.title() + ": " + what + " names no document");
     }
@@ -38,8 +38,8 @@ geometry::Shape partShape(const Document& part) {
     for (const auto& feature : part.features()) {
         geometry::FeatureDefinition definition{
             feature->name(), feature->kind(), {}, feature->position()};
-        for (const auto& display : feature->dimensions()) {
-            definition.values.push_back(display->dimension().value());
+        for (const auto& dimension : feature->dimensions()) {
+            definition.values.push_back(dimension->value());
         }
         features.push_back(std::move(definition));
     }
@@ -59,7 +59,7 @@ geometry::Scene sceneOf(const Document& document, const DocumentSource& source) 
     double nextX = 0;  // where the next unplaced component starts
     for (const auto& component : document.components()) {
         const std::string what = "component \"" + component->name() + "\"";
-        ComPtr<Document> part = referenced(document, component->partPath(), source, what);
+        std::shared_ptr<Document> part = referenced(document, component->partPath(), source, what);
         if (part->type() != host::DocumentPart) {
             throw com::ComError(com::E_INVALIDARG,
                                 document.title() + ": " + what + " is not a part");
@@ -81,7 +81,7 @@ geometry::Scene sceneOf(const Document& document, const DocumentSource& source) 
 geometry::Sheet sheetOf(const Document& drawing, const DocumentSource& source) {
     std::vector<geometry::ViewDefinition> views;
     for (const auto& view : drawing.views()) {
-        ComPtr<Document> shown =
+        std::shared_ptr<Document> shown =
             referenced(drawing, view.source, source, "view \"" + view.name + "\"");
         views.push_back({view.name, sceneOf(*shown, source)});
     }

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 
 #include "cadhost/geometry/drawing.h"
@@ -14,7 +15,7 @@ namespace quenmoor::cadhost {
 
 // Finds the document that an assembly's component or a drawing's view refers to, by a
 // path relative to the referring document's folder. Throws ComError naming the file.
-using DocumentSource = std::function<ComPtr<Document>(const std::filesystem::path&)>;
+using DocumentSource = std::function<std::shared_ptr<Document>(const std::filesystem::path&)>;
 
 // The geometry of the host's documents, built from their feature trees as they stand: a
 // dimension's value shapes the solid, its name does not. Each throws ComError naming the

@@ -5,7 +5,7 @@
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 
-#include "cadhost/model/host_application.h"
+#include "cadhost/automation/host_application.h"
 #include "contracts/host/addin_events.h"
 #include "platform/com/activation.h"
 #include "platform/com/registry.h"
@@ -116,7 +116,7 @@ TEST_F(AddinTest, ConnectingAddsTheThreeMenusInOrderAndReturnsFalse) {
     ASSERT_EQ(connect(7, &result), com::S_OK) << com::takeErrorInfo();
     EXPECT_EQ(result, com::VariantFalse);
 
-    const auto& items = host_->menuBar().items();
+    const auto& items = host_->model().menuBar().items();
     const auto& expected = testsupport::expectedMenuItems();
     ASSERT_EQ(items.size(), expected.size());
     for (std::size_t i = 0; i < items.size(); ++i) {
@@ -145,8 +145,8 @@ TEST_F(AddinTest, EveryMenuItemReachesItsMethodWhateverTheLetterCase) {
     // The tools themselves may fail here (this host has no document and no window
     // system); what counts is that every name reaches a method.
     for (int type : {1, 2, 3}) {
-        host_->setActiveDocumentType(type);
-        for (const auto& item : host_->menuBar().itemsFor(type)) {
+        host_->model().setActiveDocumentType(type);
+        for (const auto& item : host_->model().menuBar().itemsFor(type)) {
             try {
                 host_->pickMenuItem(item.caption());
             } catch (const com::ComError& e) {
@@ -182,8 +182,8 @@ TEST_F(AddinTest, DisconnectingRemovesTheMenusPartAssemblyDrawingAndKeepsNothing
     EXPECT_EQ(testsupport::journalCalls(*host_, "", before),
               (std::vector<std::string>{"RemoveMenu 1 \"Quenmoor\"", "RemoveMenu 2 \"Quenmoor\"",
                                         "RemoveMenu 3 \"Quenmoor\""}));
-    EXPECT_TRUE(host_->menuBar().items().empty());
-    EXPECT_TRUE(host_->menuBar().menus().empty());
+    EXPECT_TRUE(host_->model().menuBar().items().empty());
+    EXPECT_TRUE(host_->model().menuBar().menus().empty());
 }
 
 TEST_F(AddinTest, AFailingItemCallLeavesTheEarlierItemsAndReportsTheFailure) {
@@ -192,9 +192,9 @@ TEST_F(AddinTest, AFailingItemCallLeavesTheEarlierItemsAndReportsTheFailure) {
     EXPECT_EQ(connect(1, &result), com::E_FAIL);
     EXPECT_EQ(result, com::VariantFalse);
     EXPECT_NE(com::takeErrorInfo().find("AddMenuItem2"), std::string::npos);
-    ASSERT_EQ(host_->menuBar().items().size(), 3u);
-    EXPECT_EQ(host_->menuBar().items()[2].text, "Export Packagel@Quenmoor");
-    EXPECT_EQ(host_->menuBar().menus().size(), 1u);
+    ASSERT_EQ(host_->model().menuBar().items().size(), 3u);
+    EXPECT_EQ(host_->model().menuBar().items()[2].text, "Export Packagel@Quenmoor");
+    EXPECT_EQ(host_->model().menuBar().menus().size(), 1u);
 }
 
 TEST_F(AddinTest, AnObjectThatIsNoHostApplicationIsRefusedBeforeAnythingIsAdded) {

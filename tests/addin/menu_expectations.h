@@ -3,8 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/testing_alias.h"
-
 // The menus as the user must see them, in the order the add-in adds them.
 namespace quenmoor::testsupport {
 

@@ -8,7 +8,8 @@
 #include "tests/support/host_model.h"
 #include "tests/support/register_library.h"
 
-#include "cadhost/model/host_registration.h"
+#include "cadhost/automation/host_application.h"
+#include "contracts/host/running_host.h"
 #include "platform/com/activation.h"
 #include "platform/com/server_module.h"
 #include "quenmoortools/addin/application.h"
@@ -27,7 +28,7 @@ protected:
 
     void SetUp() override {
         host_ = cadhost::HostApplication::create();
-        registration_ = std::make_unique<cadhost::HostRegistration>(host_);
+        registration_ = std::make_unique<host::RunningHost>(host_);
         addin_ = Application::create();
         com::VariantBool result;
         ASSERT_EQ(static_cast<host::SwAddin*>(addin_.get())
@@ -35,7 +36,7 @@ protected:
                   com::S_OK);
         spreadsheet_ =
             com::createInstance<spreadsheet::Global>(spreadsheet::SpreadsheetGlobalClass);
-        host_->openDocument(std::filesystem::path(QUENMOOR_EXAMPLES) / "bracket.json");
+        host_->model().openDocument(std::filesystem::path(QUENMOOR_EXAMPLES) / "bracket.json");
     }
 
     void TearDown() override {
@@ -53,7 +54,7 @@ protected:
     }
 
     ComPtr<cadhost::HostApplication> host_;
-    std::unique_ptr<cadhost::HostRegistration> registration_;
+    std::unique_ptr<host::RunningHost> registration_;
     ComPtr<Application> addin_;
     ComPtr<spreadsheet::Global> spreadsheet_;
 };
@@ -76,14 +77,14 @@ TEST_F(RoutingTest, NumberingOkRunsOnceAndClearsItsMarkWhileCancelRunsNothing) {
     EXPECT_EQ(addin_->NumberingMark, com::VariantTrue);
     EXPECT_EQ(close(2), com::S_OK);
     EXPECT_EQ(addin_->NumberingMark, com::VariantFalse);
-    EXPECT_EQ(host_->activeDocument()->features()[0]->dimensions()[0]->dimension().name(), "D1");
+    EXPECT_EQ(host_->model().activeDocument()->features()[0]->dimensions()[0]->name(), "D1");
 
     addin_->numdims();
     EXPECT_EQ(close(1), com::S_OK) << com::takeErrorInfo();
     EXPECT_EQ(addin_->NumberingMark, com::VariantFalse);
-    EXPECT_EQ(host_->activeDocument()->features()[0]->dimensions()[0]->dimension().name(), "6");
+    EXPECT_EQ(host_->model().activeDocument()->features()[0]->dimensions()[0]->name(), "6");
     EXPECT_EQ(close(1), com::S_OK);  // a second OK has no mark to act on
-    EXPECT_EQ(host_->activeDocument()->features()[0]->dimensions()[0]->dimension().name(), "6");
+    EXPECT_EQ(host_->model().activeDocument()->features()[0]->dimensions()[0]->name(), "6");
 }
 
 TEST_F(RoutingTest, TheFirstSetMarkDecidesAndAFailedCompletionLeavesNoMark) {
@@ -103,16 +104,17 @@ TEST_F(RoutingTest, TwoExportsThenADensityPageRunTheirOwnCompletions) {
     auto saves = [&] { return journalCalls(*host_, "SaveAs2 ").size(); };
     for (int run = 1; run <= 2; ++run) {
         addin_->pack();
-        host_->requirePage("test").setCheckbox(13, true);  // IGES
+        host_->model().requirePage("test").setCheckbox(13, true);  // IGES
         EXPECT_EQ(close(1), com::S_OK) << com::takeErrorInfo();
         EXPECT_EQ(addin_->ExportMark, com::VariantFalse);
         EXPECT_EQ(saves(), static_cast<std::size_t>(run));
     }
     addin_->MaterialDensity();
-    host_->requirePage("test").chooseItem(223, 9);  // the tenth material of the default table
+    host_->model().requirePage("test").chooseItem(223,
+                                                  9);  // the tenth material of the default table
     EXPECT_EQ(close(1), com::S_OK) << com::takeErrorInfo();
     EXPECT_EQ(saves(), 2u);
-    EXPECT_NE(host_->activeDocument()->density(), 7850);
+    EXPECT_NE(host_->model().activeDocument()->density(), 7850);
     EXPECT_EQ(addin_->DensityMark, com::VariantFalse);
 }
 
@@ -126,7 +128,7 @@ TEST_F(RoutingTest, AFailedPageBuildLeavesNoMarkBehind) {
     EXPECT_EQ(addin_->DensityMark, com::VariantFalse);
     EXPECT_EQ(close(2), com::S_OK);
     EXPECT_EQ(close(1), com::S_OK);
-    EXPECT_DOUBLE_EQ(host_->activeDocument()->density(), 7850);
+    EXPECT_DOUBLE_EQ(host_->model().activeDocument()->density(), 7850);
 }
 
 TEST_F(RoutingTest, ShowingAnotherPageCancelsTheOpenOneWithoutTakingTheNewMark) {

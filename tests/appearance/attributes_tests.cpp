@@ -10,8 +10,8 @@
 #include <memory>
 #include <optional>
 
-#include "cadhost/model/host_application.h"
-#include "cadhost/model/host_registration.h"
+#include "cadhost/automation/host_application.h"
+#include "contracts/host/running_host.h"
 #include "quenmoortools/appearance/attributes.h"
 #include "quenmoortools/ui/addin_windows.h"
 #include "tests/support/com_error_of.h"
@@ -30,7 +30,7 @@ protected:
     void TearDown() override { ui::closeAddinWindows(); }
 
     cadhost::Document& part(const Values& values) {
-        cadhost::Document& document = app_->newDocument(host::DocumentPart, "P");
+        cadhost::Document& document = app_->model().newDocument(host::DocumentPart, "P");
         document.setMaterialValues(values);
         return document;
     }
@@ -52,12 +52,11 @@ protected:
     void restartHost() {
         registration_.reset();
         app_ = cadhost::HostApplication::create();
-        registration_ = std::make_unique<cadhost::HostRegistration>(app_);
+        registration_ = std::make_unique<host::RunningHost>(app_);
     }
 
     ComPtr<cadhost::HostApplication> app_ = cadhost::HostApplication::create();
-    std::unique_ptr<cadhost::HostRegistration> registration_ =
-        std::make_unique<cadhost::HostRegistration>(app_);
+    std::unique_ptr<host::RunningHost> registration_ = std::make_unique<host::RunningHost>(app_);
 };
 
 TEST_F(AppearancePanelTest, LoadingSetsTheSlidersAndWritesOncePerMovedSlider) {
@@ -128,7 +127,7 @@ TEST_F(AppearancePanelTest, InAnAssemblyTheSelectedComponentTakesTheWrites) {
     const Values componentValues = {0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0, 0};
     for (const bool selected : {true, false}) {
         restartHost();
-        cadhost::Document& assembly = app_->newDocument(host::DocumentAssembly, "A");
+        cadhost::Document& assembly = app_->model().newDocument(host::DocumentAssembly, "A");
         assembly.setMaterialValues(assemblyValues);
         cadhost::Component& component = assembly.addComponent("C-1", "c.sldprt", componentValues);
         assembly.select(selected ? &component : nullptr);
@@ -172,7 +171,8 @@ TEST_F(AppearancePanelTest, WithoutAPartOrAssemblyNothingIsWritten) {
     };
     for (const Case& c : cases) {
         if (c.type) {
-            app_->newDocument(*c.type, "Sheet1")
+            app_->model()
+                .newDocument(*c.type, "Sheet1")
                 .setMaterialValues({0.2, 0.4, 0.6, 0.5, 0.9, 0.3, 0.1, 0.5, 0});
         }
         EXPECT_TRUE(quenmoor::testsupport::failsNaming([] { showAppearance(); }, c.message));
@@ -184,14 +184,14 @@ TEST_F(AppearancePanelTest, WithoutAPartOrAssemblyNothingIsWritten) {
 TEST_F(AppearancePanelTest, AFailedMoveIsShownInTheWindow) {
     part({0.2, 0.4, 0.6, 0.5, 0.9, 0.3, 0.1, 0.5, 0});
     Attributes& window = show();
-    app_->closeActive();
+    app_->model().closeActive();
     window.rbar->setValue(90);
     EXPECT_TRUE(window.StatusLabel->text().contains("no document is open"))
         << window.StatusLabel->text().toStdString();
     part({0, 0, 0, 0, 0, 0, 0, 0, 0});
     window.bbar->setValue(10);
     EXPECT_TRUE(window.StatusLabel->text().isEmpty());
-    EXPECT_DOUBLE_EQ(app_->activeDocument()->materialValues()[0], 0.9);
+    EXPECT_DOUBLE_EQ(app_->model().activeDocument()->materialValues()[0], 0.9);
 }
 
 }  // namespace

@@ -1,149 +1,153 @@
-// Property pages as the host renders and drives them: what the add-in builds is what the
-// user sees, and every user action reaches the page's handler in the right order.
+// Property pages as the user drives them in the host's pane: what was built is what the
+// user sees, and every user action reaches the page's events in the right order.
 
 #include <gtest/gtest.h>
 
-#include "cadhost/model/host_application.h"
-#include "contracts/host/addin_events.h"
-#include "platform/com/dispatch_table.h"
+#include "cadhost/model/button_control.h"
+#include "cadhost/model/checkbox_control.h"
+#include "cadhost/model/combo_control.h"
+#include "cadhost/model/host_model.h"
+#include "cadhost/model/option_control.h"
+#include "cadhost/model/text_control.h"
 #include "tests/support/com_error_of.h"
-#include "tests/support/page_handler.h"
 
 namespace quenmoor::cadhost {
 namespace {
 
-using com::ComPtr;
-using com::HRESULT;
-using quenmoor::testing::comErrorOf;
-using quenmoor::testing::failsNaming;
+using quenmoor::testsupport::comErrorOf;
 
-// Stands where an add-in stands: records each event the host sends, and fails one on request.
-class RecordingHandler final : public quenmoor::testing::PageHandler<RecordingHandler> {
-public:
+// What the page's events heard, and the event to fail, as an add-in's handler may.
+struct EventLog {
     std::vector<std::string> events;
     std::string failOn;
+};
 
-    HRESULT OnClose(std::int32_t reason) override {
-        return record("OnClose " + std::to_string(reason));
+class RecordingEvents final : public PageEvents {
+public:
+    explicit RecordingEvents(EventLog& log) : log_(log) {}
+
+    void closing(std::int32_t reason) override { record("closing " + std::to_string(reason)); }
+    void closed() override { record("closed"); }
+    bool help() override {
+        record("help");
+        return false;
     }
-    HRESULT AfterClose() override { return record("AfterClose"); }
-    HRESULT OnHelp(com::VariantBool* result) override {
-        *result = com::VariantFalse;
-        return record("OnHelp");
+    void checkboxChecked(std::int32_t id, bool checked) override {
+        record("checkboxChecked " + std::to_string(id) + (checked ? " on" : " off"));
     }
-    HRESULT OnCheckboxCheck(std::int32_t id, com::VariantBool checked) override {
-        return record("OnCheckboxCheck " + std::to_string(id) + " " + std::to_string(checked));
+    void optionChecked(std::int32_t id) override { record("optionChecked " + std::to_string(id)); }
+    void buttonPressed(std::int32_t id) override { record("buttonPressed " + std::to_string(id)); }
+    void textChanged(std::int32_t id, const std::string& text) override {
+        record("textChanged " + std::to_string(id) + " " + text);
     }
-    HRESULT OnOptionCheck(std::int32_t id) override {
-        return record("OnOptionCheck " + std::to_string(id));
-    }
-    HRESULT OnButtonPress(std::int32_t id) override {
-        return record("OnButtonPress " + std::to_string(id));
-    }
-    HRESULT OnTextboxChanged(std::int32_t id, const std::string& text) override {
-        return record("OnTextboxChanged " + std::to_string(id) + " " + text);
-    }
-    HRESULT OnComboboxSelectionChanged(std::int32_t id, std::int32_t item) override {
-        return record("OnComboboxSelectionChanged " + std::to_string(id) + " " +
-                      std::to_string(item));
+    void selectionChanged(std::int32_t id, std::int32_t index) override {
+        record("selectionChanged " + std::to_string(id) + " " + std::to_string(index));
     }
 
 private:
-    HRESULT record(std::string event) {
-        bool fail = !failOn.empty() && event.starts_with(failOn);
-        events.push_back(std::move(event));
+    void record(std::string event) {
+        const bool fail = !log_.failOn.empty() && event.starts_with(log_.failOn);
+        log_.events.push_back(std::move(event));
         if (fail) {
-            com::setErrorInfo("the add-in could not finish " + failOn);
-            return com::E_FAIL;
+            throw com::ComError(com::E_FAIL, "the add-in could not finish " + log_.failOn);
         }
-        return com::S_OK;
     }
+
+    EventLog& log_;
 };
 
 class PageTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        app_ = HostApplication::create();
-        handler_ = RecordingHandler::create();
-        // The host asks the handler object for the event interface, as it does of an add-in
-        // passing itself.
-        page_ = app_->CreatePropertyManagerPage("Package", 3, ComPtr<com::IDispatch>(handler_));
-        auto group = page_->AddGroupBox(99, "Formats", 12);
-        combo_ = group->AddControl(0, 7, "", 2, 3, "First property")
-                     .as<host::IPropertyManagerPageCombobox>("combo");
-        group->AddControl(2, 3, "Options", 2, 3, "");
-        group->AddControl(7, 5, "", 2, 3, "");
-        group->AddControl(17, 2, "TIFF", 2, 3, "");
-        group->AddControl(1, 4, "Length", 2, 3, "");
-        group->AddControl(2, 4, "Area", 2, 3, "");
+        page_ = addPage("Package");
+        PageGroup& group = *page_->addGroup(99, "Formats", 12);
+        combo_ = add<ComboControl>(group, 0, host::ControlCombobox, "");
+        add<ButtonControl>(group, 2, host::ControlButton, "Options");
+        add<TextControl>(group, 7, host::ControlTextbox, "");
+        add<CheckboxControl>(group, 17, host::ControlCheckbox, "TIFF");
+        add<OptionControl>(group, 1, host::ControlOption, "Length");
+        add<OptionControl>(group, 2, host::ControlOption, "Area");
     }
 
-    ComPtr<HostApplication> app_;
-    ComPtr<RecordingHandler> handler_;
-    ComPtr<host::IPropertyManagerPage2> page_;
-    ComPtr<host::IPropertyManagerPageCombobox> combo_;
+    std::shared_ptr<PropertyPage> addPage(std::string title) {
+        return host_.addPage(std::move(title), 3, std::make_unique<RecordingEvents>(log_));
+    }
+    template <class Kind>
+    std::shared_ptr<Kind> add(PageGroup& group, std::int32_t id, std::int32_t type,
+                              std::string caption) {
+        auto control = std::make_shared<Kind>(ControlInfo{id, type, std::move(caption), 2, 3, ""});
+        group.addControl(control);
+        return control;
+    }
+    template <class Kind>
+    const Kind& control(std::int32_t id, std::int32_t type) const {
+        return dynamic_cast<const Kind&>(*page_->findControl(id, {type}));
+    }
+
+    EventLog log_;
+    HostModel host_;
+    std::shared_ptr<PropertyPage> page_;
+    std::shared_ptr<ComboControl> combo_;
 };
 
-TEST_F(PageTest, AComboBoxReportsItsFirstItemUntilTheUserChoosesAndMinusOneWhenEmpty) {
-    EXPECT_EQ(combo_->CurrentSelection(), -1);
-    combo_->AddItems("Steel");
-    combo_->AddItems("Aluminium");
-    EXPECT_EQ(combo_->CurrentSelection(), 0);
-    EXPECT_EQ(combo_->ItemText(1), "Aluminium");
-    EXPECT_THROW(combo_->ItemText(2), com::ComError);
-    page_->Show();
-    app_->requirePage("test").chooseItem(0, 1);
-    EXPECT_EQ(combo_->CurrentSelection(), 1);
-    combo_->Clear();
-    EXPECT_EQ(combo_->CurrentSelection(), -1);
-    EXPECT_EQ(handler_->events, (std::vector<std::string>{"OnComboboxSelectionChanged 0 1"}));
+TEST_F(PageTest, AComboBoxShowsItsFirstItemUntilTheUserChoosesAndMinusOneWhenEmpty) {
+    EXPECT_EQ(combo_->selection(), -1);
+    combo_->addItem("Steel");
+    combo_->addItem("Aluminium");
+    EXPECT_EQ(combo_->selection(), 0);
+    host_.showPage(page_);
+    page_->chooseItem(0, 1);
+    EXPECT_EQ(combo_->selection(), 1);
+    EXPECT_THROW(page_->chooseItem(0, 2), com::ComError);
+    combo_->clear();
+    EXPECT_EQ(combo_->selection(), -1);
+    EXPECT_EQ(log_.events, (std::vector<std::string>{"selectionChanged 0 1"}));
 }
 
-TEST_F(PageTest, UserActionsReachTheHandlerAndControlsKeepTheirState) {
-    page_->Show();
-    PropertyPage& page = app_->requirePage("test");
-    page.pressButton(2);  // the button, not the option button that shares its id
-    page.checkOption(1);
-    page.checkOption(2);
-    page.setCheckbox(17, true);
-    page.typeText(7, "/tmp/out");
-    EXPECT_FALSE(page.help());
-    EXPECT_EQ(handler_->events,
-              (std::vector<std::string>{"OnButtonPress 2", "OnOptionCheck 1", "OnOptionCheck 2",
-                                        "OnCheckboxCheck 17 -1", "OnTextboxChanged 7 /tmp/out",
-                                        "OnHelp"}));
-    EXPECT_FALSE(static_cast<OptionControl*>(page.findControl(1, {4}))->checked());
-    EXPECT_TRUE(static_cast<OptionControl*>(page.findControl(2, {4}))->checked());
-    EXPECT_TRUE(static_cast<CheckboxControl*>(page.findControl(17, {2}))->checked());
-    EXPECT_THROW(page.pressButton(55), com::ComError);
-    EXPECT_THROW(page.chooseItem(0, 0), com::ComError);  // the combo box is empty
+TEST_F(PageTest, UserActionsReachTheEventsAndControlsKeepTheirState) {
+    EXPECT_THROW(page_->pressButton(2), com::ComError);  // not shown yet
+    host_.showPage(page_);
+    page_->pressButton(2);  // the button, not the option button that shares its id
+    page_->checkOption(1);
+    page_->checkOption(2);
+    page_->setCheckbox(17, true);
+    page_->typeText(7, "/tmp/out");
+    EXPECT_FALSE(page_->help());
+    EXPECT_EQ(log_.events, (std::vector<std::string>{"buttonPressed 2", "optionChecked 1",
+                                                     "optionChecked 2", "checkboxChecked 17 on",
+                                                     "textChanged 7 /tmp/out", "help"}));
+    EXPECT_FALSE((control<OptionControl>(1, host::ControlOption).checked()));
+    EXPECT_TRUE((control<OptionControl>(2, host::ControlOption).checked()));
+    EXPECT_TRUE((control<CheckboxControl>(17, host::ControlCheckbox).checked()));
+    EXPECT_EQ((control<TextControl>(7, host::ControlTextbox).text()), "/tmp/out");
+    EXPECT_THROW(page_->pressButton(55), com::ComError);
+    EXPECT_THROW(page_->chooseItem(0, 0), com::ComError);  // the combo box is empty
 }
 
-TEST_F(PageTest, ClosingSendsOnCloseThenAfterCloseEvenWhenTheHandlerFails) {
-    page_->Show();
-    handler_->failOn = "OnClose";
-    EXPECT_EQ(comErrorOf([&] { app_->requirePage("test").close(1); }).description(),
-              "the add-in could not finish OnClose");
-    EXPECT_EQ(handler_->events, (std::vector<std::string>{"OnClose 1", "AfterClose"}));
-    EXPECT_EQ(app_->openPage(), nullptr);
-    EXPECT_THROW(page_->Show(), com::ComError);
+TEST_F(PageTest, ClosingTellsClosingThenClosedEvenWhenTheEventsFail) {
+    host_.showPage(page_);
+    log_.failOn = "closing";
+    EXPECT_EQ(comErrorOf([&] { host_.requirePage("test").close(1); }).description(),
+              "the add-in could not finish closing");
+    EXPECT_EQ(log_.events, (std::vector<std::string>{"closing 1", "closed"}));
+    EXPECT_EQ(host_.openPage(), nullptr);
+    EXPECT_THROW(host_.showPage(page_), com::ComError);
 }
 
-TEST_F(PageTest, ShowingASecondPageCancelsTheFirst) {
-    page_->Show();
-    auto second =
-        app_->CreatePropertyManagerPage("Unit Conversion", 3, ComPtr<com::IDispatch>(handler_));
-    second->Show();
-    EXPECT_EQ(handler_->events, (std::vector<std::string>{"OnClose 2", "AfterClose"}));
-    EXPECT_EQ(app_->openPage()->title(), "Unit Conversion");
-}
-
-TEST_F(PageTest, AHandlerWithoutTheEventInterfaceOrAnUnknownControlTypeIsRefused) {
-    auto notAHandler = app_.as<com::IDispatch>("host");
-    EXPECT_THROW(app_->CreatePropertyManagerPage("x", 3, notAHandler), com::ComError);
-    auto group = page_->AddGroupBox(100, "More", 12);
-    EXPECT_TRUE(failsNaming([&] { group->AddControl(9, 11, "Slider", 2, 3, ""); },
-                            "control 9 has type 11"));
+TEST_F(PageTest, ShowingASecondPageCancelsTheFirstAndReleasingCancelsTheLast) {
+    host_.showPage(page_);
+    auto second = addPage("Unit Conversion");
+    host_.showPage(second);
+    EXPECT_EQ(log_.events, (std::vector<std::string>{"closing 2", "closed"}));
+    EXPECT_EQ(host_.openPage()->title(), "Unit Conversion");
+    auto unshown = addPage("Density");
+    log_.failOn = "closing";  // a closing host has nobody left to tell
+    host_.releasePages();
+    EXPECT_EQ(host_.openPage(), nullptr);
+    EXPECT_EQ(log_.events.size(), 4u);
+    // Every page built lets go of its events, shown or not.
+    host_.showPage(unshown);
+    EXPECT_THROW(unshown->help(), com::ComError);
 }
 
 }  // namespace

@@ -12,13 +12,13 @@
 namespace quenmoor {
 namespace {
 
-using quenmoor::testing::ScratchFolder;
-using testing::lines;
-using testing::runProcess;
+using testsupport::lines;
+using testsupport::runProcess;
+using testsupport::ScratchFolder;
 
 const std::string Examples = QUENMOOR_EXAMPLES;
 
-testing::ProcessResult script(const std::string& text) {
+testsupport::ProcessResult script(const std::string& text) {
     return runProcess({QUENMOOR_CADHOST, "--script", "-"}, text);
 }
 
@@ -39,7 +39,7 @@ TEST_F(ScriptTest, TheLoadedAddInShowsItsMenusAndLeavesNoneWhenDisconnected) {
         "menus\n");
     ASSERT_EQ(result.exitCode, 0) << result.err;
     std::vector<std::string> expected = {"connected Quenmoor_Systems.Application returned False"};
-    for (const auto& item : testing::expectedMenuItems()) {
+    for (const auto& item : testsupport::expectedMenuItems()) {
         expected.push_back("menu " + std::to_string(item.documentType) + " \"" + item.text + "\" " +
                            item.callback);
     }

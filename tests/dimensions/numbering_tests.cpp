@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "cadhost/model/host_application.h"
+#include "cadhost/automation/host_application.h"
 #include "quenmoortools/dimensions/dimension_numbering.h"
 #include "tests/support/com_error_of.h"
 
@@ -21,7 +21,7 @@ protected:
     // A part whose features hold the given names, one feature per inner list, in tree order.
     Document& part(const std::string& title,
                    const std::vector<std::vector<std::string>>& features) {
-        Document& document = app_->newDocument(host::DocumentPart, title);
+        Document& document = app_->model().newDocument(host::DocumentPart, title);
         int n = 0;
         for (const auto& names : features) {
             cadhost::Feature& feature =
@@ -36,15 +36,15 @@ protected:
     static std::vector<std::string> names(const Document& document) {
         std::vector<std::string> result;
         for (const auto& feature : document.features()) {
-            for (const auto& display : feature->dimensions()) {
-                result.push_back(display->dimension().name());
+            for (const auto& dimension : feature->dimensions()) {
+                result.push_back(dimension->name());
             }
         }
         return result;
     }
 
     std::vector<std::string> number(Document& document) {
-        numberDimensions(document, counter_);
+        numberDimensions(*app_->documentObject(document), counter_);
         return names(document);
     }
 
@@ -96,8 +96,8 @@ TEST_F(NumberingTest, ASecondRunAndALaterPartContinueAboveEarlierNumbers) {
 TEST_F(NumberingTest, TheSixteenBitLimitsFailBeforeAnyNameIsWritten) {
     for (const char* big : {"40000", "32767"}) {
         Document& document = part(std::string("big") + big, {{"D1"}, {big}, {"D2"}});
-        const com::ComError e =
-            quenmoor::testsupport::comErrorOf([&] { numberDimensions(document, counter_); });
+        const com::ComError e = quenmoor::testsupport::comErrorOf(
+            [&] { numberDimensions(*app_->documentObject(document), counter_); });
         EXPECT_EQ(e.code(), com::CTL_E_OVERFLOW) << big;
         EXPECT_NE(e.description().find("Overflow"), std::string::npos);
         EXPECT_EQ(names(document)[0], "D1") << big;

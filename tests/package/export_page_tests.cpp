@@ -6,8 +6,8 @@
 
 #include <QLineEdit>
 
-#include "cadhost/model/host_application.h"
-#include "cadhost/model/host_registration.h"
+#include "cadhost/automation/host_application.h"
+#include "contracts/host/running_host.h"
 #include "quenmoortools/package/export_page.h"
 #include "quenmoortools/package/package_path.h"
 #include "quenmoortools/ui/addin_windows.h"
@@ -55,9 +55,9 @@ protected:
 
     // Builds the page on a new document of that type and title, as `pack` does.
     cadhost::PropertyPage& pack(host::DocumentType type, const std::string& title) {
-        app_->newDocument(type, title);
+        app_->model().newDocument(type, title);
         exportPage_.build(*app_, ComPtr<com::IDispatch>(handler_), currentPage_);
-        cadhost::PropertyPage* page = app_->openPage();
+        cadhost::PropertyPage* page = app_->model().openPage();
         EXPECT_NE(page, nullptr);
         return *page;
     }
@@ -72,7 +72,7 @@ protected:
     }
 
     ComPtr<cadhost::HostApplication> app_ = cadhost::HostApplication::create();
-    cadhost::HostRegistration registration_{app_};
+    host::RunningHost registration_{app_};
     ExportPage exportPage_;
     ComPtr<host::ISldWorks> hostApp_;
     ComPtr<ExportHandler> handler_ = ExportHandler::create(exportPage_, hostApp_);
@@ -98,7 +98,7 @@ TEST_F(PackageExportTest, OffersTheBoxesOfTheDocumentType) {
         EXPECT_EQ(page.title(), "Quenmoor");
         EXPECT_EQ(page.options(), 3);
         EXPECT_TRUE(page.isShown());
-        EXPECT_TRUE(com::sameObject(currentPage_, ComPtr<cadhost::PropertyPage>(&page)));
+        EXPECT_EQ(quenmoor::testsupport::modelOf(currentPage_), &page);
         EXPECT_EQ(quenmoor::testsupport::pageLayout(page), c.layout) << "document type " << c.type;
     }
 }

@@ -6,6 +6,7 @@
 
 #include "quenmoortools/properties/custom_properties_page.h"
 #include "tests/properties/properties_fixture.h"
+#include "tests/support/host_model.h"
 
 namespace quenmoor::properties::testsupport {
 namespace {
@@ -35,7 +36,7 @@ protected:
     }
 
     cadhost::PageGroup& group(std::int32_t id) {
-        for (const auto& g : host_->openPage()->groups()) {
+        for (const auto& g : host_->model().openPage()->groups()) {
             if (g->id() == id) {
                 return *g;
             }
@@ -44,11 +45,11 @@ protected:
     }
     cadhost::ComboControl& combo(int i) {
         return dynamic_cast<cadhost::ComboControl&>(
-            *host_->openPage()->findControl(i, {host::ControlCombobox}));
+            *host_->model().openPage()->findControl(i, {host::ControlCombobox}));
     }
     cadhost::TextControl& textBox(int i) {
         return dynamic_cast<cadhost::TextControl&>(
-            *host_->openPage()->findControl(i, {host::ControlTextbox}));
+            *host_->model().openPage()->findControl(i, {host::ControlTextbox}));
     }
 
     CustomPropertiesPage page_;
@@ -61,9 +62,9 @@ TEST_F(CustomPropertiesTest, ThePageOffersTheNineNamedPropertiesWithCurrentValue
     document_->setProperty("Finish", 30, "");
     build(writeOptions(Names, lists()));
 
-    cadhost::PropertyPage* page = host_->openPage();
+    cadhost::PropertyPage* page = host_->model().openPage();
     ASSERT_NE(page, nullptr);
-    EXPECT_TRUE(sameObject(currentPage_, ComPtr<host::IPropertyManagerPage2>(page)));
+    EXPECT_EQ(quenmoor::testsupport::modelOf(currentPage_), page);
     EXPECT_EQ(page->title(), "Quenmoor");
     EXPECT_EQ(page->options(), 3);
     ASSERT_EQ(page->groups().size(), 10u);
@@ -117,7 +118,7 @@ TEST_F(CustomPropertiesTest, OkWritesAllNineAsTextFromThePage) {
     textBox(7).type("Bracket, welded");
     textBox(8).type("");
 
-    page_.writeBack(*document_);
+    page_.writeBack(*host_->documentObject(*document_));
 
     const std::vector<std::pair<std::string, std::string>> expected = {
         {"Material", "Aluminium 6082"},
@@ -156,7 +157,7 @@ TEST_F(CustomPropertiesTest, AFailedWriteBackPutsBackWhatItDeleted) {
         textBox(8).type("D");
 
         host_->journal()->failCall(c.method, c.nth);
-        EXPECT_THROW(page_.writeBack(*document_), com::ComError);
+        EXPECT_THROW(page_.writeBack(*host_->documentObject(*document_)), com::ComError);
 
         const auto& after = document_->customProperties();
         ASSERT_EQ(after.size(), before.size());
@@ -166,7 +167,7 @@ TEST_F(CustomPropertiesTest, AFailedWriteBackPutsBackWhatItDeleted) {
             EXPECT_EQ(now->value, p.value) << p.name;
             EXPECT_EQ(now->type, p.type) << p.name;
         }
-        host_->openPage()->close(host::CloseCancel);
+        host_->model().openPage()->close(host::CloseCancel);
     }
 }
 
@@ -188,7 +189,7 @@ TEST_F(CustomPropertiesTest, AMissingDocumentWorkbookOrSheetFailsNamingIt) {
         // last: the document stays closed
         {"no document",
          [&] {
-             host_->closeActive();
+             host_->model().closeActive();
              return writeOptions(Names, lists());
          },
          "no document"},
@@ -197,7 +198,7 @@ TEST_F(CustomPropertiesTest, AMissingDocumentWorkbookOrSheetFailsNamingIt) {
         SCOPED_TRACE(c.what);
         const std::string path = c.prepare();
         EXPECT_TRUE(quenmoor::testsupport::failsNaming([&] { build(path); }, c.named));
-        EXPECT_EQ(host_->openPage(), nullptr);  // nothing shown
+        EXPECT_EQ(host_->model().openPage(), nullptr);  // nothing shown
         spreadsheet_->Workbooks()->Close();
     }
 }
@@ -208,7 +209,7 @@ TEST_F(CustomPropertiesTest, AListMayFillRow32766ButNotRow32767) {
     seven[4] = full;
     build(writeOptions(Names, seven));
     EXPECT_EQ(combo(4).items().size(), 32766u);
-    host_->openPage()->close(host::CloseCancel);
+    host_->model().openPage()->close(host::CloseCancel);
 
     seven[4].push_back(CellValue("one too many"));
     const com::ComError error = comErrorOf([&] { build(writeOptions(Names, seven)); });

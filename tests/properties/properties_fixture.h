@@ -12,8 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "cadhost/model/host_registration.h"
+#include "cadhost/automation/host_application.h"
 #include "contracts/host/host_codes.h"
+#include "contracts/host/running_host.h"
 #include "platform/com/activation.h"
 #include "platform/com/server_module.h"
 #include "quenmoortools/addin/application.h"
@@ -39,11 +40,11 @@ protected:
 
     void SetUp() override {
         host_ = cadhost::HostApplication::create();
-        registration_ = std::make_unique<cadhost::HostRegistration>(host_);
+        registration_ = std::make_unique<host::RunningHost>(host_);
         addin_ = addin::Application::create();
         spreadsheet_ =
             com::createInstance<spreadsheet::Global>(spreadsheet::SpreadsheetGlobalClass);
-        document_ = &host_->newDocument(host::DocumentPart, "Bracket");
+        document_ = &host_->model().newDocument(host::DocumentPart, "Bracket");
     }
 
     void TearDown() override {
@@ -104,7 +105,7 @@ protected:
     }
 
     ComPtr<cadhost::HostApplication> host_;
-    std::unique_ptr<cadhost::HostRegistration> registration_;
+    std::unique_ptr<host::RunningHost> registration_;
     ComPtr<addin::Application> addin_;
     ComPtr<spreadsheet::Global> spreadsheet_;
     cadhost::Document* document_ = nullptr;

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "platform/com/com_error.h"
-#include "tests/support/testing_alias.h"
 
 namespace quenmoor::testsupport {
 

@@ -8,7 +8,6 @@
 #include "contracts/host/addin_events.h"
 #include "platform/com/com_object.h"
 #include "platform/com/variant.h"
-#include "tests/support/testing_alias.h"
 
 namespace quenmoor::testsupport {
 

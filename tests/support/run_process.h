@@ -3,8 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/testing_alias.h"
-
 namespace quenmoor::testsupport {
 
 struct ProcessResult {

@@ -8,8 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/testing_alias.h"
-
 namespace quenmoor::testsupport {
 
 // A fresh folder under the system's temporary folder, removed with its content.

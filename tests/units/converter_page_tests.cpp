@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "cadhost/model/host_application.h"
+#include "cadhost/automation/host_application.h"
 #include "quenmoortools/units/unit_converter_page.h"
 #include "tests/support/com_error_of.h"
 #include "tests/support/host_model.h"
@@ -54,7 +54,7 @@ protected:
 
     void open() {
         converter_.build(*app_, ComPtr<com::IDispatch>(handler_), currentPage_);
-        page_ = app_->openPage();
+        page_ = app_->model().openPage();
         ASSERT_NE(page_, nullptr);
     }
     ComboControl& list(std::int32_t id) const {
@@ -78,7 +78,7 @@ const std::vector<std::string> LengthLabels = {"meter", "mm", "cm",   "inch",
 TEST_F(UnitConverterPageTest, BuildsTheGroupsAndControlsInOrder) {
     EXPECT_EQ(page_->title(), "Unit Conversion");
     EXPECT_EQ(page_->options(), 3);
-    EXPECT_TRUE(com::sameObject(currentPage_, ComPtr<cadhost::PropertyPage>(page_)));
+    EXPECT_EQ(quenmoor::testsupport::modelOf(currentPage_), page_);
     EXPECT_EQ(quenmoor::testsupport::pageLayout(*page_),
               (std::vector<std::string>{"80 Units", "| 1 4 Length", "| 2 4 Acceleration",
                                         "| 3 4 Energy", "| 4 4 Power", "| 5 4 Volume",
@@ -130,15 +130,18 @@ TEST_F(UnitConverterPageTest, CalculateWritesTheResultAndAFailureKeepsIt) {
 
 TEST_F(UnitConverterPageTest, ABuildReplacesTheControlsAndKeepsTheFactors) {
     page_->checkOption(1);
-    const ComPtr<cadhost::PropertyPage> first(page_);  // the host lets go of it
+    const auto first = currentPage_;  // the host lets go of it
     open();
-    EXPECT_NE(page_, first.get());
+    EXPECT_NE(page_, quenmoor::testsupport::modelOf(first));
     EXPECT_TRUE(list(43).items().empty());
     EXPECT_EQ(converter_.ActiveFactors[3], 39.37);
 
     page_->checkOption(5);
     EXPECT_EQ(list(43).items().front(), "m3");
-    EXPECT_EQ(static_cast<ComboControl&>(*first->findControl(43, {7})).items(), LengthLabels);
+    EXPECT_EQ(static_cast<const ComboControl&>(
+                  *quenmoor::testsupport::modelOf(first)->findControl(43, {7}))
+                  .items(),
+              LengthLabels);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "cadhost/model/addin_manager.h"
+#include "cadhost/automation/addin_manager.h"
 
 #include "platform/com/activation.h"
 #include "platform/com/registry.h"

@@ -5,10 +5,12 @@
 #include <string_view>
 #include <vector>
 
-#include "cadhost/model/host_application.h"
+#include "cadhost/automation/host_application.h"
 #include "contracts/host/addin_events.h"
 
 namespace quenmoor::cadhost {
+
+using com::ComPtr;
 
 // The add-ins the host has loaded: each is created through the runtime by its ProgID,
 // connected with the application object and a cookie of its own, and disconnected and
