@@ -59,6 +59,20 @@ def rectangle(sketch, width, height):
     sketch.addConstraint(Sketcher.Constraint("DistanceY", 1, 1, 1, 2, height))
 
 
+def circle_sketch(body, name, face_of, centre, kind, size):
+    """A sketch on the top face of `face_of` holding one circle, dimensioned by its radius
+    or diameter and its distances from the origin."""
+    sketch = body.newObject("Sketcher::SketchObject", name)
+    sketch.Support = (face_of, ["Face6"])
+    sketch.MapMode = "FlatFace"
+    radius = size if kind == "Radius" else size / 2
+    sketch.addGeometry(Part.Circle(Vector(centre[0], centre[1], 0), Vector(0, 0, 1), radius), False)
+    sketch.addConstraint(Sketcher.Constraint(kind, 0, size))
+    sketch.addConstraint(Sketcher.Constraint("DistanceX", -1, 1, 0, 3, centre[0]))
+    sketch.addConstraint(Sketcher.Constraint("DistanceY", -1, 1, 0, 3, centre[1]))
+    return sketch
+
+
 def make_bracket(path):
     doc = App.newDocument("bracket")
     body = doc.addObject("PartDesign::Body", "Body")
@@ -74,26 +88,14 @@ def make_bracket(path):
     pad.Length = 10.0
     doc.recompute()
 
-    slot = body.newObject("Sketcher::SketchObject", "PocketSketch")
-    slot.Support = (pad, ["Face6"])
-    slot.MapMode = "FlatFace"
-    slot.addGeometry(Part.Circle(Vector(30, 30, 0), Vector(0, 0, 1), 8), False)
-    slot.addConstraint(Sketcher.Constraint("Radius", 0, 8.0))
-    slot.addConstraint(Sketcher.Constraint("DistanceX", -1, 1, 0, 3, 30.0))
-    slot.addConstraint(Sketcher.Constraint("DistanceY", -1, 1, 0, 3, 30.0))
+    slot = circle_sketch(body, "PocketSketch", pad, (30.0, 30.0), "Radius", 8.0)
     number = name_dimensions(slot, number)
     pocket = body.newObject("PartDesign::Pocket", "Pocket")
     pocket.Profile = slot
     pocket.Length = 5.0
     doc.recompute()
 
-    drill = body.newObject("Sketcher::SketchObject", "HoleSketch")
-    drill.Support = (pad, ["Face6"])
-    drill.MapMode = "FlatFace"
-    drill.addGeometry(Part.Circle(Vector(90, 30, 0), Vector(0, 0, 1), 5), False)
-    drill.addConstraint(Sketcher.Constraint("Diameter", 0, 10.0))
-    drill.addConstraint(Sketcher.Constraint("DistanceX", -1, 1, 0, 3, 90.0))
-    drill.addConstraint(Sketcher.Constraint("DistanceY", -1, 1, 0, 3, 30.0))
+    drill = circle_sketch(body, "HoleSketch", pad, (90.0, 30.0), "Diameter", 10.0)
     name_dimensions(drill, number)
     doc.recompute()
     hole = body.newObject("PartDesign::Hole", "Hole")
