@@ -410,9 +410,20 @@ def case_tools():
         expect("Quenmoor" in viewer.windowTitle() or viewer.windowTitle(), "the help viewer")
         viewer.close()
 
+    def help_button_of_a_panel():
+        from freecad_harness import task_button
+
+        open_document("bracket")
+        run_command("Quenmoor_conversion")
+        task_button("help")
+        window("HelpViewer").close()
+        expect(host().page is not None, "Help leaves the task panel open")
+
     check("the unit converter converts", converter_calculates)
     close_all()
     check("About and Help", about_and_help)
+    close_all()
+    check("the task panel's Help button opens the help", help_button_of_a_panel)
 
 
 def case_bad_input():
