@@ -8,7 +8,6 @@ returns 1 to the add-in and shows its reason in the report view.
 import os
 import tempfile
 
-import FreeCAD as App
 import FreeCADGui as Gui
 
 from quenmoor_freecad import report

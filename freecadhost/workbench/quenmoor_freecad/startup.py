@@ -8,7 +8,6 @@ the user's) tells the runtime where the add-in's library is.
 import os
 import sys
 
-import FreeCAD as App
 from PySide import QtGui
 
 from quenmoor_freecad import report

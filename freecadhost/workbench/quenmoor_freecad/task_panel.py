@@ -7,8 +7,7 @@ choosing, checking and pressing reach it as on any host. The add-in's own change
 control send no event. One page is open at a time: showing another cancels it.
 """
 
-import FreeCADGui as Gui
-from PySide import QtCore, QtGui
+from PySide import QtGui
 
 from quenmoor_freecad import report
 from quenmoor_freecad.report import HostError
