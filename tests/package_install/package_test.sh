@@ -91,7 +91,7 @@ grep -q "^connected Quenmoor_Systems.Application returned" "$scratch/tour.out" |
     fail "the add-in was not loaded at start: $(head -n 5 "$scratch/tour.out")"
 grep -q "^menu 1 \"Numerate Dimension Names" "$scratch/tour.out" ||
     fail "the add-in added no menus"
-grep -q "^registered $libdir/quenmoortools.so in $registry" "$scratch/tour.err" ||
+grep -qx "cadhost: registered $libdir/quenmoortools.so in $registry" "$scratch/tour.err" ||
     fail "cadhost did not say what it registered: $(cat "$scratch/tour.err")"
 if grep -q "^error 0x" "$scratch/tour.out"; then
     grep "^error 0x" "$scratch/tour.out"
