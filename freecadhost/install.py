@@ -6,8 +6,10 @@ registers its components in a registry.
 BUILD_DIR is a build of the freecad preset (build/freecad); MOD_DIR is the folder the
 workbench goes to, FreeCAD's user Mod folder + "Quenmoor" for a user. The add-in, the
 spreadsheet engine, their workbooks and help file, the runtime and the FreeCAD bridge go
-to MOD_DIR/lib, where the add-in finds its workbooks and help beside itself. The
-registry is the user's unless --registry (or $QUENMOOR_REGISTRY) names another.
+to MOD_DIR/lib, where the add-in finds its workbooks and help beside itself. With
+--registry (or $QUENMOOR_REGISTRY) the components are registered in that registry;
+without, the workbench registers them in FreeCAD's registry at FreeCAD's next start
+(see quenmoor_freecad/startup.py).
 """
 
 import argparse
@@ -49,6 +51,8 @@ def install(build, mod, registry=None):
     environment = dict(os.environ)
     if registry:
         environment["QUENMOOR_REGISTRY"] = registry
+    if not environment.get("QUENMOOR_REGISTRY"):
+        return lib
     regsvr = os.path.join(binaries, "regsvr")
     for library in ("workbook.so", "quenmoortools.so"):
         subprocess.run([regsvr, os.path.join(lib, library)], check=True, env=environment)

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building and testing need. Safe to run again: it asks
 # apt only for what is missing. With --freecad it also installs FreeCAD and what the
-# FreeCAD host adapter and its end-to-end tests need.
+# FreeCAD host adapter and its end-to-end tests need; with --package, what building the
+# Debian package and checking it need (the FreeCAD build goes into the package too).
 set -euo pipefail
 
 packages=(
@@ -15,13 +16,24 @@ packages=(
     libdxflib-dev libtiff-dev
     clang-format
 )
-if [ "${1:-}" = "--freecad" ]; then
-    packages+=(
-        freecad xvfb xauth
-        qtbase5-dev pybind11-dev python3-dev
-        qt5-image-formats-plugins python3-pyside2.qttest
-    )
-fi
+for option in "$@"; do
+    case "$option" in
+        --freecad)
+            packages+=(
+                freecad xvfb xauth
+                qtbase5-dev pybind11-dev python3-dev
+                qt5-image-formats-plugins python3-pyside2.qttest
+            )
+            ;;
+        --package)
+            packages+=(
+                qtbase5-dev pybind11-dev python3-dev
+                dpkg-dev fakeroot file help2man lintian
+            )
+            ;;
+        *) echo "usage: bash scripts/install-deps.sh [--freecad] [--package]" >&2; exit 2 ;;
+    esac
+done
 
 missing=()
 for package in "${packages[@]}"; do

@@ -8,6 +8,7 @@
 #include <QStyleFactory>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -19,6 +20,7 @@
 #include "cadhost/app/window_commands.h"
 #include "cadhost/automation/addin_manager.h"
 #include "cadhost/automation/host_application.h"
+#include "cadhost/automation/installed_components.h"
 #include "contracts/host/running_host.h"
 #include "platform/com/com_error.h"
 
@@ -49,6 +51,28 @@ void filterMessages(QtMsgType type, const QMessageLogContext& context, const QSt
         return;
     }
     qt_message_output(type, context, message);
+}
+
+// An installed cadhost registers the components installed with it at a user's first start.
+// QUENMOOR_INSTALLED_COMPONENTS is their folder relative to the program's; a build folder
+// has none there, so a build runs with the registry as it finds it.
+void registerInstalledComponents() {
+#ifdef QUENMOOR_INSTALLED_COMPONENTS
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::path program = fs::read_symlink("/proc/self/exe", error);
+    if (error) {
+        return;
+    }
+    try {
+        for (const auto& line : quenmoor::cadhost::registerInstalledComponents(
+                 program.parent_path() / QUENMOOR_INSTALLED_COMPONENTS)) {
+            std::cerr << "cadhost: " << line << '\n';
+        }
+    } catch (const quenmoor::com::ComError& e) {
+        std::cerr << "cadhost: " << e.description() << '\n';
+    }
+#endif
 }
 
 bool hasDisplay() {
@@ -99,6 +123,7 @@ int main(int argc, char** argv) {
         return 2;
     }
 
+    registerInstalledComponents();
     const bool scripted = !options.script.empty();
     if (scripted && !hasDisplay()) {
         setenv("QT_QPA_PLATFORM", "offscreen", 1);

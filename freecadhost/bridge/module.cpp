@@ -15,6 +15,7 @@
 #include "freecadhost/bridge/application_object.h"
 #include "freecadhost/bridge/page_events.h"
 #include "platform/com/activation.h"
+#include "platform/com/registry.h"
 
 namespace quenmoor::freecadhost {
 
@@ -113,6 +114,13 @@ PYBIND11_MODULE(quenmoorfreecad, module) {
             PyErr_SetString(PyExc_RuntimeError, e.description().c_str());
         }
     });
+
+    module.def(
+        "registered",
+        [](const std::string& progId) {
+            return quenmoor::com::Registry::instance().value(progId + "\\CLSID").has_value();
+        },
+        py::arg("prog_id"), "Whether the registry holds a class under this ProgID.");
 
     py::class_<Bridge>(module, "Bridge")
         .def(py::init<py::object>(), py::arg("host"))
