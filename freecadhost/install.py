@@ -6,10 +6,11 @@ registers its components in a registry.
 BUILD_DIR is a build of the freecad preset (build/freecad); MOD_DIR is the folder the
 workbench goes to, FreeCAD's user Mod folder + "Quenmoor" for a user. The add-in, the
 spreadsheet engine, their workbooks and help file, the runtime and the FreeCAD bridge go
-to MOD_DIR/lib, where the add-in finds its workbooks and help beside itself. With
---registry (or $QUENMOOR_REGISTRY) the components are registered in that registry;
-without, the workbench registers them in FreeCAD's registry at FreeCAD's next start
-(see quenmoor_freecad/startup.py).
+to MOD_DIR/lib, where the add-in finds its workbooks and help beside itself. The
+components are registered in the registry --registry (or $QUENMOOR_REGISTRY) names, else
+in the user's FreeCAD registry, freecad-registry.json beside the user's registry.json:
+FreeCAD runs the Qt 5 build of the components, cadhost the Qt 6 build, under the same
+class ids (see quenmoor_freecad/startup.py, which registers what is missing at start).
 """
 
 import argparse
@@ -28,6 +29,13 @@ LIBRARY_FILES = [
     "quenmoorhelp.chm",
     "quenmoorfreecad.*.so",
 ]
+
+
+def freecad_registry():
+    config = os.environ.get("XDG_CONFIG_HOME", "")
+    if not os.path.isabs(config):
+        config = os.path.join(os.path.expanduser("~"), ".config")
+    return os.path.join(config, "quenmoor", "freecad-registry.json")
 
 
 def install(build, mod, registry=None):
@@ -52,7 +60,7 @@ def install(build, mod, registry=None):
     if registry:
         environment["QUENMOOR_REGISTRY"] = registry
     if not environment.get("QUENMOOR_REGISTRY"):
-        return lib
+        environment["QUENMOOR_REGISTRY"] = freecad_registry()
     regsvr = os.path.join(binaries, "regsvr")
     for library in ("workbook.so", "quenmoortools.so"):
         subprocess.run([regsvr, os.path.join(lib, library)], check=True, env=environment)

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the add-in for FreeCAD, installs the Quenmoor workbench into the user's FreeCAD Mod
-# folder (whose first start registers its components), and starts FreeCAD on the
+# folder, registers its components in the user's FreeCAD registry, and starts FreeCAD on the
 # example part. With --install it stops once installed (for scripts and tests).
 #
 #     bash scripts/freecad.sh             # install and start FreeCAD on examples/freecad
