@@ -3,7 +3,6 @@
 
 #include "platform/com/server_module.h"
 #include "quenmoortools/addin/application.h"
-#include "quenmoortools/ui/addin_windows.h"
 
 namespace quenmoor::addin {
 namespace {
@@ -37,15 +36,7 @@ constexpr com::VersionEntry versionInfo[] = {
     {"OLESelfRegister", ""},           {nullptr, nullptr},
 };
 
-// The add-in's windows and help viewer are the library's code: they go before it does.
-// Once it has shown a window, the library stays loaded (see addinWindowsWereShown).
-bool closeWindowsBeforeUnload() {
-    ui::closeAddinWindows();
-    return !ui::addinWindowsWereShown();
-}
-
-const com::ServerModule serverModule{classes, interfaces, &typeLibrary, versionInfo,
-                                     &closeWindowsBeforeUnload};
+const com::ServerModule serverModule{classes, interfaces, &typeLibrary, versionInfo};
 
 }  // namespace
 }  // namespace quenmoor::addin
