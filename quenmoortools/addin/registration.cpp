@@ -22,10 +22,11 @@ const ClassEntry classes[] = {
     {ApplicationClass, "Application", ApplicationProgId, "Apartment", &createApplication},
 };
 
+// Only the library's own interface: SwAddin and PropertyManagerPage2Handler, which the
+// Application class also implements, are the host's, and their keys are the host's to
+// write and to remove.
 const InterfaceEntry interfaces[] = {
     {ApplicationInterface::iid, "_Application"},
-    {host::SwAddin::iid, "SwAddin"},
-    {host::PropertyManagerPage2Handler::iid, "PropertyManagerPage2Handler"},
 };
 
 // The library's version resource, field by field; installers and `regsvr --info` read it.

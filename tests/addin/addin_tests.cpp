@@ -85,6 +85,20 @@ TEST_F(AddinTest, RegistrationWritesTheClassProgIdAndTypeLibraryAndUnregistratio
     EXPECT_FALSE(registry.keyExists("TypeLib\\{26C42415-1BCE-49D3-A221-FE10B009CF94}"));
 }
 
+TEST_F(AddinTest, TheHostsInterfaceKeysAreLeftToTheHost) {
+    auto& registry = com::Registry::instance();
+    const std::string hostInterfaces[] = {"Interface\\{DA306A0D-EAC5-4406-8610-B1DA805D9270}",
+                                          "Interface\\{229FF820-0DD2-11D5-AF1E-00C04F603FAF}"};
+    for (const std::string& key : hostInterfaces) {
+        EXPECT_FALSE(registry.keyExists(key)) << key << " written by the add-in's registration";
+        registry.setValue(key, "", "the host's own entry");
+    }
+    ASSERT_EQ(library_.entry<com::DllRegisterServerFunction>("DllUnregisterServer")(), com::S_OK);
+    for (const std::string& key : hostInterfaces) {
+        EXPECT_EQ(registry.value(key), "the host's own entry") << key;
+    }
+}
+
 TEST_F(AddinTest, EntryPointsAnswerWithTheLibrarysIdentity) {
     auto getClassObject = library_.entry<com::DllGetClassObjectFunction>("DllGetClassObject");
     void* object = nullptr;
