@@ -125,6 +125,20 @@ TEST_F(AddinTest, EntryPointsAnswerWithTheLibrarysIdentity) {
     EXPECT_TRUE(fields.contains("OLESelfRegister"));
 }
 
+// A caller that reaches the host only by name, as a script does, can register the object
+// its menu items call; the module handle comes as whatever number the caller has.
+TEST_F(AddinTest, TheCallbackTargetCanBeRegisteredByName) {
+    auto host = host_.as<com::IDispatch>("host");
+    std::vector<com::Variant> arguments = {com::Variant(140737488355328.0),
+                                           com::Variant(addin_.as<com::IDispatch>("add-in")),
+                                           com::Variant(std::int32_t{9})};
+    const com::Variant result =
+        com::invokeByName(host.get(), "setaddincallbackinfo", com::InvokeMethod, arguments);
+    EXPECT_EQ(result, com::Variant::boolean(true));
+    EXPECT_EQ(testsupport::journalCalls(*host_, "SetAddinCallbackInfo"),
+              std::vector<std::string>{"SetAddinCallbackInfo 9"});
+}
+
 TEST_F(AddinTest, ConnectingAddsTheThreeMenusInOrderAndReturnsFalse) {
     com::VariantBool result = com::VariantTrue;
     ASSERT_EQ(connect(7, &result), com::S_OK) << com::takeErrorInfo();
