@@ -2,7 +2,8 @@
 """Draws the help file's two small images (images/logo.png, images/caution.png).
 
 The PNGs are kept in the repository; run this again only to change them. It needs only
-the Python standard library, so the pictures can be remade on any machine.
+the Python standard library, so the pictures can be remade on any machine. The pictures of
+the add-in's windows are taken from the running tools by screenshots.qms.
 """
 import math
 import os

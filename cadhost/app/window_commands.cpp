@@ -76,7 +76,11 @@ void printControl(std::ostream& out, QWidget& widget) {
         for (int i = 0; i < list->count(); ++i) {
             out << ' ' << quote(str(list->item(i)->text()));
         }
-        out << " selection " << list->currentRow();
+        // The entry the user sees chosen: a current entry that is not selected (as the
+        // focus leaves one) is not.
+        const QListWidgetItem* current = list->currentItem();
+        out << " selection "
+            << (current != nullptr && current->isSelected() ? list->currentRow() : -1);
     } else if (auto* combo = qobject_cast<QComboBox*>(&widget)) {
         out << " items";
         for (int i = 0; i < combo->count(); ++i) {

@@ -10,6 +10,7 @@ namespace quenmoor::host {
 
 // clang-format off
 QUENMOOR_DISPATCH_TABLE(ISldWorks,
+    T::method<&ISldWorks::SetAddinCallbackInfo>("SetAddinCallbackInfo"),
     T::method<&ISldWorks::AddMenu>("AddMenu"),
     T::method<&ISldWorks::AddMenuItem2>("AddMenuItem2"),
     T::method<&ISldWorks::RemoveMenu>("RemoveMenu"),

@@ -158,6 +158,8 @@ private:
             return value.toInt16();
         } else if constexpr (std::is_same_v<T, std::int32_t>) {
             return value.toInt32();
+        } else if constexpr (std::is_same_v<T, std::int64_t>) {
+            return value.toInt64();
         } else if constexpr (std::is_same_v<T, double>) {
             return value.toDouble();
         } else if constexpr (std::is_same_v<T, std::string> ||

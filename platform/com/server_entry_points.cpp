@@ -15,7 +15,7 @@ QUENMOOR_EXPORT HRESULT DllGetClassObject(const Guid& clsid, const Guid& riid, v
 }
 
 QUENMOOR_EXPORT HRESULT DllCanUnloadNow() {
-    return quenmoor::com::canUnloadNow(thisServer());
+    return quenmoor::com::canUnloadNow();
 }
 
 // The table lies inside the library, so its address finds the library's path.

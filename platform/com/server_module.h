@@ -59,10 +59,6 @@ struct ServerModule {
     std::span<const InterfaceEntry> interfaces;
     const TypeLibraryEntry* typeLibrary = nullptr;  // may be null
     const VersionEntry* versionInfo = nullptr;      // ends with {nullptr, nullptr}
-    // Asked once no object or lock of the library is alive: lets go of what the library
-    // keeps beyond its objects and answers whether its code may now be unloaded. Null when
-    // the library keeps nothing.
-    bool (*releaseBeforeUnload)() = nullptr;
 };
 
 // The table of the library being built; each server library defines it.
@@ -76,11 +72,10 @@ QUENMOOR_EXPORT HRESULT unregisterServer(const ServerModule& module) noexcept;
 // factory and its locks count against the library that calls it.
 inline HRESULT getClassObject(const ServerModule& module, const Guid& clsid, const Guid& riid,
                               void** object) noexcept;
-inline HRESULT canUnloadNow(const ServerModule& module) noexcept {
-    if (!ModuleLifetime::canUnload()) {
-        return S_FALSE;
-    }
-    return module.releaseBeforeUnload == nullptr || module.releaseBeforeUnload() ? S_OK : S_FALSE;
+// Answers by the library's live objects and server locks alone and changes nothing: the
+// runtime may ask at any time, and the answer only permits an unload.
+inline HRESULT canUnloadNow() noexcept {
+    return ModuleLifetime::canUnload() ? S_OK : S_FALSE;
 }
 
 // Signatures of the entry points, as the loader looks them up.

@@ -205,6 +205,24 @@ std::int32_t Variant::toInt32() const {
     return roundToInteger<std::int32_t>(toDouble(), "a 32-bit Long");
 }
 
+std::int64_t Variant::toInt64() const {
+    switch (type()) {
+        case Type::Int16:
+            return std::get<std::int16_t>(value_);
+        case Type::Int32:
+            return std::get<std::int32_t>(value_);
+        default:
+            break;
+    }
+    const double value = toDouble();
+    const double rounded = std::nearbyint(value);
+    // 2^63 itself is already out of range, so the upper bound is exclusive.
+    if (!(rounded >= -0x1p63 && rounded < 0x1p63)) {
+        overflow(value, "a 64-bit LongLong");
+    }
+    return static_cast<std::int64_t>(rounded);
+}
+
 bool Variant::toBool() const {
     switch (type()) {
         case Type::Bool:

@@ -49,6 +49,8 @@ public:
     double toDouble() const;
     std::int16_t toInt16() const;
     std::int32_t toInt32() const;
+    // A pointer-sized number such as a module handle, which callers pass as a Long or a Double.
+    std::int64_t toInt64() const;
     bool toBool() const;
     VariantBool toVariantBool() const { return toBool() ? VariantTrue : VariantFalse; }
     // An empty pointer for Empty; a type mismatch for anything else that is not an object.

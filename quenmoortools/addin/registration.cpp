@@ -3,7 +3,6 @@
 
 #include "platform/com/server_module.h"
 #include "quenmoortools/addin/application.h"
-#include "quenmoortools/ui/addin_windows.h"
 
 namespace quenmoor::addin {
 namespace {
@@ -23,10 +22,11 @@ const ClassEntry classes[] = {
     {ApplicationClass, "Application", ApplicationProgId, "Apartment", &createApplication},
 };
 
+// Only the library's own interface: SwAddin and PropertyManagerPage2Handler, which the
+// Application class also implements, are the host's, and their keys are the host's to
+// write and to remove.
 const InterfaceEntry interfaces[] = {
     {ApplicationInterface::iid, "_Application"},
-    {host::SwAddin::iid, "SwAddin"},
-    {host::PropertyManagerPage2Handler::iid, "PropertyManagerPage2Handler"},
 };
 
 // The library's version resource, field by field; installers and `regsvr --info` read it.
@@ -37,15 +37,7 @@ constexpr com::VersionEntry versionInfo[] = {
     {"OLESelfRegister", ""},           {nullptr, nullptr},
 };
 
-// The add-in's windows and help viewer are the library's code: they go before it does.
-// Once it has shown a window, the library stays loaded (see addinWindowsWereShown).
-bool closeWindowsBeforeUnload() {
-    ui::closeAddinWindows();
-    return !ui::addinWindowsWereShown();
-}
-
-const com::ServerModule serverModule{classes, interfaces, &typeLibrary, versionInfo,
-                                     &closeWindowsBeforeUnload};
+const com::ServerModule serverModule{classes, interfaces, &typeLibrary, versionInfo};
 
 }  // namespace
 }  // namespace quenmoor::addin

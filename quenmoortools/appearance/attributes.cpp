@@ -3,8 +3,8 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPainter>
+#include <QScrollBar>
 #include <QSignalBlocker>
-#include <QSlider>
 #include <algorithm>
 #include <cmath>
 #include <memory>
@@ -52,8 +52,8 @@ std::int32_t requireModel(const com::ComPtr<host::IModelDoc2>& document, const c
     return type;
 }
 
-QSlider* makeSlider(QWidget* parent, const char* name, Qt::Orientation orientation) {
-    auto* slider = new QSlider(orientation, parent);
+QScrollBar* makeSlider(QWidget* parent, const char* name, Qt::Orientation orientation) {
+    auto* slider = new QScrollBar(orientation, parent);
     slider->setObjectName(name);
     slider->setRange(0, 100);
     slider->setSingleStep(1);
@@ -140,7 +140,7 @@ Attributes::Attributes()
     Frame1->setFrameShape(QFrame::NoFrame);
     Frame1->setGeometry(0, 0, width(), height());
 
-    const std::array<QSlider*, 6> column = {rbar, Gbar, bbar, ambient, specular, shine};
+    const std::array<QScrollBar*, 6> column = {rbar, Gbar, bbar, ambient, specular, shine};
     for (std::size_t row = 0; row < column.size(); ++row) {
         column[row]->setGeometry(SliderLeft, RowTop + static_cast<int>(row) * RowPitch, SliderWidth,
                                  RowHeight);
@@ -155,9 +155,9 @@ Attributes::Attributes()
     StatusLabel->setStyleSheet("color: #a01010;");
     StatusLabel->setGeometry(SliderLeft, RowTop + ColumnHeight + 6, VerticalLeft - 24, 48);
 
-    for (QSlider* slider : {rbar, Gbar, bbar, ambient, specular, shine, transparent}) {
+    for (QScrollBar* slider : {rbar, Gbar, bbar, ambient, specular, shine, transparent}) {
         slider->setToolTip("0.00");
-        connect(slider, &QSlider::valueChanged, this, [this, slider](int position) {
+        connect(slider, &QScrollBar::valueChanged, this, [this, slider](int position) {
             slider->setToolTip(QString::number(position / 100.0, 'f', 2));
             userChange();
         });
@@ -193,8 +193,8 @@ void Attributes::load() {
                                                       " appearance values instead of nine");
     }
     // Each slider that moves writes the target at once, with the sliders set so far.
-    const std::pair<QSlider*, std::size_t> fromValue[] = {{rbar, 0},    {Gbar, 1},     {bbar, 2},
-                                                          {ambient, 3}, {specular, 5}, {shine, 6}};
+    const std::pair<QScrollBar*, std::size_t> fromValue[] = {
+        {rbar, 0}, {Gbar, 1}, {bbar, 2}, {ambient, 3}, {specular, 5}, {shine, 6}};
     for (const auto& [slider, index] : fromValue) {
         const int position = sliderPosition(loadedValues[index]);
         if (position != slider->value()) {

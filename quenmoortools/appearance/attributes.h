@@ -8,14 +8,15 @@
 
 class QFrame;
 class QLabel;
-class QSlider;
+class QScrollBar;
 
 namespace quenmoor::appearance {
 
 // The appearance panel: seven sliders, 0 to 100, for the nine appearance values of the
 // active part, or of the assembly component selected first (else the assembly itself).
-// Every change of a slider writes all nine values and redraws the active document; a drag
-// writes when the thumb is released.
+// The sliders are scroll bars, with an arrow at each end that steps by one. Every change
+// of a slider writes all nine values and redraws the active document; a drag writes when
+// the thumb is released.
 class Attributes : public QWidget {
     Q_OBJECT
 
@@ -35,13 +36,13 @@ public:
     std::array<double, 9> sliderValues() const;
 
     QFrame* Frame1;
-    QSlider* rbar;
-    QSlider* Gbar;
-    QSlider* bbar;
-    QSlider* ambient;
-    QSlider* specular;
-    QSlider* shine;
-    QSlider* transparent;
+    QScrollBar* rbar;
+    QScrollBar* Gbar;
+    QScrollBar* bbar;
+    QScrollBar* ambient;
+    QScrollBar* specular;
+    QScrollBar* shine;
+    QScrollBar* transparent;
     QLabel* Image1;
     QLabel* Image3;
     QLabel* Image4;

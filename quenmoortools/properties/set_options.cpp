@@ -103,11 +103,12 @@ SetOptions::SetOptions()
     }
     StatusLine->setFocusPolicy(Qt::NoFocus);
 
-    connect(List1, &QListWidget::currentRowChanged, this, [this](int position) {
-        if (position >= 0) {
-            List1_Click(position);
-        }
-    });
+    // Only a click chooses a property. The focus that comes with the window's activation
+    // makes row 0 current without selecting it, and must leave the choices unread; a click
+    // on the property already chosen reads its list again, since the workbook may have
+    // changed or been closed under the window since.
+    connect(List1, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { List1_Click(List1->row(item)); });
     connect(AddItem, &QPushButton::clicked, this, [this] { AddItem_Click(); });
     connect(RemoveItem, &QPushButton::clicked, this, [this] { RemoveItem_Click(); });
     connect(Modify, &QPushButton::clicked, this, [this] { Modify_Click(); });

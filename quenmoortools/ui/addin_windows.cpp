@@ -11,8 +11,6 @@ namespace quenmoor::ui {
 
 namespace {
 
-bool windowsShown = false;
-
 std::vector<QPointer<QWidget>>& windows() {
     static std::vector<QPointer<QWidget>> tracked;
     return tracked;
@@ -20,16 +18,7 @@ std::vector<QPointer<QWidget>>& windows() {
 
 }  // namespace
 
-bool addinWindowsWereShown() {
-    return windowsShown;
-}
-
-void noteWindowShown() {
-    windowsShown = true;
-}
-
 void trackWindow(QWidget* window) {
-    windowsShown = true;
     std::erase_if(windows(), [](const QPointer<QWidget>& w) { return w.isNull(); });
     windows().emplace_back(window);
 }

@@ -2,20 +2,17 @@
 
 class QWidget;
 
-// The add-in's windows live as long as the library is loaded. Their code is the library's,
-// so before the library goes they must go: the library's DllCanUnloadNow closes them.
+// The add-in's windows and the help viewer live as long as the library is loaded, which is
+// until the process ends: they outlive the add-in's objects and its disconnection, and
+// Qt keeps reaching their code (the active window's class, their events, the viewer's
+// clean-up at the application's end), so the library is linked never to be unmapped.
 namespace quenmoor::ui {
 
 // Keeps track of a top-level window of the add-in until it is deleted.
 void trackWindow(QWidget* window);
 
-// Deletes every tracked window and the help viewer.
+// Deletes every tracked window and the help viewer, for a caller that wants the next
+// opening of each to start afresh. Nothing in the add-in calls it.
 void closeAddinWindows() noexcept;
-
-// Whether the library has ever shown a window. Qt keeps facts about the classes of the
-// windows it has shown (their meta-objects) beyond the windows' lives, so such a library
-// stays loaded until the process ends.
-bool addinWindowsWereShown();
-void noteWindowShown();
 
 }  // namespace quenmoor::ui

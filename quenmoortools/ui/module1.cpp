@@ -2,7 +2,6 @@
 
 #include "platform/com/activation.h"
 #include "platform/help/show_help.h"
-#include "quenmoortools/ui/addin_windows.h"
 
 namespace quenmoor::ui {
 
@@ -21,9 +20,7 @@ std::string addinFile(const std::string& name) {
 void ShowHelpTopic(const std::string& file, const std::string& topic) noexcept {
     // Both texts stay UTF-8, which the viewer reads.
     try {
-        if (help::showHelpTopic(file, topic)) {
-            noteWindowShown();
-        }
+        help::showHelpTopic(file, topic);
     } catch (...) {
         // Help is a courtesy: nothing that goes wrong in it reaches the user's command.
     }

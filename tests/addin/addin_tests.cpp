@@ -85,6 +85,20 @@ TEST_F(AddinTest, RegistrationWritesTheClassProgIdAndTypeLibraryAndUnregistratio
     EXPECT_FALSE(registry.keyExists("TypeLib\\{26C42415-1BCE-49D3-A221-FE10B009CF94}"));
 }
 
+TEST_F(AddinTest, TheHostsInterfaceKeysAreLeftToTheHost) {
+    auto& registry = com::Registry::instance();
+    const std::string hostInterfaces[] = {"Interface\\{DA306A0D-EAC5-4406-8610-B1DA805D9270}",
+                                          "Interface\\{229FF820-0DD2-11D5-AF1E-00C04F603FAF}"};
+    for (const std::string& key : hostInterfaces) {
+        EXPECT_FALSE(registry.keyExists(key)) << key << " written by the add-in's registration";
+        registry.setValue(key, "", "the host's own entry");
+    }
+    ASSERT_EQ(library_.entry<com::DllRegisterServerFunction>("DllUnregisterServer")(), com::S_OK);
+    for (const std::string& key : hostInterfaces) {
+        EXPECT_EQ(registry.value(key), "the host's own entry") << key;
+    }
+}
+
 TEST_F(AddinTest, EntryPointsAnswerWithTheLibrarysIdentity) {
     auto getClassObject = library_.entry<com::DllGetClassObjectFunction>("DllGetClassObject");
     void* object = nullptr;
@@ -109,6 +123,20 @@ TEST_F(AddinTest, EntryPointsAnswerWithTheLibrarysIdentity) {
     EXPECT_EQ(fields["FileVersion"], "1.00");
     EXPECT_EQ(fields["OriginalFilename"], "quenmoortools.dll");
     EXPECT_TRUE(fields.contains("OLESelfRegister"));
+}
+
+// A caller that reaches the host only by name, as a script does, can register the object
+// its menu items call; the module handle comes as whatever number the caller has.
+TEST_F(AddinTest, TheCallbackTargetCanBeRegisteredByName) {
+    auto host = host_.as<com::IDispatch>("host");
+    std::vector<com::Variant> arguments = {com::Variant(140737488355328.0),
+                                           com::Variant(addin_.as<com::IDispatch>("add-in")),
+                                           com::Variant(std::int32_t{9})};
+    const com::Variant result =
+        com::invokeByName(host.get(), "setaddincallbackinfo", com::InvokeMethod, arguments);
+    EXPECT_EQ(result, com::Variant::boolean(true));
+    EXPECT_EQ(testsupport::journalCalls(*host_, "SetAddinCallbackInfo"),
+              std::vector<std::string>{"SetAddinCallbackInfo 9"});
 }
 
 TEST_F(AddinTest, ConnectingAddsTheThreeMenusInOrderAndReturnsFalse) {

@@ -6,7 +6,9 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QScrollBar>
 #include <QSlider>
+#include <QTest>
 #include <memory>
 #include <optional>
 
@@ -108,8 +110,9 @@ TEST_F(AppearancePanelTest, ClicksAndKeysWriteAtOnceADragWritesOnRelease) {
     window.rbar->triggerAction(QAbstractSlider::SliderPageStepAdd);  // a click on the track
     EXPECT_EQ(document.materialValues(), (Values{0.21, 0.4, 0.6, 0.5, 0.75, 0.3, 0.1, 0, 0.25}));
 
-    QKeyEvent up(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier);
-    QApplication::sendEvent(window.transparent, &up);
+    // Transparency is a vertical scroll bar, 0 at the top: Down raises it.
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+    QApplication::sendEvent(window.transparent, &down);
     EXPECT_DOUBLE_EQ(document.materialValues()[7], 0.01);
 
     const std::size_t before = count("SetMaterialPropertyValues");
@@ -120,6 +123,31 @@ TEST_F(AppearancePanelTest, ClicksAndKeysWriteAtOnceADragWritesOnRelease) {
     window.Gbar->setSliderDown(false);
     EXPECT_EQ(count("SetMaterialPropertyValues"), before + 1);
     EXPECT_EQ(document.materialValues(), (Values{0.21, 0.8, 0.6, 0.5, 0.75, 0.3, 0.1, 0.01, 0.25}));
+}
+
+TEST_F(AppearancePanelTest, TheSlidersAreScrollBarsWithAnArrowAtEachEnd) {
+    cadhost::Document& document = part({0.2, 0.4, 0.6, 0.5, 0.9, 0.3, 0.1, 0.5, 0});
+    Attributes& window = show();
+    for (const char* name :
+         {"rbar", "Gbar", "bbar", "ambient", "specular", "shine", "transparent"}) {
+        SCOPED_TRACE(name);
+        auto* bar = window.findChild<QScrollBar*>(name);
+        ASSERT_NE(bar, nullptr);
+        EXPECT_EQ(bar->orientation(),
+                  std::string_view(name) == "transparent" ? Qt::Vertical : Qt::Horizontal);
+        EXPECT_EQ(std::pair(bar->minimum(), bar->maximum()), std::pair(0, 100));
+        EXPECT_EQ(std::pair(bar->singleStep(), bar->pageStep()), std::pair(1, 1));
+        EXPECT_FALSE(bar->hasTracking());
+    }
+    // A click on the arrow at the far end, then on the one at the near end: a write each.
+    QScrollBar* red = window.findChild<QScrollBar*>("rbar");
+    const std::size_t before = count("SetMaterialPropertyValues");
+    QTest::mouseClick(red, Qt::LeftButton, {}, QPoint(red->width() - 3, red->height() / 2));
+    EXPECT_EQ(red->value(), 21);
+    EXPECT_DOUBLE_EQ(document.materialValues()[0], 0.21);
+    QTest::mouseClick(red, Qt::LeftButton, {}, QPoint(3, red->height() / 2));
+    EXPECT_EQ(red->value(), 20);
+    EXPECT_EQ(count("SetMaterialPropertyValues"), before + 2);
 }
 
 TEST_F(AppearancePanelTest, InAnAssemblyTheSelectedComponentTakesTheWrites) {

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTest>
 #include <cstdlib>
 
 #include "quenmoortools/properties/set_options.h"
@@ -51,6 +52,11 @@ protected:
         return texts;
     }
     static void type(QLineEdit* box, const char* text) { box->setText(text); }
+    // A mouse click on entry `row`, as the user makes it.
+    static void click(QListWidget* list, int row) {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(row)).center());
+    }
 
     static inline QApplication* application = nullptr;
     std::string path_;
@@ -108,7 +114,7 @@ TEST_F(SetOptionsTest, LoadListsEveryNameAndAClickShowsThatPropertysChoices) {
               (Strings{"Material", "Finish", "Supplier", "Department", "Project", "Drawn By",
                        "Checked", "Description", "Revision", "Tenth"}));
     EXPECT_EQ(spreadsheet_->Workbooks()->Count(), 1);
-    w.List1->setCurrentRow(1);
+    click(w.List1, 1);
     EXPECT_EQ(w.ModifyProperty->text(), "Finish");
     EXPECT_EQ(w.selectedListSheet(), "list2");
     EXPECT_EQ(entries(w.List2), (Strings{"", "Painted", "Zinc"}));
@@ -120,9 +126,40 @@ TEST_F(SetOptionsTest, LoadListsEveryNameAndAClickShowsThatPropertysChoices) {
     EXPECT_EQ(w.List1->count(), 10);
 }
 
+// The window as a user first meets it: shown and active, its first control focused.
+TEST_F(SetOptionsTest, AnActivatedWindowShowsNoPropertyUntilOneIsClicked) {
+    SetOptions& w = open({{"Steel", "Brass"}, {"Painted"}});
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    ASSERT_TRUE(w.List1->hasFocus());
+    EXPECT_EQ(w.selectedListSheet(), "");
+    EXPECT_EQ(w.List2->count(), 0);
+    EXPECT_EQ(w.ModifyProperty->text(), "");
+    type(w.AddText, "Oak");
+    w.AddItem->click();
+    EXPECT_NE(w.StatusLine->text().indexOf("choose a property"), -1)
+        << w.StatusLine->text().toStdString();
+    EXPECT_EQ(columnOnDisk("list1"), (Strings{"Steel", "Brass"}));
+
+    click(w.List1, 0);
+    EXPECT_EQ(w.selectedListSheet(), "list1");
+    EXPECT_EQ(entries(w.List2), (Strings{"Steel", "Brass"}));
+    EXPECT_EQ(w.ModifyProperty->text(), "Material");
+}
+
+TEST_F(SetOptionsTest, AClickOnTheChosenPropertyReadsItAgain) {
+    SetOptions& w = open({{"Steel", "Brass"}});
+    click(w.List1, 0);
+    ASSERT_EQ(w.List2->count(), 2);
+    spreadsheet_->Workbooks()->Close();  // as a page close does under the window
+    click(w.List1, 0);
+    EXPECT_EQ(w.List2->count(), 0);
+    EXPECT_NE(w.StatusLine->text().indexOf("closed"), -1) << w.StatusLine->text().toStdString();
+}
+
 TEST_F(SetOptionsTest, AddGoesIntoTheCellsAtOnceAndIntoTheFileOnlyOnSave) {
     SetOptions& w = open({{"a", "b", "c"}, {"", "Painted"}});
-    w.List1->setCurrentRow(1);
+    click(w.List1, 1);
     w.AddItem->click();  // nothing typed: nothing happens
     EXPECT_EQ(w.List2->count(), 2);
     type(w.AddText, "Anodized");
@@ -154,7 +191,7 @@ TEST_F(SetOptionsTest, RemoveRewritesTheListAndSelectsTheLastOfTwoOrMore) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.list.size() * 10 + static_cast<std::size_t>(c.remove));
         SetOptions& w = open({{"x"}, {"y"}, c.list});
-        w.List1->setCurrentRow(2);
+        click(w.List1, 2);
         w.List2->setCurrentRow(c.remove);
         w.RemoveItem->click();
         EXPECT_EQ(entries(w.List2), c.left);
@@ -178,7 +215,7 @@ TEST_F(SetOptionsTest, RemoveRewritesTheListAndSelectsTheLastOfTwoOrMore) {
 
 TEST_F(SetOptionsTest, ModifyRenamesTheRowAndTheListKeepsItsSheet) {
     SetOptions& w = open({{"a"}, {"p", "q"}});
-    w.List1->setCurrentRow(1);
+    click(w.List1, 1);
     type(w.ModifyProperty, "Surface");
     w.Modify->click();
     EXPECT_EQ(w.List1->item(1)->text(), "Surface");
@@ -193,7 +230,7 @@ TEST_F(SetOptionsTest, ModifyRenamesTheRowAndTheListKeepsItsSheet) {
 TEST_F(SetOptionsTest, CancelOrTheCloseBoxLeavesTheFileAsItWas) {
     for (bool byCloseBox : {false, true}) {
         SetOptions& w = open({{"a", "b"}});
-        w.List1->setCurrentRow(0);
+        click(w.List1, 0);
         type(w.AddText, "c");
         w.AddItem->click();
         w.List2->setCurrentRow(0);
@@ -222,11 +259,11 @@ TEST_F(SetOptionsTest, WhatCannotBeDoneIsSaidInTheStatusLine) {
     w.Modify->click();
     EXPECT_NE(status().find("choose a property"), std::string::npos) << status();
 
-    w.List1->setCurrentRow(4);  // there is no sheet list5
+    click(w.List1, 4);  // there is no sheet list5
     EXPECT_NE(status().find("list5"), std::string::npos) << status();
     EXPECT_EQ(w.List2->count(), 0);
 
-    w.List1->setCurrentRow(0);
+    click(w.List1, 0);
     EXPECT_EQ(status(), "");
     spreadsheet_->Workbooks()->Close();  // as a page close does under the window
     w.AddItem->click();
@@ -258,7 +295,7 @@ TEST_F(SetOptionsTest, ALoadThatFailsTwiceLeavesAUsableWindowSayingWhy) {
 
 TEST_F(SetOptionsTest, Screenshot) {
     SetOptions& w = open({{"a"}, {"", "Painted", "Zinc plated", "Anodized"}});
-    w.List1->setCurrentRow(1);
+    click(w.List1, 1);
     type(w.AddText, "Black oxide");
     const char* folder = std::getenv("QUENMOOR_SCREENSHOTS");
     const QPixmap shot = w.grab();
