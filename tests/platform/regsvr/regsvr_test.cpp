@@ -1,0 +1,127 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "platform/com/registry.h"
+#include "tests/platform/com/test_support.h"
+#include "tests/components/counter.h"
+#include "tests/support/run_process.h"
+
+namespace {
+
+using namespace quenmoor::com;
+using quenmoor::comtests::TemporaryRegistry;
+using quenmoor::testcomponents::CLSID_TestCounter;
+using quenmoor::testcomponents::ICounter;
+using quenmoor::testcomponents::LIBID_TestCounter;
+using testing::HasSubstr;
+using testing::IsEmpty;
+namespace fs = std::filesystem;
+
+// Runs regsvr with the arguments, in the test's environment and working folder.
+quenmoor::testsupport::ProcessResult regsvr(std::vector<std::string> arguments) {
+    arguments.insert(arguments.begin(), REGSVR);
+    return quenmoor::testsupport::runProcess(arguments);
+}
+
+TEST(Regsvr, RegistersTheLibrarysKeysByItsAbsolutePathAndRemovesThem) {
+    TemporaryRegistry temporary;
+    const fs::path library = fs::canonical(GOOD_COMPONENT);
+    const fs::path folder = fs::current_path();
+    fs::current_path(library.parent_path());
+    auto run = regsvr({library.filename().string()});
+    fs::current_path(folder);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out,
+              "registered " + library.string() + " in " + temporary.file().string() + "\n");
+
+    const std::string clsid = "CLSID\\" + CLSID_TestCounter.toString();
+    const std::string libid = LIBID_TestCounter.toString();
+    const std::string interfaceKey = "Interface\\" + ICounter::iid.toString();
+    const std::string name = "Quenmoor Test Counter";
+    struct Expected {
+        std::string key;
+        const char* name;
+        std::string value;
+    } expected[] = {
+        {clsid, "", name},
+        {clsid + "\\InprocServer32", "", library.string()},
+        {clsid + "\\InprocServer32", "ThreadingModel", "Apartment"},
+        {clsid + "\\ProgID", "", "Quenmoor.TestCounter"},
+        {clsid + "\\TypeLib", "", libid},
+        {clsid + "\\Version", "", "1.0"},
+        {"Quenmoor.TestCounter", "", name},
+        {"Quenmoor.TestCounter\\CLSID", "", CLSID_TestCounter.toString()},
+        {"TypeLib\\" + libid + "\\1.0", "", "Quenmoor Test Counter 1.0 Type Library"},
+        {"TypeLib\\" + libid + "\\1.0\\0\\linux", "", library.string()},
+        {interfaceKey, "", "ICounter"},
+        {interfaceKey + "\\TypeLib", "", libid},
+    };
+    Registry& registry = Registry::instance();
+    for (const Expected& e : expected) {
+        EXPECT_EQ(registry.value(e.key, e.name), e.value) << e.key << " " << e.name;
+    }
+
+    run = regsvr({"-u", library.string()});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_THAT(run.out, HasSubstr("unregistered " + library.string()));
+    EXPECT_FALSE(registry.keyExists("Quenmoor.TestCounter"));
+    for (const char* key : {"CLSID", "TypeLib", "Interface"}) {
+        EXPECT_THAT(registry.subkeys(key), IsEmpty()) << key;
+    }
+}
+
+TEST(Regsvr, InfoPrintsTheVersionEntriesInOrder) {
+    TemporaryRegistry temporary;
+    auto run = regsvr({"--info", GOOD_COMPONENT});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out,
+              "CompanyName: Quenmoor Systems\n"
+              "FileDescription: Counter component for the runtime's tests\n"
+              "FileVersion: 1.0.0.1\n");
+    EXPECT_FALSE(fs::exists(temporary.file()));
+}
+
+TEST(Regsvr, FailuresExitNonZeroWithOneLineNamingTheLibraryAndTheReason) {
+    TemporaryRegistry temporary;
+    const std::string notALibrary = (temporary.folder() / "notes.txt").string();
+    std::ofstream(notALibrary) << "not a library\n";
+    struct Case {
+        std::vector<std::string> arguments;
+        std::string library;
+        std::string reason;
+    } cases[] = {
+        {{"/nonexistent/quenmoor/missing.so"}, "/nonexistent/quenmoor/missing.so", "no such file"},
+        {{notALibrary}, notALibrary, "cannot load"},
+        {{NO_ENTRY_COMPONENT}, NO_ENTRY_COMPONENT, "no DllRegisterServer entry point"},
+        {{"--info", NO_ENTRY_COMPONENT}, NO_ENTRY_COMPONENT, "DllGetVersionInfo"},
+        {{"-u", FAILING_REGISTRATION}, FAILING_REGISTRATION, "DllUnregisterServer"},
+        {{FAILING_REGISTRATION},
+         FAILING_REGISTRATION,
+         "DllRegisterServer failed with 0x80040201: the test class refuses to be registered"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.reason);
+        auto run = regsvr(c.arguments);
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_EQ(run.out, "");
+        ASSERT_EQ(quenmoor::testsupport::lines(run.err).size(), 1u) << run.err;
+        EXPECT_THAT(run.err, HasSubstr(c.library));
+        EXPECT_THAT(run.err, HasSubstr(c.reason));
+    }
+    EXPECT_FALSE(fs::exists(temporary.file()));
+
+    const std::vector<std::string> usageErrors[] = {
+        {}, {"--bogus", GOOD_COMPONENT}, {"a.so", "b.so"}};
+    for (const auto& arguments : usageErrors) {
+        auto run = regsvr(arguments);
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_THAT(run.err, HasSubstr("usage: regsvr"));
+    }
+}
+
+}  // namespace

@@ -1,0 +1,219 @@
+// The add-in library loaded the way the host loads it: registered in the test's own
+// registry, created through the runtime by its ProgID, and connected with the real host
+// application object.
+
+#include <dlfcn.h>
+#include <gtest/gtest.h>
+
+#include "cadhost/automation/host_application.h"
+#include "contracts/host/addin_events.h"
+#include "platform/com/activation.h"
+#include "platform/com/registry.h"
+#include "platform/com/server_module.h"
+#include "tests/quenmoortools/addin/menu_expectations.h"
+#include "tests/support/host_model.h"
+
+namespace quenmoor {
+namespace {
+
+using cadhost::HostApplication;
+using com::ComPtr;
+
+const com::Guid ApplicationClass = com::guid("{7F2D3665-BAE7-4FF6-853D-1F88A40F2662}");
+
+// The library's own entry points, reached with dlsym as regsvr reaches them.
+class Library {
+public:
+    Library() : handle_(dlopen(QUENMOOR_ADDIN_LIBRARY, RTLD_NOW | RTLD_LOCAL)) {}
+    ~Library() {
+        if (handle_ != nullptr) {
+            dlclose(handle_);
+        }
+    }
+    template <class F>
+    F entry(const char* name) const {
+        return reinterpret_cast<F>(dlsym(handle_, name));
+    }
+    bool loaded() const { return handle_ != nullptr; }
+
+private:
+    void* handle_;
+};
+
+class AddinTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(library_.loaded()) << dlerror();
+        ASSERT_EQ(library_.entry<com::DllRegisterServerFunction>("DllRegisterServer")(), com::S_OK)
+            << com::takeErrorInfo();
+        host_ = HostApplication::create();
+        ComPtr<com::IUnknown> object = com::CoCreateInstance(
+            com::CLSIDFromProgID("quenmoor_systems.APPLICATION"), host::SwAddin::iid);
+        addin_ = object.as<host::SwAddin>("add-in");
+    }
+
+    // The host lets go of the add-in's callback target when it closes, which breaks the
+    // cycle of the add-in holding the host and the host holding the add-in.
+    void TearDown() override {
+        if (host_) {
+            host_->releaseCallbacks();
+        }
+    }
+
+    com::HRESULT connect(std::int32_t cookie, com::VariantBool* result) {
+        return addin_->ConnectToSW(static_cast<host::ISldWorks*>(host_.get()), cookie, result);
+    }
+
+    Library library_;
+    ComPtr<HostApplication> host_;
+    ComPtr<host::SwAddin> addin_;
+};
+
+TEST_F(AddinTest, RegistrationWritesTheClassProgIdAndTypeLibraryAndUnregistrationRemovesThem) {
+    auto& registry = com::Registry::instance();
+    const std::string clsid = "CLSID\\" + ApplicationClass.toString();
+    EXPECT_EQ(registry.value(clsid + "\\ProgID"), "Quenmoor_Systems.Application");
+    EXPECT_EQ(registry.value(clsid + "\\InprocServer32", "ThreadingModel"), "Apartment");
+    EXPECT_EQ(registry.value("Quenmoor_Systems.Application\\CLSID"), ApplicationClass.toString());
+    EXPECT_EQ(registry.value("TypeLib\\{26C42415-1BCE-49D3-A221-FE10B009CF94}\\1.0"),
+              "Quenmoor_Systems");
+    EXPECT_TRUE(registry.keyExists("Interface\\{D4CE7310-4A2E-414B-B849-FF77B99E514F}"));
+
+    ASSERT_EQ(library_.entry<com::DllRegisterServerFunction>("DllUnregisterServer")(), com::S_OK);
+    EXPECT_FALSE(registry.keyExists(clsid));
+    EXPECT_FALSE(registry.keyExists("Quenmoor_Systems.Application"));
+    EXPECT_FALSE(registry.keyExists("TypeLib\\{26C42415-1BCE-49D3-A221-FE10B009CF94}"));
+}
+
+TEST_F(AddinTest, EntryPointsAnswerWithTheLibrarysIdentity) {
+    auto getClassObject = library_.entry<com::DllGetClassObjectFunction>("DllGetClassObject");
+    void* object = nullptr;
+    EXPECT_EQ(getClassObject(com::guid("{00000000-1111-2222-3333-444444444444}"),
+                             com::IClassFactory::iid, &object),
+              com::CLASS_E_CLASSNOTAVAILABLE);
+    EXPECT_EQ(object, nullptr);
+    com::takeErrorInfo();
+
+    // Every creation gives a new object.
+    ComPtr<com::IUnknown> second = com::CoCreateInstance(ApplicationClass, com::IUnknown::iid);
+    EXPECT_NE(second.get(), addin_.tryAs<com::IUnknown>().get());
+
+    const com::VersionEntry* version =
+        library_.entry<com::DllGetVersionInfoFunction>("DllGetVersionInfo")();
+    std::map<std::string, std::string> fields;
+    for (; version->key != nullptr; ++version) {
+        fields[version->key] = version->value;
+    }
+    EXPECT_EQ(fields["CompanyName"], "Solidworks");
+    EXPECT_EQ(fields["ProductName"], "tebrin");
+    EXPECT_EQ(fields["FileVersion"], "1.00");
+    EXPECT_EQ(fields["OriginalFilename"], "quenmoortools.dll");
+    EXPECT_TRUE(fields.contains("OLESelfRegister"));
+}
+
+TEST_F(AddinTest, ConnectingAddsTheThreeMenusInOrderAndReturnsFalse) {
+    com::VariantBool result = com::VariantTrue;
+    ASSERT_EQ(connect(7, &result), com::S_OK) << com::takeErrorInfo();
+    EXPECT_EQ(result, com::VariantFalse);
+
+    const auto& items = host_->model().menuBar().items();
+    const auto& expected = testsupport::expectedMenuItems();
+    ASSERT_EQ(items.size(), expected.size());
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        EXPECT_EQ(items[i].documentType, expected[i].documentType) << i;
+        EXPECT_EQ(items[i].text, expected[i].text) << i;
+        EXPECT_EQ(items[i].callback, expected[i].callback) << i;
+        EXPECT_EQ(items[i].cookie, 7) << i;
+    }
+    std::vector<std::string> menus;
+    for (const auto& line : host_->journal()->entries()) {
+        if (line.starts_with("AddMenu ") || line.starts_with("SetAddinCallbackInfo")) {
+            menus.push_back(line);
+        }
+    }
+    EXPECT_EQ(menus,
+              (std::vector<std::string>{"SetAddinCallbackInfo 7", "AddMenu 2 \"Quenmoor\" 5",
+                                        "AddMenu 1 \"Quenmoor\" 5", "AddMenu 3 \"Quenmoor\" 5"}));
+    EXPECT_EQ(testsupport::journalCalls(*host_, "AddMenuItem2 1 7 \"Numerate Dimension Names"),
+              std::vector<std::string>{
+                  "AddMenuItem2 1 7 \"Numerate Dimension Names@Quenmoor\" -1 NumDims"});
+}
+
+TEST_F(AddinTest, EveryMenuItemReachesItsMethodWhateverTheLetterCase) {
+    com::VariantBool result;
+    ASSERT_EQ(connect(1, &result), com::S_OK);
+    // The tools themselves may fail here (this host has no document and no window
+    // system); what counts is that every name reaches a method.
+    for (int type : {1, 2, 3}) {
+        host_->model().setActiveDocumentType(type);
+        for (const auto& item : host_->model().menuBar().itemsFor(type)) {
+            try {
+                host_->pickMenuItem(item.caption());
+            } catch (const com::ComError& e) {
+                EXPECT_NE(e.code(), com::DISP_E_UNKNOWNNAME) << item.text;
+                EXPECT_NE(e.code(), com::DISP_E_MEMBERNOTFOUND) << item.text;
+            }
+        }
+    }
+
+    auto dispatch = addin_.as<com::IDispatch>("add-in");
+    com::DispId lower = 0, upper = 0, mixed = 0;
+    ASSERT_EQ(dispatch->GetIDsOfNames("numdims", &lower), com::S_OK);
+    ASSERT_EQ(dispatch->GetIDsOfNames("NUMDIMS", &upper), com::S_OK);
+    ASSERT_EQ(dispatch->GetIDsOfNames("NumDims", &mixed), com::S_OK);
+    EXPECT_EQ(lower, upper);
+    EXPECT_EQ(lower, mixed);
+    com::DispId none = 0;
+    EXPECT_EQ(dispatch->GetIDsOfNames("Numdimz", &none), com::DISP_E_UNKNOWNNAME);
+    com::takeErrorInfo();
+    for (const char* worker : {"NumberDims", "PACKAGEFILE", "applyDensity"}) {
+        com::DispId id = 0;
+        EXPECT_EQ(dispatch->GetIDsOfNames(worker, &id), com::S_OK) << worker;
+    }
+}
+
+TEST_F(AddinTest, DisconnectingRemovesTheMenusPartAssemblyDrawingAndKeepsNothing) {
+    com::VariantBool result;
+    ASSERT_EQ(connect(1, &result), com::S_OK);
+    const std::size_t before = host_->journal()->entries().size();
+    result = com::VariantTrue;
+    ASSERT_EQ(addin_->DisconnectFromSW(&result), com::S_OK);
+    EXPECT_EQ(result, com::VariantFalse);
+    EXPECT_EQ(testsupport::journalCalls(*host_, "", before),
+              (std::vector<std::string>{"RemoveMenu 1 \"Quenmoor\"", "RemoveMenu 2 \"Quenmoor\"",
+                                        "RemoveMenu 3 \"Quenmoor\""}));
+    EXPECT_TRUE(host_->model().menuBar().items().empty());
+    EXPECT_TRUE(host_->model().menuBar().menus().empty());
+}
+
+TEST_F(AddinTest, AFailingItemCallLeavesTheEarlierItemsAndReportsTheFailure) {
+    host_->journal()->failCall("AddMenuItem2", 4);
+    com::VariantBool result = com::VariantTrue;
+    EXPECT_EQ(connect(1, &result), com::E_FAIL);
+    EXPECT_EQ(result, com::VariantFalse);
+    EXPECT_NE(com::takeErrorInfo().find("AddMenuItem2"), std::string::npos);
+    ASSERT_EQ(host_->model().menuBar().items().size(), 3u);
+    EXPECT_EQ(host_->model().menuBar().items()[2].text, "Export Packagel@Quenmoor");
+    EXPECT_EQ(host_->model().menuBar().menus().size(), 1u);
+}
+
+TEST_F(AddinTest, AnObjectThatIsNoHostApplicationIsRefusedBeforeAnythingIsAdded) {
+    auto notAHost = addin_.as<com::IDispatch>("add-in");
+    com::VariantBool result;
+    EXPECT_EQ(addin_->ConnectToSW(notAHost.get(), 1, &result), com::E_NOINTERFACE);
+    EXPECT_NE(com::takeErrorInfo().find("host application"), std::string::npos);
+    EXPECT_TRUE(host_->journal()->entries().empty());
+}
+
+TEST_F(AddinTest, TheLibraryUnloadsOnlyWhenNoObjectOfItIsAlive) {
+    const std::size_t loaded = com::loadedLibraryCount();
+    ASSERT_GE(loaded, 1u);
+    com::CoFreeUnusedLibraries();
+    EXPECT_EQ(com::loadedLibraryCount(), loaded);
+    addin_.reset();
+    com::CoFreeUnusedLibraries();
+    EXPECT_EQ(com::loadedLibraryCount(), loaded - 1);
+}
+
+}  // namespace
+}  // namespace quenmoor

@@ -1,0 +1,241 @@
+// The custom-properties page and its write-back: the page built by the host model from an
+// options workbook on disk, read back as the host's pane holds it, and the document's
+// properties after OK.
+
+#include <gtest/gtest.h>
+
+#include "quenmoortools/properties/custom_properties_page.h"
+#include "tests/quenmoortools/properties/properties_fixture.h"
+#include "tests/support/host_model.h"
+
+namespace quenmoor::properties::testsupport {
+namespace {
+
+using Strings = std::vector<std::string>;
+using Property = cadhost::Document::CustomProperty;
+
+const List Names = {"Material", "Finish",      "Supplier", "Department", "Project", "Drawn By",
+                    "Checked",  "Description", "Revision", "Tenth",      "Eleventh"};
+
+// Seven lists and an eighth that the page must not read.
+std::vector<List> lists() {
+    return {{"Steel S235", "Aluminium 6082", "Steel S355"},
+            {"", "Painted", "Zinc plated"},  // an empty first cell is still an entry
+            {"Harbour Metals", "", "after the end"},
+            {42.0, "Alder Plastics"},
+            {"P-1001"},
+            {"A. Smith", "B. Jones"},
+            {"G. Thomas"},
+            {"never read"}};
+}
+
+class CustomPropertiesTest : public PropertiesTest {
+protected:
+    void build(const std::string& workbookPath) {
+        page_.build(*host_, handler(), currentPage_, *spreadsheet_, workbookPath, row_);
+    }
+
+    cadhost::PageGroup& group(std::int32_t id) {
+        for (const auto& g : host_->model().openPage()->groups()) {
+            if (g->id() == id) {
+                return *g;
+            }
+        }
+        throw std::runtime_error("no group " + std::to_string(id));
+    }
+    cadhost::ComboControl& combo(int i) {
+        return dynamic_cast<cadhost::ComboControl&>(
+            *host_->model().openPage()->findControl(i, {host::ControlCombobox}));
+    }
+    cadhost::TextControl& textBox(int i) {
+        return dynamic_cast<cadhost::TextControl&>(
+            *host_->model().openPage()->findControl(i, {host::ControlTextbox}));
+    }
+
+    CustomPropertiesPage page_;
+    ComPtr<host::IPropertyManagerPage2> currentPage_;
+};
+
+TEST_F(CustomPropertiesTest, ThePageOffersTheNineNamedPropertiesWithCurrentValuesFirst) {
+    document_->setProperty("material", 30, "Steel S355");  // names match without case
+    document_->setProperty("Description", 30, "Mounting bracket");
+    document_->setProperty("Finish", 30, "");
+    build(writeOptions(Names, lists()));
+
+    cadhost::PropertyPage* page = host_->model().openPage();
+    ASSERT_NE(page, nullptr);
+    EXPECT_EQ(quenmoor::testsupport::modelOf(currentPage_), page);
+    EXPECT_EQ(page->title(), "Quenmoor");
+    EXPECT_EQ(page->options(), 3);
+    ASSERT_EQ(page->groups().size(), 10u);
+    EXPECT_EQ(page->groups()[0]->id(), 99);
+    EXPECT_EQ(page->groups()[0]->caption(), "Options");
+    const auto& button = page->findControl(2, {host::ControlButton})->info();
+    EXPECT_EQ(button.caption, "Options");
+    EXPECT_EQ(button.options, 3);
+    EXPECT_EQ(button.leftAlign, 2);
+
+    for (int i = 0; i < 9; ++i) {
+        const auto& g = *page->groups()[static_cast<std::size_t>(i) + 1];
+        EXPECT_EQ(g.id(), 100 + i);
+        EXPECT_EQ(g.caption(), std::get<std::string>(Names[static_cast<std::size_t>(i)]));
+        EXPECT_EQ(g.options(), 12);
+        ASSERT_EQ(g.controls().size(), 1u);
+        const auto& info = g.controls()[0]->info();
+        EXPECT_EQ(info.id, i);
+        EXPECT_EQ(info.type, i < 7 ? host::ControlCombobox : host::ControlTextbox);
+        EXPECT_EQ(info.tip, "First property");
+    }
+    // The current value first and again in its place; an empty value adds nothing.
+    EXPECT_EQ(combo(0).items(),
+              (Strings{"Steel S355", "Steel S235", "Aluminium 6082", "Steel S355"}));
+    EXPECT_EQ(combo(1).items(), (Strings{"", "Painted", "Zinc plated"}));
+    EXPECT_EQ(combo(2).items(), Strings{"Harbour Metals"});
+    EXPECT_EQ(combo(3).items(), (Strings{"42", "Alder Plastics"}));
+    EXPECT_EQ(combo(6).items(), Strings{"G. Thomas"});
+    EXPECT_EQ(textBox(7).text(), "Mounting bracket");
+    EXPECT_EQ(textBox(8).text(), "");
+
+    EXPECT_EQ(spreadsheet_->Workbooks()->Count(), 0);
+    EXPECT_EQ(row_.value(), 1);
+}
+
+TEST_F(CustomPropertiesTest, FewerThanNineNamesGiveEmptyCaptions) {
+    build(writeOptions({"Material", "", "Supplier"}, lists()));
+    EXPECT_EQ(group(101).caption(), "");
+    EXPECT_EQ(group(102).caption(), "Supplier");
+    EXPECT_EQ(group(108).caption(), "");
+    EXPECT_EQ(page_.PropertyNames[8], "");
+}
+
+TEST_F(CustomPropertiesTest, OkWritesAllNineAsTextFromThePage) {
+    document_->setProperty("Material", 3, "7850");  // a number property comes back as text
+    document_->setProperty("Revision", 30, "B");
+    document_->setProperty("Weight", 3, "1.2");  // not on the page: untouched
+    build(writeOptions(Names, lists()));
+    combo(0).choose(2);
+    combo(3).choose(0);
+    textBox(7).type("Bracket, welded");
+    textBox(8).type("");
+
+    page_.writeBack(*host_->documentObject(*document_));
+
+    const std::vector<std::pair<std::string, std::string>> expected = {
+        {"Material", "Aluminium 6082"},
+        {"Finish", ""},
+        {"Supplier", "Harbour Metals"},
+        {"Department", "42"},
+        {"Project", "P-1001"},
+        {"Drawn By", "A. Smith"},
+        {"Checked", "G. Thomas"},
+        {"Description", "Bracket, welded"},
+        {"Revision", ""}};
+    for (const auto& [name, value] : expected) {
+        const Property* p = document_->findProperty(name);
+        ASSERT_NE(p, nullptr) << name;
+        EXPECT_EQ(p->type, host::CustomInfoText) << name;
+        EXPECT_EQ(p->value, value) << name;
+    }
+    EXPECT_EQ(document_->findProperty("Tenth"), nullptr);
+    EXPECT_EQ(document_->findProperty("Weight")->type, 3);
+}
+
+TEST_F(CustomPropertiesTest, AFailedWriteBackPutsBackWhatItDeleted) {
+    struct Case {
+        const char* method;
+        int nth;
+    };
+    for (const Case& c : {Case{"AddCustomInfo3", 1}, Case{"AddCustomInfo3", 6},
+                          Case{"AddCustomInfo3", 9}, Case{"DeleteCustomInfo2", 4}}) {
+        SCOPED_TRACE(std::string(c.method) + " " + std::to_string(c.nth));
+        document_->setProperty("Material", 30, "Steel S355");
+        document_->setProperty("Project", 30, "P-1015 Test rig");
+        document_->setProperty("Revision", 30, "C");
+        const auto before = document_->customProperties();
+        build(writeOptions(Names, lists()));
+        combo(0).choose(1);
+        textBox(8).type("D");
+
+        host_->journal()->failCall(c.method, c.nth);
+        EXPECT_THROW(page_.writeBack(*host_->documentObject(*document_)), com::ComError);
+
+        const auto& after = document_->customProperties();
+        ASSERT_EQ(after.size(), before.size());
+        for (const Property& p : before) {
+            const Property* now = document_->findProperty(p.name);
+            ASSERT_NE(now, nullptr) << p.name;
+            EXPECT_EQ(now->value, p.value) << p.name;
+            EXPECT_EQ(now->type, p.type) << p.name;
+        }
+        host_->model().openPage()->close(host::CloseCancel);
+    }
+}
+
+TEST_F(CustomPropertiesTest, AMissingDocumentWorkbookOrSheetFailsNamingIt) {
+    struct Case {
+        const char* what;
+        std::function<std::string()> prepare;
+        std::string named;
+    };
+    const Case cases[] = {
+        {"no workbook", [&] { return (folder_ / "Missing.xls").string(); }, "Missing.xls"},
+        {"no list sheet",
+         [&] {
+             auto three = lists();
+             three.resize(3);
+             return writeOptions(Names, three);
+         },
+         "list4"},
+        // last: the document stays closed
+        {"no document",
+         [&] {
+             host_->model().closeActive();
+             return writeOptions(Names, lists());
+         },
+         "no document"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string path = c.prepare();
+        EXPECT_TRUE(quenmoor::testsupport::failsNaming([&] { build(path); }, c.named));
+        EXPECT_EQ(host_->model().openPage(), nullptr);  // nothing shown
+        spreadsheet_->Workbooks()->Close();
+    }
+}
+
+TEST_F(CustomPropertiesTest, AListMayFillRow32766ButNotRow32767) {
+    List full(32766, CellValue("x"));
+    auto seven = lists();
+    seven[4] = full;
+    build(writeOptions(Names, seven));
+    EXPECT_EQ(combo(4).items().size(), 32766u);
+    host_->model().openPage()->close(host::CloseCancel);
+
+    seven[4].push_back(CellValue("one too many"));
+    const com::ComError error = comErrorOf([&] { build(writeOptions(Names, seven)); });
+    EXPECT_EQ(error.code(), com::CTL_E_OVERFLOW);
+    EXPECT_NE(error.description().find("list5"), std::string::npos) << error.what();
+}
+
+TEST_F(CustomPropertiesTest, TheRulesReadAndWriteAListSoThatItReadsBackTheSame) {
+    const std::string path = writeOptions(Names, {{"a", "b", "c", "d"}, {"", ""}, {"", "x"}});
+    spreadsheet_->Workbooks()->Open(path);
+    auto sheet = [&](const char* name) {
+        return spreadsheet_->Worksheets(name).as<com::IDispatch>(name);
+    };
+    EXPECT_EQ(readTextList(sheet("list2"), row_, "list2"), Strings{""});
+    EXPECT_EQ(readTextList(sheet("list3"), row_, "list3"), (Strings{"", "x"}));
+
+    // The editor changes a list one entry at a time; each write then reads back exactly.
+    for (const Strings& list :
+         {Strings{"b", "c"}, Strings{"b"}, Strings{}, Strings{"e", "f", "g", "h", "i"}}) {
+        writeList(sheet("list1"), list, row_, "list1");
+        EXPECT_EQ(readTextList(sheet("list1"), row_, "list1"), list.empty() ? Strings{""} : list);
+    }
+    // A list past the limit is refused before any cell changes.
+    EXPECT_THROW(writeList(sheet("list1"), Strings(32767, "y"), row_, "list1"), com::ComError);
+    EXPECT_EQ(readTextList(sheet("list1"), row_, "list1").size(), 5u);
+}
+
+}  // namespace
+}  // namespace quenmoor::properties::testsupport
