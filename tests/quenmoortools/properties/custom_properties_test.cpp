@@ -7,6 +7,7 @@
 #include "quenmoortools/properties/custom_properties_page.h"
 #include "tests/quenmoortools/properties/properties_fixture.h"
 #include "tests/support/host_model.h"
+#include "tests/support/named_rows.h"
 
 namespace quenmoor::properties::testsupport {
 namespace {
@@ -65,27 +66,12 @@ TEST_F(CustomPropertiesTest, ThePageOffersTheNineNamedPropertiesWithCurrentValue
     cadhost::PropertyPage* page = host_->model().openPage();
     ASSERT_NE(page, nullptr);
     EXPECT_EQ(quenmoor::testsupport::modelOf(currentPage_), page);
-    EXPECT_EQ(page->title(), "Quenmoor");
-    EXPECT_EQ(page->options(), 3);
-    ASSERT_EQ(page->groups().size(), 10u);
-    EXPECT_EQ(page->groups()[0]->id(), 99);
-    EXPECT_EQ(page->groups()[0]->caption(), "Options");
-    const auto& button = page->findControl(2, {host::ControlButton})->info();
-    EXPECT_EQ(button.caption, "Options");
-    EXPECT_EQ(button.options, 3);
-    EXPECT_EQ(button.leftAlign, 2);
-
-    for (int i = 0; i < 9; ++i) {
-        const auto& g = *page->groups()[static_cast<std::size_t>(i) + 1];
-        EXPECT_EQ(g.id(), 100 + i);
-        EXPECT_EQ(g.caption(), std::get<std::string>(Names[static_cast<std::size_t>(i)]));
-        EXPECT_EQ(g.options(), 12);
-        ASSERT_EQ(g.controls().size(), 1u);
-        const auto& info = g.controls()[0]->info();
-        EXPECT_EQ(info.id, i);
-        EXPECT_EQ(info.type, i < 7 ? host::ControlCombobox : host::ControlTextbox);
-        EXPECT_EQ(info.tip, "First property");
+    Strings captions;
+    for (const auto& g : page->groups()) {
+        captions.push_back(g->caption());
     }
+    EXPECT_EQ(captions, (Strings{"Options", "Material", "Finish", "Supplier", "Department",
+                                 "Project", "Drawn By", "Checked", "Description", "Revision"}));
     // The current value first and again in its place; an empty value adds nothing.
     EXPECT_EQ(combo(0).items(),
               (Strings{"Steel S355", "Steel S235", "Aluminium 6082", "Steel S355"}));
@@ -140,68 +126,72 @@ TEST_F(CustomPropertiesTest, OkWritesAllNineAsTextFromThePage) {
     EXPECT_EQ(document_->findProperty("Weight")->type, 3);
 }
 
-TEST_F(CustomPropertiesTest, AFailedWriteBackPutsBackWhatItDeleted) {
-    struct Case {
-        const char* method;
-        int nth;
-    };
-    for (const Case& c : {Case{"AddCustomInfo3", 1}, Case{"AddCustomInfo3", 6},
-                          Case{"AddCustomInfo3", 9}, Case{"DeleteCustomInfo2", 4}}) {
-        SCOPED_TRACE(std::string(c.method) + " " + std::to_string(c.nth));
-        document_->setProperty("Material", 30, "Steel S355");
-        document_->setProperty("Project", 30, "P-1015 Test rig");
-        document_->setProperty("Revision", 30, "C");
-        const auto before = document_->customProperties();
-        build(writeOptions(Names, lists()));
-        combo(0).choose(1);
-        textBox(8).type("D");
+struct FailedCall {
+    const char* name;
+    const char* method;
+    int nth;
+};
 
-        host_->journal()->failCall(c.method, c.nth);
-        EXPECT_THROW(page_.writeBack(*host_->documentObject(*document_)), com::ComError);
+class FailedWriteBackTest : public CustomPropertiesTest,
+                            public ::testing::WithParamInterface<FailedCall> {};
 
-        const auto& after = document_->customProperties();
-        ASSERT_EQ(after.size(), before.size());
-        for (const Property& p : before) {
-            const Property* now = document_->findProperty(p.name);
-            ASSERT_NE(now, nullptr) << p.name;
-            EXPECT_EQ(now->value, p.value) << p.name;
-            EXPECT_EQ(now->type, p.type) << p.name;
-        }
-        host_->model().openPage()->close(host::CloseCancel);
+TEST_P(FailedWriteBackTest, PutsBackWhatItDeleted) {
+    document_->setProperty("Material", 30, "Steel S355");
+    document_->setProperty("Project", 30, "P-1015 Test rig");
+    document_->setProperty("Revision", 30, "C");
+    const auto before = document_->customProperties();
+    build(writeOptions(Names, lists()));
+    combo(0).choose(1);
+    textBox(8).type("D");
+
+    host_->journal()->failCall(GetParam().method, GetParam().nth);
+    EXPECT_THROW(page_.writeBack(*host_->documentObject(*document_)), com::ComError);
+
+    ASSERT_EQ(document_->customProperties().size(), before.size());
+    for (const Property& p : before) {
+        const Property* now = document_->findProperty(p.name);
+        ASSERT_NE(now, nullptr) << p.name;
+        EXPECT_EQ(now->value, p.value) << p.name;
+        EXPECT_EQ(now->type, p.type) << p.name;
     }
 }
 
-TEST_F(CustomPropertiesTest, AMissingDocumentWorkbookOrSheetFailsNamingIt) {
-    struct Case {
-        const char* what;
-        std::function<std::string()> prepare;
-        std::string named;
-    };
-    const Case cases[] = {
-        {"no workbook", [&] { return (folder_ / "Missing.xls").string(); }, "Missing.xls"},
-        {"no list sheet",
-         [&] {
-             auto three = lists();
-             three.resize(3);
-             return writeOptions(Names, three);
-         },
-         "list4"},
-        // last: the document stays closed
-        {"no document",
-         [&] {
-             host_->model().closeActive();
-             return writeOptions(Names, lists());
-         },
-         "no document"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        const std::string path = c.prepare();
-        EXPECT_TRUE(quenmoor::testsupport::failsNaming([&] { build(path); }, c.named));
-        EXPECT_EQ(host_->model().openPage(), nullptr);  // nothing shown
-        spreadsheet_->Workbooks()->Close();
+INSTANTIATE_TEST_SUITE_P(Calls, FailedWriteBackTest,
+                         ::testing::Values(FailedCall{"FirstAdd", "AddCustomInfo3", 1},
+                                           FailedCall{"SixthAdd", "AddCustomInfo3", 6},
+                                           FailedCall{"LastAdd", "AddCustomInfo3", 9},
+                                           FailedCall{"FourthDelete", "DeleteCustomInfo2", 4}),
+                         quenmoor::testsupport::RowName());
+
+struct MissingInput {
+    const char* name;
+    const char* named;
+};
+
+class MissingInputTest : public CustomPropertiesTest,
+                         public ::testing::WithParamInterface<MissingInput> {};
+
+TEST_P(MissingInputTest, FailsNamingItAndShowsNothing) {
+    const std::string what = GetParam().name;
+    auto options = lists();
+    if (what == "NoListSheet") {
+        options.resize(3);
     }
+    std::string path = writeOptions(Names, options);
+    if (what == "NoWorkbook") {
+        path = (folder_ / "Missing.xls").string();
+    } else if (what == "NoDocument") {
+        host_->model().closeActive();
+    }
+    EXPECT_TRUE(quenmoor::testsupport::failsNaming([&] { build(path); }, GetParam().named));
+    EXPECT_EQ(host_->model().openPage(), nullptr);
 }
+
+INSTANTIATE_TEST_SUITE_P(Inputs, MissingInputTest,
+                         ::testing::Values(MissingInput{"NoWorkbook", "Missing.xls"},
+                                           MissingInput{"NoListSheet", "list4"},
+                                           MissingInput{"NoDocument", "no document"}),
+                         quenmoor::testsupport::RowName());
 
 TEST_F(CustomPropertiesTest, AListMayFillRow32766ButNotRow32767) {
     List full(32766, CellValue("x"));

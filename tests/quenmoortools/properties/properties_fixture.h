@@ -1,24 +1,13 @@
 #pragma once
 
-#include <dlfcn.h>
 #include <gtest/gtest.h>
 
-#include "tests/support/com_error_of.h"
-#include "tests/support/register_library.h"
-
-#include <cstdint>
-#include <filesystem>
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "cadhost/automation/host_application.h"
-#include "contracts/host/host_codes.h"
-#include "contracts/host/running_host.h"
-#include "platform/com/activation.h"
-#include "platform/com/server_module.h"
-#include "quenmoortools/addin/application.h"
 #include "quenmoortools/properties/options_workbook.h"
+#include "tests/support/addin_on_host.h"
+#include "tests/support/com_error_of.h"
 #include "tests/support/scratch_folder.h"
 #include "workbook/xls/xls_file.h"
 
@@ -29,32 +18,13 @@ using quenmoor::testsupport::comErrorOf;
 using workbook::CellValue;
 using List = std::vector<CellValue>;
 
-// The running host with one part open, the add-in object as page handler, the
-// spreadsheet engine registered and created through the loader, and an options workbook
-// of the test's own in a scratch folder.
-class PropertiesTest : public ::testing::Test {
+// The add-in on the running host with one part open, and an options workbook of the
+// test's own in a scratch folder.
+class PropertiesTest : public quenmoor::testsupport::AddinOnHost {
 protected:
-    static void SetUpTestSuite() {
-        quenmoor::testsupport::registerLibrary(QUENMOOR_WORKBOOK_LIBRARY);
-    }
-
     void SetUp() override {
-        host_ = cadhost::HostApplication::create();
-        registration_ = std::make_unique<host::RunningHost>(host_);
-        addin_ = addin::Application::create();
-        spreadsheet_ =
-            com::createInstance<spreadsheet::Global>(spreadsheet::SpreadsheetGlobalClass);
+        AddinOnHost::SetUp();
         document_ = &host_->model().newDocument(host::DocumentPart, "Bracket");
-    }
-
-    void TearDown() override {
-        spreadsheet_->Workbooks()->Close();
-        host_->releaseCallbacks();
-        registration_.reset();
-    }
-
-    ComPtr<com::IDispatch> handler() {
-        return ComPtr<com::IDispatch>(static_cast<addin::ApplicationInterface*>(addin_.get()));
     }
 
     // An options workbook: "properties" holds `names`, and "list<k>" holds lists[k - 1].
@@ -104,10 +74,6 @@ protected:
         }
     }
 
-    ComPtr<cadhost::HostApplication> host_;
-    std::unique_ptr<host::RunningHost> registration_;
-    ComPtr<addin::Application> addin_;
-    ComPtr<spreadsheet::Global> spreadsheet_;
     cadhost::Document* document_ = nullptr;
     toolkit::Int16Counter row_;
     quenmoor::testsupport::ScratchFolder folder_;

@@ -8,17 +8,16 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <cstdlib>
 
 #include "quenmoortools/properties/set_options.h"
 #include "quenmoortools/ui/addin_windows.h"
 #include "tests/quenmoortools/properties/properties_fixture.h"
+#include "tests/support/named_rows.h"
 #include "tests/support/qt_windows.h"
 
 namespace quenmoor::properties::testsupport {
 namespace {
 
-using quenmoor::testsupport::twips;
 using Strings = std::vector<std::string>;
 
 const List Names = {"Material", "Finish",  "Supplier",    "Department", "Project",
@@ -56,52 +55,6 @@ protected:
     std::string path_;
 };
 
-TEST_F(SetOptionsTest, TheWindowHasTheControlsOfItsForm) {
-    SetOptions& w = open({{"a"}});
-    EXPECT_EQ(w.objectName(), "SetOptions");
-    EXPECT_EQ(w.windowTitle(), "Set Options");
-    EXPECT_EQ(w.size(), QSize(473, 350));  // 7095 x 5250 twips
-    EXPECT_TRUE(w.isVisible());
-    EXPECT_TRUE(w.windowFlags() & Qt::WindowStaysOnTopHint);
-
-    struct Expected {
-        QWidget* control;
-        const char* name;
-        QRect geometry;
-        QString caption;
-    };
-    const Expected expected[] = {
-        {w.Label1, "Label1", twips(240, 0, 2415, 375), "Custom Properties"},
-        {w.List1, "List1", twips(240, 480, 1935, 2205), {}},
-        {w.List2, "List2", twips(3840, 480, 2775, 2010), {}},
-        {w.ModifyProperty, "ModifyProperty", twips(240, 2880, 1935, 375), {}},
-        {w.Modify, "Modify", twips(2280, 2880, 1095, 375), "Modify"},
-        {w.AddText, "AddText", twips(3840, 2760, 2775, 375), {}},
-        {w.AddItem, "AddItem", twips(3840, 3240, 1095, 375), "Add"},
-        {w.RemoveItem, "RemoveItem", twips(5640, 3240, 1095, 375), "Remove"},
-        {w.Save, "Save", twips(120, 4320, 1215, 495), "Save "},
-        {w.Cancel, "Cancel", twips(1440, 4320, 1215, 495), "Cancel"},
-    };
-    for (const Expected& e : expected) {
-        SCOPED_TRACE(e.name);
-        EXPECT_EQ(e.control->objectName(), e.name);
-        EXPECT_EQ(e.control->geometry(), e.geometry);
-        if (auto* button = qobject_cast<QPushButton*>(e.control)) {
-            EXPECT_EQ(button->text(), e.caption);
-        }
-    }
-    EXPECT_EQ(w.Label1->text(), "Custom Properties");
-    EXPECT_TRUE(w.Label1->font().bold());
-    EXPECT_EQ(w.Label1->font().pointSize(), 12);
-    EXPECT_EQ(w.Save->font().families().front(), "Times New Roman");
-    EXPECT_TRUE(w.Cancel->font().bold());
-    ASSERT_NE(w.findChild<QLabel*>("StatusLine"), nullptr);
-
-    EXPECT_EQ(quenmoor::testsupport::tabOrder(&w),
-              (QStringList{"List1", "List2", "ModifyProperty", "Modify", "Save", "AddText",
-                           "AddItem", "RemoveItem", "Cancel"}));
-}
-
 TEST_F(SetOptionsTest, LoadListsEveryNameAndAClickShowsThatPropertysChoices) {
     SetOptions& w = open({{"a"}, {"", "Painted", "Zinc"}});
     EXPECT_EQ(entries(w.List1),
@@ -138,43 +91,46 @@ TEST_F(SetOptionsTest, AddGoesIntoTheCellsAtOnceAndIntoTheFileOnlyOnSave) {
     EXPECT_EQ(columnOnDisk("list1"), (Strings{"a", "b", "c"}));
 }
 
-TEST_F(SetOptionsTest, RemoveRewritesTheListAndSelectsTheLastOfTwoOrMore) {
-    struct Case {
-        List list;
-        int remove;
-        Strings left;
-        int selected;
-    };
-    const Case cases[] = {
-        {{"a", "b", "c"}, 0, {"b", "c"}, 1},
-        {{"a", "b", "c"}, 2, {"a", "b"}, 1},
-        {{"a", "b"}, 0, {"b"}, -1},
-        {{"a"}, 0, {}, -1},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.list.size() * 10 + static_cast<std::size_t>(c.remove));
-        SetOptions& w = open({{"x"}, {"y"}, c.list});
-        w.List1->setCurrentRow(2);
-        w.List2->setCurrentRow(c.remove);
-        w.RemoveItem->click();
+struct Removal {
+    const char* name;
+    List list;
+    int remove;
+    Strings left;
+    int selected;  // -1: nothing is selected
+};
+
+class RemoveTest : public SetOptionsTest, public ::testing::WithParamInterface<Removal> {};
+
+TEST_P(RemoveTest, RewritesTheListAndSelectsTheLastOfTwoOrMore) {
+    const Removal& c = GetParam();
+    SetOptions& w = open({{"x"}, {"y"}, c.list});
+    w.List1->setCurrentRow(2);
+    w.List2->setCurrentRow(c.remove);
+    w.RemoveItem->click();
+    EXPECT_EQ(entries(w.List2), c.left);
+    EXPECT_EQ(w.List2->selectedItems().size(), c.selected < 0 ? 0 : 1);
+    if (c.selected >= 0) {
+        EXPECT_EQ(w.List2->currentRow(), c.selected);
+    } else {
+        w.RemoveItem->click();  // nothing is selected, so this changes nothing
         EXPECT_EQ(entries(w.List2), c.left);
-        EXPECT_EQ(w.List2->selectedItems().size(), c.selected < 0 ? 0 : 1);
-        if (c.selected >= 0) {
-            EXPECT_EQ(w.List2->currentRow(), c.selected);
-        }
-        if (c.selected < 0) {
-            w.RemoveItem->click();  // nothing is selected, so this changes nothing
-            EXPECT_EQ(entries(w.List2), c.left);
-        }
-        w.Save->click();
-        // The old last row is emptied: the file holds exactly what the window showed.
-        Strings onDisk = columnOnDisk("list3");
-        while (!onDisk.empty() && onDisk.back().empty()) {
-            onDisk.pop_back();
-        }
-        EXPECT_EQ(onDisk, c.left);
     }
+    w.Save->click();
+    // The old last row is emptied: the file holds exactly what the window showed.
+    Strings onDisk = columnOnDisk("list3");
+    while (!onDisk.empty() && onDisk.back().empty()) {
+        onDisk.pop_back();
+    }
+    EXPECT_EQ(onDisk, c.left);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Lists, RemoveTest,
+    ::testing::Values(Removal{"FirstOfThree", {"a", "b", "c"}, 0, {"b", "c"}, 1},
+                      Removal{"LastOfThree", {"a", "b", "c"}, 2, {"a", "b"}, 1},
+                      Removal{"FirstOfTwo", {"a", "b"}, 0, {"b"}, -1},
+                      Removal{"OnlyOne", {"a"}, 0, {}, -1}),
+    quenmoor::testsupport::RowName());
 
 TEST_F(SetOptionsTest, ModifyRenamesTheRowAndTheListKeepsItsSheet) {
     SetOptions& w = open({{"a"}, {"p", "q"}});
@@ -190,25 +146,29 @@ TEST_F(SetOptionsTest, ModifyRenamesTheRowAndTheListKeepsItsSheet) {
     EXPECT_EQ(again.List1->item(1)->text(), "Surface");
 }
 
-TEST_F(SetOptionsTest, CancelOrTheCloseBoxLeavesTheFileAsItWas) {
-    for (bool byCloseBox : {false, true}) {
-        SetOptions& w = open({{"a", "b"}});
-        w.List1->setCurrentRow(0);
-        type(w.AddText, "c");
-        w.AddItem->click();
-        w.List2->setCurrentRow(0);
-        w.RemoveItem->click();
-        type(w.ModifyProperty, "Renamed");
-        w.Modify->click();
-        byCloseBox ? static_cast<void>(w.close()) : w.Cancel->click();
-        EXPECT_FALSE(w.isVisible());
-        EXPECT_FALSE(w.isLoaded());
-        EXPECT_EQ(spreadsheet_->Workbooks()->Count(), 0);
-        EXPECT_EQ(columnOnDisk("list1"), (Strings{"a", "b"}));
-        EXPECT_EQ(columnOnDisk("properties")[0], "Material");
-        EXPECT_EQ(w.List1->count(), 0);
-    }
+class DiscardTest : public SetOptionsTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(DiscardTest, LeavesTheFileAsItWas) {
+    SetOptions& w = open({{"a", "b"}});
+    w.List1->setCurrentRow(0);
+    type(w.AddText, "c");
+    w.AddItem->click();
+    w.List2->setCurrentRow(0);
+    w.RemoveItem->click();
+    type(w.ModifyProperty, "Renamed");
+    w.Modify->click();
+    GetParam() ? static_cast<void>(w.close()) : w.Cancel->click();
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_FALSE(w.isLoaded());
+    EXPECT_EQ(spreadsheet_->Workbooks()->Count(), 0);
+    EXPECT_EQ(columnOnDisk("list1"), (Strings{"a", "b"}));
+    EXPECT_EQ(columnOnDisk("properties")[0], "Material");
+    EXPECT_EQ(w.List1->count(), 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(Ways, DiscardTest, ::testing::Bool(), [](const auto& row) {
+    return std::string(row.param ? "CloseBox" : "Cancel");
+});
 
 TEST_F(SetOptionsTest, WhatCannotBeDoneIsSaidInTheStatusLine) {
     SetOptions& w = open({{"a"}, {"b"}});
@@ -254,21 +214,6 @@ TEST_F(SetOptionsTest, ALoadThatFailsTwiceLeavesAUsableWindowSayingWhy) {
     SetOptions& loaded = showOptionListEditor(*spreadsheet_, path);
     EXPECT_EQ(loaded.List1->count(), 10);
     EXPECT_EQ(loaded.StatusLine->text(), "");
-}
-
-TEST_F(SetOptionsTest, Screenshot) {
-    SetOptions& w = open({{"a"}, {"", "Painted", "Zinc plated", "Anodized"}});
-    w.List1->setCurrentRow(1);
-    type(w.AddText, "Black oxide");
-    const char* folder = std::getenv("QUENMOOR_SCREENSHOTS");
-    const QPixmap shot = w.grab();
-    EXPECT_EQ(shot.size(), w.size());
-    if (folder != nullptr) {
-        EXPECT_TRUE(shot.save(QString(folder) + "/set_options.png"));
-        spreadsheet_->Workbooks()->Close();
-        w.AddItem->click();
-        EXPECT_TRUE(w.grab().save(QString(folder) + "/set_options_status.png"));
-    }
 }
 
 }  // namespace
