@@ -3,9 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <fstream>
 
-#include "tests/quenmoortools/addin/menu_expectations.h"
+#include "tests/support/named_rows.h"
 #include "tests/support/run_process.h"
 #include "tests/support/scratch_folder.h"
 
@@ -31,22 +32,36 @@ protected:
     }
 };
 
+// The one check of the menus' texts and order: what the user finds in each document type.
 TEST_F(ScriptTest, TheLoadedAddInShowsItsMenusAndLeavesNoneWhenDisconnected) {
-    auto result = script(
-        "addin Quenmoor_Systems.Application\n"
-        "menus\n"
-        "disconnect\n"
-        "menus\n");
+    auto result = script("addin Quenmoor_Systems.Application\nmenus\ndisconnect\nmenus\n");
     ASSERT_EQ(result.exitCode, 0) << result.err;
-    std::vector<std::string> expected = {"connected Quenmoor_Systems.Application returned False"};
-    for (const auto& item : testsupport::expectedMenuItems()) {
-        expected.push_back("menu " + std::to_string(item.documentType) + " \"" + item.text + "\" " +
-                           item.callback);
-    }
-    expected.insert(expected.end(), {"removed menu 1 \"Quenmoor\"", "removed menu 2 \"Quenmoor\"",
+    EXPECT_EQ(lines(result.out), (std::vector<std::string>{
+                                     "connected Quenmoor_Systems.Application returned False",
+                                     "menu 2 \"Custom Properties@Quenmoor\" tebrincallback",
+                                     "menu 2 \"Appearance Panel@Quenmoor\" Appearance",
+                                     "menu 2 \"Export Packagel@Quenmoor\" Pack",
+                                     "menu 2 \"Unit Converter@Quenmoor\" conversion",
+                                     "menu 2 \"help@Quenmoor\" help",
+                                     "menu 2 \"About@Quenmoor\" About",
+                                     "menu 1 \"Assign Material@Quenmoor\" MaterialDensity",
+                                     "menu 1 \"Custom Properties@Quenmoor\" tebrincallback",
+                                     "menu 1 \"Numerate Dimension Names@Quenmoor\" NumDims",
+                                     "menu 1 \"Appearance Panel@Quenmoor\" appearance",
+                                     "menu 1 \"Export Package@Quenmoor\" Pack",
+                                     "menu 1 \"Unit Converter@Quenmoor\" conversion",
+                                     "menu 1 \"About@Quenmoor\" About",
+                                     "menu 1 \"Help@Quenmoor\" Help",
+                                     "menu 3 \"Custom Properties@Quenmoor\" tebrincallback",
+                                     "menu 3 \"Export Package@Quenmoor\" Pack",
+                                     "menu 3 \"Unit Converter@Quenmoor\" conversion",
+                                     "menu 3 \"About@Quenmoor\" About",
+                                     "menu 3 \"Help@Quenmoor\" Help",
+                                     "removed menu 1 \"Quenmoor\"",
+                                     "removed menu 2 \"Quenmoor\"",
                                      "removed menu 3 \"Quenmoor\"",
-                                     "disconnected Quenmoor_Systems.Application returned False"});
-    EXPECT_EQ(lines(result.out), expected);
+                                     "disconnected Quenmoor_Systems.Application returned False",
+                                 }));
 }
 
 TEST_F(ScriptTest, MenuPicksReachTheirMethodsAndFailuresLetTheScriptGoOn) {
@@ -81,30 +96,10 @@ TEST_F(ScriptTest, AHostThatRefusesAnItemKeepsTheEarlierItemsAndReportsIt) {
     EXPECT_EQ(out[7], "menu 1 \"Assign Material@Quenmoor\" MaterialDensity");
 }
 
-TEST_F(ScriptTest, ALineThatCannotRunStopsTheScriptNamingIt) {
-    struct Case {
-        const char* script;
-        const char* message;
-    };
-    const Case cases[] = {
-        {"echo ok\nfrobnicate\necho never\n", "<stdin>:2: unknown command \"frobnicate\""},
-        {"menus extra\n", "<stdin>:1: menus: takes 0 argument(s), got 1"},
-        {"echo \"open\n", "<stdin>:1: unterminated quote"},
-        {"doctype 9\n",
-         "<stdin>:1: document type must be 1 (part), 2 (assembly) or 3 (drawing), not 9"},
-        {"doctype 1\nmenu \"No Such Tool\"\n",
-         "<stdin>:2: no menu item \"No Such Tool\" for document type 1"},
-        {"fail AddMenu x\n", "<stdin>:1: call number must be a whole number, not \"x\""},
-    };
-    for (const Case& c : cases) {
-        auto result = script(c.script);
-        EXPECT_EQ(result.exitCode, 2) << c.script;
-        EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
-        EXPECT_EQ(result.out.find("never"), std::string::npos);
-    }
+TEST(HostScriptTest, AScriptFileThatCannotBeReadIsNamed) {
     auto missing = runProcess({QUENMOOR_CADHOST, "--script", "/nonexistent/tour.qms"});
     EXPECT_EQ(missing.exitCode, 2);
-    EXPECT_NE(missing.err.find("/nonexistent/tour.qms"), std::string::npos);
+    EXPECT_NE(missing.err.find("/nonexistent/tour.qms"), std::string::npos) << missing.err;
 }
 
 TEST(HostScriptTest, DocumentsAreBuiltSavedReopenedAndPrintedAsHeld) {
@@ -180,41 +175,78 @@ TEST(HostScriptTest, WindowsAreFoundByNameAndPhotographed) {
     EXPECT_EQ(std::string(signature + 1, 3), "PNG");
 }
 
-TEST(HostScriptTest, BadInputIsNamedAndStopsTheScriptWithoutWritingAFile) {
-    const ScratchFolder scratch;
-    const std::string folder = scratch.path().string();
-    std::ofstream(folder + "/broken.json") << "{ \"type\": \"part\", ";
-    struct Case {
-        std::string script;
-        std::string message;
-    };
-    const Case cases[] = {
-        {"open " + folder + "/missing.json\n",
-         folder + "/missing.json: cannot open the document file"},
-        {"open " + folder + "/broken.json\n", folder + "/broken.json: not a document file"},
-        {"new sketch s\n", "new: document type must be part, assembly or drawing, not \"sketch\""},
-        {"feature F\n", "feature: no document is open"},
-        {"new part p\ncomponent c\n", "component: \"p\" is not an assembly"},
-        {"new part p\nvalues 1 1 1 1 1 1 1 2 0\n",
-         "values: document: MaterialPropertyValues value 7 is 2"},
-        {"new assembly a\nselect ghost\n", "select: \"a\" has no component \"ghost\""},
-        {"activate nothing\n", "no open document titled \"nothing\""},
-        {"press 2\n", "press: no property page is open"},
-        {"window Nowhere\n", "no window named \"Nowhere\""},
-        {"click CadHostWindow.NoSuchButton\n",
-         "window \"CadHostWindow\" has no control \"NoSuchButton\""},
-        {"new part p\nsave\n", "save: document \"p\" has no file yet; name one"},
-        {"new part p\nsave " + folder + "/no/such/folder/p.json\n",
-         folder + "/no/such/folder/p.json"},
-    };
-    for (const Case& c : cases) {
-        auto result = script(c.script + "echo never\n");
-        EXPECT_EQ(result.exitCode, 2) << c.script;
-        EXPECT_NE(result.err.find(c.message), std::string::npos) << c.script << result.err;
-        EXPECT_EQ(result.out.find("never"), std::string::npos) << c.script;
+// A line that cannot run stops the script with exit code 2, naming the line and what is
+// wrong, and runs nothing after it. ${SCRATCH} is a folder of the test's own, holding only
+// broken.json; the script expands it as it expands every variable.
+struct StoppingLine {
+    const char* name;
+    std::string script;
+    std::string message;
+};
+
+class StoppingLineTest : public ::testing::TestWithParam<StoppingLine> {
+protected:
+    void SetUp() override {
+        std::ofstream(folder_ / "broken.json") << "{ \"type\": \"part\", ";
+        ::setenv("SCRATCH", folder_.path().c_str(), 1);
     }
-    EXPECT_EQ(scratch.entries(), std::vector<std::string>{"broken.json"});
+    std::string expanded(std::string text) const {
+        for (auto at = text.find("${SCRATCH}"); at != std::string::npos;
+             at = text.find("${SCRATCH}")) {
+            text.replace(at, 10, folder_.path().string());
+        }
+        return text;
+    }
+
+    ScratchFolder folder_;
+};
+
+TEST_P(StoppingLineTest, StopsTheScriptNamingTheLineAndWritesNothing) {
+    auto result = script(GetParam().script + "echo never\n");
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_NE(result.err.find(expanded(GetParam().message)), std::string::npos) << result.err;
+    EXPECT_EQ(result.out.find("never"), std::string::npos) << result.out;
+    EXPECT_EQ(folder_.entries(), std::vector<std::string>{"broken.json"});
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, StoppingLineTest,
+    ::testing::Values(
+        StoppingLine{"UnknownCommand", "echo ok\nfrobnicate\n",
+                     "<stdin>:2: unknown command \"frobnicate\""},
+        StoppingLine{"ArgumentCount", "menus extra\n",
+                     "<stdin>:1: menus: takes 0 argument(s), got 1"},
+        StoppingLine{"OpenQuote", "echo \"open\n", "<stdin>:1: unterminated quote"},
+        StoppingLine{"DocumentType", "doctype 9\n",
+                     "<stdin>:1: document type must be 1 (part), 2 (assembly) or 3 (drawing), "
+                     "not 9"},
+        StoppingLine{"NoMenuItem", "doctype 1\nmenu \"No Such Tool\"\n",
+                     "<stdin>:2: no menu item \"No Such Tool\" for document type 1"},
+        StoppingLine{"CallNumber", "fail AddMenu x\n",
+                     "<stdin>:1: call number must be a whole number, not \"x\""},
+        StoppingLine{"MissingDocument", "open ${SCRATCH}/missing.json\n",
+                     "${SCRATCH}/missing.json: cannot open the document file"},
+        StoppingLine{"BrokenDocument", "open ${SCRATCH}/broken.json\n",
+                     "${SCRATCH}/broken.json: not a document file"},
+        StoppingLine{"NewSketch", "new sketch s\n",
+                     "new: document type must be part, assembly or drawing, not \"sketch\""},
+        StoppingLine{"NoDocument", "feature F\n", "feature: no document is open"},
+        StoppingLine{"NotAnAssembly", "new part p\ncomponent c\n",
+                     "component: \"p\" is not an assembly"},
+        StoppingLine{"ValueOutOfRange", "new part p\nvalues 1 1 1 1 1 1 1 2 0\n",
+                     "values: document: MaterialPropertyValues value 7 is 2"},
+        StoppingLine{"NoComponent", "new assembly a\nselect ghost\n",
+                     "select: \"a\" has no component \"ghost\""},
+        StoppingLine{"NoTitle", "activate nothing\n", "no open document titled \"nothing\""},
+        StoppingLine{"NoPage", "press 2\n", "press: no property page is open"},
+        StoppingLine{"NoWindow", "window Nowhere\n", "no window named \"Nowhere\""},
+        StoppingLine{"NoControl", "click CadHostWindow.NoSuchButton\n",
+                     "window \"CadHostWindow\" has no control \"NoSuchButton\""},
+        StoppingLine{"SaveWithoutFile", "new part p\nsave\n",
+                     "save: document \"p\" has no file yet; name one"},
+        StoppingLine{"SaveIntoNoFolder", "new part p\nsave ${SCRATCH}/no/such/folder/p.json\n",
+                     "${SCRATCH}/no/such/folder/p.json"}),
+    testsupport::RowName());
 
 }  // namespace
 }  // namespace quenmoor

@@ -4,11 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QKeyEvent>
 #include <QLabel>
+#include <QKeyEvent>
 #include <QSlider>
 #include <memory>
-#include <optional>
 
 #include "cadhost/automation/host_application.h"
 #include "contracts/host/running_host.h"
@@ -16,6 +15,7 @@
 #include "quenmoortools/ui/addin_windows.h"
 #include "tests/support/com_error_of.h"
 #include "tests/support/host_model.h"
+#include "tests/support/named_rows.h"
 #include "tests/support/qt_windows.h"
 
 namespace quenmoor::appearance {
@@ -48,58 +48,54 @@ protected:
                 w.specular->value(), w.shine->value(), w.transparent->value()};
     }
 
-    // A new running host, the last one's registration revoked first.
-    void restartHost() {
-        registration_.reset();
-        app_ = cadhost::HostApplication::create();
-        registration_ = std::make_unique<host::RunningHost>(app_);
-    }
-
     ComPtr<cadhost::HostApplication> app_ = cadhost::HostApplication::create();
     std::unique_ptr<host::RunningHost> registration_ = std::make_unique<host::RunningHost>(app_);
 };
 
-TEST_F(AppearancePanelTest, LoadingSetsTheSlidersAndWritesOncePerMovedSlider) {
-    struct Case {
-        Values loaded;
-        std::vector<int> positions;
-        Values stored;
-        std::size_t writes;
-    };
-    const Case cases[] = {
-        {{0.2, 0.4, 0.6, 0.5, 0.9, 0.3, 0.1, 0.5, 0},
-         {20, 40, 60, 50, 30, 10, 0},
-         {0.2, 0.4, 0.6, 0.5, 0.75, 0.3, 0.1, 0, 0.25},
-         6},
-        // Halves go to the even neighbour; only the two moved sliders write.
-        {{0.125, 0, 0.375, 0, 1, 0, 0, 1, 1},
-         {12, 0, 38, 0, 0, 0, 0},
-         {0.12, 0, 0.38, 0, 0.75, 0, 0, 0, 0.25},
-         2},
-        // Values outside 0 to 1 stop at the ends of the sliders.
-        {{1.5, -0.2, 0.004, 0.006, 0, 1, 0, 0, 0},
-         {100, 0, 0, 1, 100, 0, 0},
-         {1, 0, 0, 0.01, 0.75, 1, 0, 0, 0.25},
-         3},
-        // Nothing moves, nothing is written.
-        {{0, 0, 0, 0, 0.3, 0, 0, 0.7, 0.2},
-         {0, 0, 0, 0, 0, 0, 0},
-         {0, 0, 0, 0, 0.3, 0, 0, 0.7, 0.2},
-         0},
-    };
-    for (const Case& c : cases) {
-        restartHost();
-        cadhost::Document& document = part(c.loaded);
-        Attributes& window = show();
-        EXPECT_TRUE(window.isVisible());
-        EXPECT_EQ(window.windowTitle(), "Attribute");
-        EXPECT_EQ(positions(window), c.positions);
-        EXPECT_EQ(document.materialValues(), c.stored);
-        EXPECT_EQ(count("SetMaterialPropertyValues"), c.writes);
-        EXPECT_EQ(static_cast<std::size_t>(document.redrawCount()), c.writes);
-        ui::closeAddinWindows();
-    }
+struct Loading {
+    const char* name;
+    Values loaded;
+    std::vector<int> positions;
+    Values stored;
+    std::size_t writes;
+};
+
+class LoadingTest : public AppearancePanelTest, public ::testing::WithParamInterface<Loading> {};
+
+TEST_P(LoadingTest, SetsTheSlidersAndWritesOncePerMovedSlider) {
+    cadhost::Document& document = part(GetParam().loaded);
+    Attributes& window = show();
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(window.windowTitle(), "Attribute");
+    EXPECT_EQ(positions(window), GetParam().positions);
+    EXPECT_EQ(document.materialValues(), GetParam().stored);
+    EXPECT_EQ(count("SetMaterialPropertyValues"), GetParam().writes);
+    EXPECT_EQ(static_cast<std::size_t>(document.redrawCount()), GetParam().writes);
 }
+
+INSTANTIATE_TEST_SUITE_P(Values, LoadingTest,
+                         ::testing::Values(Loading{"SixSlidersMove",
+                                                   {0.2, 0.4, 0.6, 0.5, 0.9, 0.3, 0.1, 0.5, 0},
+                                                   {20, 40, 60, 50, 30, 10, 0},
+                                                   {0.2, 0.4, 0.6, 0.5, 0.75, 0.3, 0.1, 0, 0.25},
+                                                   6},
+                                           // Only the two moved sliders write.
+                                           Loading{"HalvesGoToTheEvenNeighbour",
+                                                   {0.125, 0, 0.375, 0, 1, 0, 0, 1, 1},
+                                                   {12, 0, 38, 0, 0, 0, 0},
+                                                   {0.12, 0, 0.38, 0, 0.75, 0, 0, 0, 0.25},
+                                                   2},
+                                           Loading{"OutsideZeroToOneStopsAtTheEnds",
+                                                   {1.5, -0.2, 0.004, 0.006, 0, 1, 0, 0, 0},
+                                                   {100, 0, 0, 1, 100, 0, 0},
+                                                   {1, 0, 0, 0.01, 0.75, 1, 0, 0, 0.25},
+                                                   3},
+                                           Loading{"NothingMovesNothingIsWritten",
+                                                   {0, 0, 0, 0, 0.3, 0, 0, 0.7, 0.2},
+                                                   {0, 0, 0, 0, 0, 0, 0},
+                                                   {0, 0, 0, 0, 0.3, 0, 0, 0.7, 0.2},
+                                                   0}),
+                         quenmoor::testsupport::RowName());
 
 TEST_F(AppearancePanelTest, ClicksAndKeysWriteAtOnceADragWritesOnRelease) {
     cadhost::Document& document = part({0.2, 0.4, 0.6, 0.5, 0.9, 0.3, 0.1, 0.5, 0});
@@ -122,26 +118,29 @@ TEST_F(AppearancePanelTest, ClicksAndKeysWriteAtOnceADragWritesOnRelease) {
     EXPECT_EQ(document.materialValues(), (Values{0.21, 0.8, 0.6, 0.5, 0.75, 0.3, 0.1, 0.01, 0.25}));
 }
 
-TEST_F(AppearancePanelTest, InAnAssemblyTheSelectedComponentTakesTheWrites) {
+class AssemblyTest : public AppearancePanelTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(AssemblyTest, TheSelectedComponentOrElseTheAssemblyTakesTheWrites) {
+    const bool selected = GetParam();
     const Values assemblyValues = {0.5, 0.5, 0.5, 0.5, 0.5, 0.5, 0.5, 0, 0};
     const Values componentValues = {0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0, 0};
-    for (const bool selected : {true, false}) {
-        restartHost();
-        cadhost::Document& assembly = app_->model().newDocument(host::DocumentAssembly, "A");
-        assembly.setMaterialValues(assemblyValues);
-        cadhost::Component& component = assembly.addComponent("C-1", "c.sldprt", componentValues);
-        assembly.select(selected ? &component : nullptr);
+    cadhost::Document& assembly = app_->model().newDocument(host::DocumentAssembly, "A");
+    assembly.setMaterialValues(assemblyValues);
+    cadhost::Component& component = assembly.addComponent("C-1", "c.sldprt", componentValues);
+    assembly.select(selected ? &component : nullptr);
 
-        Attributes& window = show();
-        // Loading reads the assembly's own values either way.
-        EXPECT_EQ(positions(window), (std::vector<int>{50, 50, 50, 50, 50, 50, 0}));
-        const Values written = {0.5, 0.5, 0.5, 0.5, 0.75, 0.5, 0.5, 0, 0.25};
-        EXPECT_EQ(component.values(), selected ? written : componentValues);
-        EXPECT_EQ(assembly.materialValues(), selected ? assemblyValues : written);
-        EXPECT_EQ(assembly.redrawCount(), 6);
-        ui::closeAddinWindows();
-    }
+    Attributes& window = show();
+    // Loading reads the assembly's own values either way.
+    EXPECT_EQ(positions(window), (std::vector<int>{50, 50, 50, 50, 50, 50, 0}));
+    const Values written = {0.5, 0.5, 0.5, 0.5, 0.75, 0.5, 0.5, 0, 0.25};
+    EXPECT_EQ(component.values(), selected ? written : componentValues);
+    EXPECT_EQ(assembly.materialValues(), selected ? assemblyValues : written);
+    EXPECT_EQ(assembly.redrawCount(), 6);
 }
+
+INSTANTIATE_TEST_SUITE_P(Selection, AssemblyTest, ::testing::Bool(), [](const auto& row) {
+    return std::string(row.param ? "ComponentSelected" : "NothingSelected");
+});
 
 TEST_F(AppearancePanelTest, ShowingAgainKeepsThePositionsAndClosingUnloads) {
     cadhost::Document& document = part({0.2, 0, 0, 0, 0, 0, 0, 0, 0});
@@ -160,25 +159,21 @@ TEST_F(AppearancePanelTest, ShowingAgainKeepsThePositionsAndClosingUnloads) {
     EXPECT_EQ(positions(show()), (std::vector<int>{90, 90, 90, 90, 90, 90, 0}));
 }
 
-TEST_F(AppearancePanelTest, WithoutAPartOrAssemblyNothingIsWritten) {
-    struct Case {
-        std::optional<host::DocumentType> type;
-        std::string message;
-    };
-    const Case cases[] = {
-        {std::nullopt, "no document is open"},
-        {host::DocumentDrawing, "document \"Sheet1\" is neither a part nor an assembly"},
-    };
-    for (const Case& c : cases) {
-        if (c.type) {
-            app_->model()
-                .newDocument(*c.type, "Sheet1")
-                .setMaterialValues({0.2, 0.4, 0.6, 0.5, 0.9, 0.3, 0.1, 0.5, 0});
-        }
-        EXPECT_TRUE(quenmoor::testsupport::failsNaming([] { showAppearance(); }, c.message));
-        EXPECT_EQ(appearanceWindow(), nullptr);
-        EXPECT_EQ(count("SetMaterialPropertyValues"), 0u);
-    }
+TEST_F(AppearancePanelTest, WithoutADocumentNothingIsShownOrWritten) {
+    EXPECT_TRUE(
+        quenmoor::testsupport::failsNaming([] { showAppearance(); }, "no document is open"));
+    EXPECT_EQ(appearanceWindow(), nullptr);
+    EXPECT_EQ(count("SetMaterialPropertyValues"), 0u);
+}
+
+TEST_F(AppearancePanelTest, ADrawingIsRefusedAndNothingIsWritten) {
+    app_->model()
+        .newDocument(host::DocumentDrawing, "Sheet1")
+        .setMaterialValues({0.2, 0.4, 0.6, 0.5, 0.9, 0.3, 0.1, 0.5, 0});
+    EXPECT_TRUE(quenmoor::testsupport::failsNaming(
+        [] { showAppearance(); }, "document \"Sheet1\" is neither a part nor an assembly"));
+    EXPECT_EQ(appearanceWindow(), nullptr);
+    EXPECT_EQ(count("SetMaterialPropertyValues"), 0u);
 }
 
 TEST_F(AppearancePanelTest, AFailedMoveIsShownInTheWindow) {

@@ -1,12 +1,12 @@
-// Dimension numbering on the host's real document model. Every test runs in a process of
-// its own, so the working lists start empty, as right after the add-in is loaded; a test
-// of several runs that must each start afresh empties them itself.
+// Dimension numbering on the host's real document model. The working lists live as long as
+// the library; each test starts with them empty, as right after the add-in is loaded.
 
 #include <gtest/gtest.h>
 
 #include "cadhost/automation/host_application.h"
 #include "quenmoortools/dimensions/dimension_numbering.h"
 #include "tests/support/com_error_of.h"
+#include "tests/support/named_rows.h"
 
 namespace quenmoor::dimensions {
 namespace {
@@ -16,7 +16,11 @@ using cadhost::HostApplication;
 
 class NumberingTest : public ::testing::Test {
 protected:
-    void SetUp() override { app_ = HostApplication::create(); }
+    void SetUp() override {
+        app_ = HostApplication::create();
+        workingLists().List1.clear();
+        workingLists().List2.clear();
+    }
 
     // A part whose features hold the given names, one feature per inner list, in tree order.
     Document& part(const std::string& title,
@@ -52,31 +56,32 @@ protected:
     toolkit::Int16Counter counter_;
 };
 
-TEST_F(NumberingTest, NamesThatAreNotNumbersGetTheNextNumbersAboveTheLargestInTreeOrder) {
-    struct Case {
-        const char* name;
-        std::vector<std::vector<std::string>> features;
-        std::vector<std::string> numbered;
-    };
-    const Case cases[] = {
-        {"in tree order", {{"D1", "D2"}, {}, {"D3"}}, {"1", "2", "3"}},
-        {"numeric names stay and raise the start",
-         {{"3", "D1"}, {" 7 ", "D2"}},
-         {"3", "8", " 7 ", "9"}},
-        {"a smaller fraction alone makes the largest 7", {{"7.4", "A"}}, {"7.4", "8"}},
-        {"a larger fraction first makes the largest 8", {{"7.6", "7.4", "A"}}, {"7.6", "7.4", "9"}},
-        {"negative and empty names",
-         {{"-4", "", "2E1", "12a", "RD3"}},
-         {"-4", "21", "2E1", "22", "23"}},
-    };
-    for (const Case& c : cases) {
-        Document& document = part(c.name, c.features);
-        EXPECT_EQ(number(document), c.numbered) << c.name;
-        // As in a process of its own: the lists start empty.
-        workingLists().List1.clear();
-        workingLists().List2.clear();
-    }
+struct Tree {
+    const char* name;
+    std::vector<std::vector<std::string>> features;
+    std::vector<std::string> numbered;
+};
+
+class NumberingRowTest : public NumberingTest, public ::testing::WithParamInterface<Tree> {};
+
+TEST_P(NumberingRowTest, NamesThatAreNotNumbersGetTheNextNumbersAboveTheLargestInTreeOrder) {
+    Document& document = part("p", GetParam().features);
+    EXPECT_EQ(number(document), GetParam().numbered);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Trees, NumberingRowTest,
+    ::testing::Values(
+        Tree{"InTreeOrder", {{"D1", "D2"}, {}, {"D3"}}, {"1", "2", "3"}},
+        Tree{"NumericNamesStayAndRaiseTheStart",
+             {{"3", "D1"}, {" 7 ", "D2"}},
+             {"3", "8", " 7 ", "9"}},
+        Tree{"ASmallerFractionAloneMakesTheLargest7", {{"7.4", "A"}}, {"7.4", "8"}},
+        Tree{"ALargerFractionFirstMakesTheLargest8", {{"7.6", "7.4", "A"}}, {"7.6", "7.4", "9"}},
+        Tree{"NegativeAndEmptyNames",
+             {{"-4", "", "2E1", "12a", "RD3"}},
+             {"-4", "21", "2E1", "22", "23"}}),
+    quenmoor::testsupport::RowName());
 
 TEST_F(NumberingTest, ASecondRunAndALaterPartContinueAboveEarlierNumbers) {
     Document& first = part("first", {{"D1", "D2"}});
@@ -93,20 +98,20 @@ TEST_F(NumberingTest, ASecondRunAndALaterPartContinueAboveEarlierNumbers) {
     EXPECT_EQ(workingLists().List2, (std::vector<std::string>{"1", "2", "1", "2"}));
 }
 
-TEST_F(NumberingTest, TheSixteenBitLimitsFailBeforeAnyNameIsWritten) {
-    for (const char* big : {"40000", "32767"}) {
-        Document& document = part(std::string("big") + big, {{"D1"}, {big}, {"D2"}});
-        const com::ComError e = quenmoor::testsupport::comErrorOf(
-            [&] { numberDimensions(*app_->documentObject(document), counter_); });
-        EXPECT_EQ(e.code(), com::CTL_E_OVERFLOW) << big;
-        EXPECT_NE(e.description().find("Overflow"), std::string::npos);
-        EXPECT_EQ(names(document)[0], "D1") << big;
-        EXPECT_EQ(names(document)[2], "D2") << big;
-        // The lists keep the name, so every later run fails the same way.
-        workingLists().List1.clear();
-        workingLists().List2.clear();
-    }
+class SixteenBitTest : public NumberingTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(SixteenBitTest, ANumberPastTheLimitFailsBeforeAnyNameIsWritten) {
+    Document& document = part("big", {{"D1"}, {GetParam()}, {"D2"}});
+    const com::ComError e = quenmoor::testsupport::comErrorOf(
+        [&] { numberDimensions(*app_->documentObject(document), counter_); });
+    EXPECT_EQ(e.code(), com::CTL_E_OVERFLOW);
+    EXPECT_NE(e.description().find("Overflow"), std::string::npos) << e.description();
+    EXPECT_EQ(names(document), (std::vector<std::string>{"D1", GetParam(), "D2"}));
 }
+
+// 32767 itself is a name, but the next number would pass the limit.
+INSTANTIATE_TEST_SUITE_P(Names, SixteenBitTest, ::testing::Values("40000", "32767"),
+                         [](const auto& row) { return std::string("Name") + row.param; });
 
 }  // namespace
 }  // namespace quenmoor::dimensions

@@ -1,5 +1,5 @@
-// The export location window as the user works it: laid out in its form's twips, keeping
-// its folder text while hidden, walking through real folders.
+// The export location window as the user works it: keeping its folder text while hidden,
+// walking through real folders.
 
 #include <gtest/gtest.h>
 
@@ -53,36 +53,6 @@ protected:
     packagepath* window_ = nullptr;
 };
 
-TEST_F(PackagePathTest, HasTheLayoutAndTabOrderOfItsForm) {
-    EXPECT_EQ(window_->objectName(), "packagepath");
-    EXPECT_EQ(window_->windowTitle(), "Package Path");
-    EXPECT_EQ(window_->size(), QSize(312, 213));  // 4680 x 3195 twips
-    EXPECT_TRUE(window_->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-
-    struct Expected {
-        QWidget* control;
-        const char* name;
-        QRect geometry;
-    };
-    const Expected layout[] = {
-        {window_->Drive1, "Drive1", testsupport::twips(120, 240, 1575, 315)},
-        {window_->Dir1, "Dir1", testsupport::twips(120, 720, 1935, 1665)},
-        {window_->Command1, "Command1", testsupport::twips(120, 2520, 1695, 495)},
-        {window_->Text1, "Text1", testsupport::twips(2040, 240, 2535, 375)},
-        {window_->Command2, "Command2", testsupport::twips(2040, 2520, 1695, 495)},
-    };
-    for (const Expected& e : layout) {
-        EXPECT_EQ(e.control->objectName(), e.name);
-        EXPECT_EQ(e.control->geometry(), e.geometry) << e.name;
-    }
-    EXPECT_EQ(window_->Command1->text(), "OK");
-    EXPECT_EQ(window_->Command2->text(), "Close");
-    EXPECT_EQ(window_->Text1->text(), "");
-
-    EXPECT_EQ(testsupport::tabOrder(window_),
-              (QStringList{"Drive1", "Dir1", "Command1", "Text1", "Command2"}));
-}
-
 TEST_F(PackagePathTest, TheDrivesAreTheHomeFolderAndTheMountedFileSystems) {
     ASSERT_GE(window_->Drive1->count(), 2);
     EXPECT_EQ(window_->Drive1->itemData(0).toString(), QDir::homePath());
@@ -125,7 +95,10 @@ TEST_F(PackagePathTest, WalksIntoAndOutOfFoldersAndOkTakesTheFolder) {
 }
 
 TEST_F(PackagePathTest, CloseHidesTheWindowAndKeepsTheFolderText) {
+    EXPECT_EQ(window_->windowTitle(), "Package Path");
+    EXPECT_TRUE(window_->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     window_->Text1->setText("/srv/exports");
+    EXPECT_EQ(window_->Command2->text(), "Close");
     window_->Command2->click();
     EXPECT_FALSE(window_->isVisible());
     EXPECT_EQ(locationText(), "/srv/exports");

