@@ -4,20 +4,16 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
 #include "cadhost/automation/host_application.h"
-#include "cadhost/model/document_file.h"
 #include "platform/com/dispatch_table.h"
 #include "tests/support/com_error_of.h"
-#include "tests/support/scratch_folder.h"
 
 namespace quenmoor::cadhost {
 namespace {
 
 using com::ComPtr;
 using quenmoor::testsupport::failsNaming;
-using quenmoor::testsupport::ScratchFolder;
 
 class DocumentTest : public ::testing::Test {
 protected:
@@ -75,33 +71,6 @@ TEST_F(DocumentTest, PropertiesMatchWithoutCaseAreNotAddedTwiceAndHaveNoConfigur
     EXPECT_EQ(part_->customProperties().back().type, 30);
 }
 
-TEST_F(DocumentTest, AppearanceValuesDensityAndSelectionOfAnAssembly) {
-    auto doc = activeDoc();
-    EXPECT_TRUE(doc->SetUserPreferenceDoubleValue(7, 2700));
-    EXPECT_DOUBLE_EQ(part_->density(), 2700);
-    EXPECT_FALSE(doc->SetUserPreferenceDoubleValue(8, 1));
-    EXPECT_THROW(doc->SetMaterialPropertyValues({0.5, 0.5}), com::ComError);
-    EXPECT_THROW(doc->SetMaterialPropertyValues({0.5, 0.5, 0.5, 1, 1, 0.5, 0.3, 1.5, 0}),
-                 com::ComError);
-    doc->SetMaterialPropertyValues({0.1, 0.2, 0.3, 1, 1, 0.5, 0.3, 0, 0});
-    doc->GraphicsRedraw2();
-    EXPECT_EQ(part_->redrawCount(), 1);
-
-    app_->model().openDocument(std::filesystem::path(QUENMOOR_EXAMPLES) / "frame.json");
-    auto assembly = activeDoc();
-    EXPECT_EQ(assembly->GetType(), 2);
-    auto selection = assembly->SelectionManager();
-    ASSERT_EQ(selection->GetSelectedObjectType2(1), 20);
-    EXPECT_EQ(selection->GetSelectedObjectType2(2), 0);
-    auto component = selection->GetSelectedObject3(1).as<host::IComponent2>("selected object");
-    EXPECT_EQ(component->Name2(), "bracket-2");
-    component->SetMaterialPropertyValues({1, 0, 0, 1, 1, 0.5, 0.3, 0, 0});
-    EXPECT_DOUBLE_EQ(app_->model().activeDocument()->findComponent("bracket-2")->values()[0], 1.0);
-    app_->model().activeDocument()->select(nullptr);
-    EXPECT_EQ(selection->GetSelectedObjectType2(1), 0);
-    EXPECT_FALSE(selection->GetSelectedObject3(1));
-}
-
 TEST_F(DocumentTest, ACallOnAClosedDocumentFailsNamingIt) {
     auto doc = activeDoc();
     auto feature = doc->FeatureByPositionReverse(0);
@@ -112,23 +81,6 @@ TEST_F(DocumentTest, ACallOnAClosedDocumentFailsNamingIt) {
                                             [&] { doc->CustomInfo2("", "Material"); }}) {
         EXPECT_TRUE(failsNaming(call, "document \"bracket\" is closed"));
     }
-}
-
-TEST_F(DocumentTest, SaveAsWritesOnlyFormatsItHasAWriterForAndRoundTrips) {
-    namespace fs = std::filesystem;
-    const ScratchFolder folder;
-    auto doc = activeDoc();
-    EXPECT_NE(doc->SaveAs2((folder / "bracket.sat").string(), 0, false, true), 0);
-    EXPECT_FALSE(fs::exists(folder / "bracket.sat"));
-    EXPECT_NE(doc->SaveAs2((folder / "missing" / "bracket.json").string(), 0, false, true), 0);
-    ASSERT_EQ(doc->SaveAs2((folder / "copy.json").string(), 0, false, true), 0);
-
-    auto copy = loadDocument(folder / "copy.json");
-    EXPECT_EQ(copy->title(), "bracket");
-    EXPECT_EQ(copy->features().size(), 4u);
-    EXPECT_EQ(copy->features()[1]->dimensions()[1]->name(), "5");
-    EXPECT_EQ(copy->findProperty("Description")->value, "Mounting bracket");
-    EXPECT_EQ(copy->materialValues(), part_->materialValues());
 }
 
 }  // namespace

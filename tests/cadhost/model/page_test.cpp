@@ -124,16 +124,6 @@ TEST_F(PageTest, UserActionsReachTheEventsAndControlsKeepTheirState) {
     EXPECT_THROW(page_->chooseItem(0, 0), com::ComError);  // the combo box is empty
 }
 
-TEST_F(PageTest, ClosingTellsClosingThenClosedEvenWhenTheEventsFail) {
-    host_.showPage(page_);
-    log_.failOn = "closing";
-    EXPECT_EQ(comErrorOf([&] { host_.requirePage("test").close(1); }).description(),
-              "the add-in could not finish closing");
-    EXPECT_EQ(log_.events, (std::vector<std::string>{"closing 1", "closed"}));
-    EXPECT_EQ(host_.openPage(), nullptr);
-    EXPECT_THROW(host_.showPage(page_), com::ComError);
-}
-
 TEST_F(PageTest, ShowingASecondPageCancelsTheFirstAndReleasingCancelsTheLast) {
     host_.showPage(page_);
     auto second = addPage("Unit Conversion");

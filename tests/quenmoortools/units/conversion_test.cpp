@@ -112,31 +112,6 @@ INSTANTIATE_TEST_SUITE_P(
                               "\"1E300\" times the factor ratio 1000000000"}),
     quenmoor::testsupport::RowName());
 
-TEST(UnitConversion, SlotsPastTheLastUnitOfTheQuantitySelectedLastHoldZero) {
-    const auto quantities = buildUnitQuantities();
-    FactorSlots slots{};
-    toolkit::Int16Counter index;
-    std::vector<std::string> labels;
-    auto collect = [&](const std::string& label) { labels.push_back(label); };
-    SelectQuantity(quantities, slots, 6, index, collect);
-    ASSERT_NE(SelectQuantity(quantities, slots, 4, index, collect), nullptr);
-    EXPECT_EQ(index.value(), 7);
-    EXPECT_EQ(labels.size(), 17u);
-    for (std::size_t i = 0; i < FactorSlotCount; ++i) {
-        EXPECT_EQ(slots[i], i < 7 ? quantities[3].factors[i] : 0.0) << "slot " << i;
-    }
-    EXPECT_THROW(ConvertValueText(slots, "1", 8, 0), com::ComError);
-    EXPECT_EQ(ConvertValueText(slots, "-2", 0, 8), "0");
-
-    const FactorSlots before = slots;
-    for (std::int32_t unknown : {0, 7}) {
-        EXPECT_EQ(SelectQuantity(quantities, slots, unknown, index, collect), nullptr);
-    }
-    EXPECT_EQ(slots, before);
-    EXPECT_EQ(labels.size(), 17u);
-    EXPECT_EQ(index.value(), 7);
-}
-
 // Reading and writing follow the user's locale; only a locale the system has can show it.
 TEST(UnitConversion, UsesTheDecimalCommaOfACommaLocale) {
     const std::string previous = std::setlocale(LC_NUMERIC, nullptr);

@@ -5,11 +5,6 @@
 namespace quenmoor::workbook::testsupport {
 namespace {
 
-using ::testing::Each;
-using ::testing::ElementsAre;
-using ::testing::IsEmpty;
-using ::testing::Not;
-using ::testing::SizeIs;
 namespace fs = std::filesystem;
 
 using WorkbookFileNames = SpreadsheetTest;
@@ -53,37 +48,6 @@ TEST_F(WorkbookFileNames, OpeningAnOpenWorkbookAgainActivatesIt) {
 
 using WorkbookReading = SpreadsheetTest;
 
-TEST_F(WorkbookReading, ReadsTheDefaultOptionsListsToTheirFirstEmptyCell) {
-    com::call(com::call(late_, "Workbooks").toObject(), "Open",
-              copyDefault("Options.xls").string());
-    const std::vector<std::string> properties = readList("properties");
-    ASSERT_THAT(properties, SizeIs(9));
-    EXPECT_THAT(properties, Each(Not(IsEmpty())));
-    for (int list = 1; list <= 9; ++list) {
-        SCOPED_TRACE(list);
-        const std::vector<std::string> entries = readList("list" + std::to_string(list));
-        EXPECT_GE(entries.size(), list <= 7 ? 5U : 2U);
-        EXPECT_LE(entries.size(), 15U);
-        EXPECT_THAT(entries, Each(Not(IsEmpty())));
-    }
-}
-
-TEST_F(WorkbookReading, AListEndsAtItsFirstGapButRowOneIsAlwaysAnEntry) {
-    WorkbookData data;
-    Sheet& gap = data.addSheet("gap");
-    for (int row : {1, 2, 3, 5}) {
-        gap.set(row, 1, "entry " + std::to_string(row));
-    }
-    data.addSheet("late start").set(2, 1, std::string("second"));
-    data.addSheet("empty");
-    writeXls(data, folder_ / "gaps.xls");
-    global_->Workbooks()->Open((folder_ / "gaps.xls").string());
-
-    EXPECT_THAT(readList("gap"), ElementsAre("entry 1", "entry 2", "entry 3"));
-    EXPECT_THAT(readList("late start"), ElementsAre("", "second"));
-    EXPECT_THAT(readList("empty"), ElementsAre(""));
-}
-
 TEST_F(WorkbookReading, FindsSheetsWithoutRegardToCase) {
     global_->Workbooks()->Open(copyDefault("Options.xls").string());
     for (const char* name : {"properties", "Properties", "PROPERTIES"}) {
@@ -91,62 +55,6 @@ TEST_F(WorkbookReading, FindsSheetsWithoutRegardToCase) {
         EXPECT_EQ(sheet->Name(), "properties");
         sheet->Activate();
         EXPECT_EQ(cellByName(1, 1), Variant("Material")) << name;
-    }
-}
-
-TEST_F(WorkbookReading, ValuesKeepTheirTypeAndEmptyCellsEqualEmptyText) {
-    const struct {
-        CellValue stored;
-        Variant::Type type;
-        std::string text;
-    } cases[] = {
-        {std::string("Steel"), Variant::Type::Text, "Steel"},
-        {7850.0, Variant::Type::Double, "7850"},
-        {2.5, Variant::Type::Double, "2.5"},
-        {true, Variant::Type::Bool, "True"},
-        {false, Variant::Type::Bool, "False"},
-        {CellValue{}, Variant::Type::Empty, ""},
-    };
-    std::vector<CellValue> rows;
-    for (const auto& c : cases) {
-        rows.push_back(c.stored);
-    }
-    global_->Workbooks()->Open(writeList("types.xls", "values", rows).string());
-    for (std::int32_t row = 1; row <= static_cast<std::int32_t>(std::size(cases)); ++row) {
-        SCOPED_TRACE(row);
-        const auto& c = cases[row - 1];
-        const Variant typed = global_->Cells(row, 1)->Value();
-        EXPECT_EQ(typed.type(), c.type);
-        EXPECT_EQ(typed.toText(), c.text);
-        EXPECT_EQ(cellByName(row, 1).type(), c.type);
-    }
-    const Variant empty = cellByName(6, 1);
-    EXPECT_EQ(empty, Variant(""));
-    EXPECT_EQ(empty.toDouble(), 0.0);
-    EXPECT_EQ(cellByName(2, 1).toDouble(), 7850.0);
-}
-
-// A workbook LibreOffice made (tests/workbook/fixtures/lists.fods) read the add-in's way.
-TEST_F(WorkbookReading, ReadsListsAndValuesOfAWorkbookLibreOfficeMade) {
-    global_->Workbooks()->Open(LIBREOFFICE_FIXTURES "/lists.xls");
-    EXPECT_THAT(readList("list1"), ElementsAre("M12x1.5", "M8"));
-    // Names compare without regard to ASCII case only.
-    EXPECT_THAT(readList("MAßE Ø"), ElementsAre("Ø 12 H7", "Größe", "漢字テスト", "Ω 😀 mixed",
-                                                "plain bold plain", "two  spaces"));
-    const struct {
-        const char* sheet;
-        std::int32_t row;
-        Variant value;
-    } cases[] = {
-        {"list1", 8, Variant(42.0)},           {"list1", 11, Variant("12")},
-        {"list1", 12, Variant::boolean(true)}, {"formulas", 1, Variant(3.0)},
-        {"formulas", 2, Variant("abcd")},      {"formulas", 3, Variant::boolean(true)},
-        {"formulas", 4, Variant("#DIV/0!")},   {"formulas", 5, Variant()},
-    };
-    for (const auto& c : cases) {
-        const Variant value = global_->Worksheets(c.sheet)->Cells(c.row, 1)->Value();
-        EXPECT_EQ(value.type(), c.value.type()) << c.sheet << " row " << c.row;
-        EXPECT_EQ(value, c.value) << c.sheet << " row " << c.row;
     }
 }
 

@@ -1,6 +1,7 @@
 #include <gmock/gmock.h>
 
 #include "platform/com/activation.h"
+#include "tests/support/named_rows.h"
 #include "tests/workbook/automation/spreadsheet_fixture.h"
 
 namespace quenmoor::workbook::testsupport {
@@ -11,32 +12,49 @@ namespace fs = std::filesystem;
 
 using WorkbookSaving = SpreadsheetTest;
 
-TEST_F(WorkbookSaving, PutValuesAreSavedAndReadBackWithTheirTypes) {
+// Each value put by name is saved and read back, typed and by name, with its type; an empty
+// value or empty text clears the cell, and an empty cell equals empty text and 0.
+struct Stored {
+    const char* name;
+    Variant put;
+    Variant::Type type;
+    std::string text;
+};
+
+class SavedValueTest : public SpreadsheetTest, public ::testing::WithParamInterface<Stored> {};
+
+TEST_P(SavedValueTest, IsReadBackWithItsType) {
     const fs::path options = copyDefault("Options.xls");
     com::call(com::call(late_, "Workbooks").toObject(), "Open", options.string());
     ComPtr<com::IDispatch> list = com::call(late_, "Worksheets", "list8").toObject();
-    const auto put = [&](std::int32_t row, std::int32_t column, Variant value) {
-        com::putProperty(com::call(list, "Cells", row, column).toObject(), "Value", value);
-    };
-    put(5, 1, "Flange");
-    put(1, 2, 7850.0);
-    put(2, 2, std::int32_t{12});
-    put(3, 2, Variant::boolean(true));
-    put(1, 1, "");         // clears the cell
-    put(2, 1, Variant());  // clears the cell
+    com::putProperty(com::call(list, "Cells", 1, 1).toObject(), "Value", GetParam().put);
     com::call(com::call(late_, "ActiveWorkbook").toObject(), "Save");
     global_->Workbooks()->Close();
 
     global_->Workbooks()->Open(options.string());
-    ComPtr<spreadsheet::Worksheet> reread = global_->Worksheets("list8");
-    EXPECT_EQ(reread->Cells(5, 1)->Value(), Variant("Flange"));
-    EXPECT_EQ(reread->Cells(1, 2)->Value().type(), Variant::Type::Double);
-    EXPECT_EQ(reread->Cells(2, 2)->Value(), Variant(12.0));
-    EXPECT_EQ(reread->Cells(3, 2)->Value().type(), Variant::Type::Bool);
-    EXPECT_TRUE(reread->Cells(1, 1)->Value().isEmpty());
-    EXPECT_TRUE(reread->Cells(2, 1)->Value().isEmpty());
-    EXPECT_EQ(reread->Cells(3, 1)->Value(), Variant("Shaft"));
+    global_->Worksheets("list8")->Activate();
+    const Variant typed = global_->Cells(1, 1)->Value();
+    EXPECT_EQ(typed.type(), GetParam().type);
+    EXPECT_EQ(typed.toText(), GetParam().text);
+    EXPECT_EQ(cellByName(1, 1).type(), GetParam().type);
+    if (GetParam().type == Variant::Type::Empty) {
+        EXPECT_EQ(cellByName(1, 1), Variant(""));
+        EXPECT_EQ(cellByName(1, 1).toDouble(), 0.0);
+    }
+    EXPECT_EQ(cellByName(3, 1), Variant("Shaft"));  // the rest of the list is kept
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, SavedValueTest,
+    ::testing::Values(Stored{"Text", Variant("Flange"), Variant::Type::Text, "Flange"},
+                      Stored{"Double", Variant(7850.0), Variant::Type::Double, "7850"},
+                      Stored{"Fraction", Variant(2.5), Variant::Type::Double, "2.5"},
+                      Stored{"Integer", Variant(std::int32_t{12}), Variant::Type::Double, "12"},
+                      Stored{"True", Variant::boolean(true), Variant::Type::Bool, "True"},
+                      Stored{"False", Variant::boolean(false), Variant::Type::Bool, "False"},
+                      Stored{"EmptyText", Variant(""), Variant::Type::Empty, ""},
+                      Stored{"Empty", Variant(), Variant::Type::Empty, ""}),
+    quenmoor::testsupport::RowName());
 
 TEST_F(WorkbookSaving, ClosingWithoutSavingLeavesTheFileAsItWas) {
     const fs::path options = copyDefault("Options.xls");
@@ -78,34 +96,54 @@ TEST_F(WorkbookSaving, GlobalObjectsShareTheActiveWorkbookAndSheet) {
     EXPECT_FALSE(other->ActiveSheet());
 }
 
-TEST_F(WorkbookSaving, ObjectsOfAClosedWorkbookFailNamingIt) {
+// The handles an add-in may keep: a workbook, a sheet and a cell of it, typed and late.
+struct Handles {
+    ComPtr<spreadsheet::Workbook> book;
+    ComPtr<spreadsheet::Worksheet> sheet;
+    ComPtr<spreadsheet::Range> cell;
+    ComPtr<com::IDispatch> lateCell;
+};
+
+struct ClosedCall {
+    const char* name;
+    void (*call)(const Handles&);
+    const char* names;
+};
+
+class ClosedWorkbookTest : public SpreadsheetTest,
+                           public ::testing::WithParamInterface<ClosedCall> {};
+
+TEST_P(ClosedWorkbookTest, ACallOnItsObjectsFailsNamingIt) {
     global_->Workbooks()->Open(copyDefault("Options.xls").string());
-    ComPtr<spreadsheet::Workbook> book = global_->ActiveWorkbook();
-    ComPtr<spreadsheet::Worksheet> sheet = book->Worksheets("list4");
-    ComPtr<spreadsheet::Range> cell = sheet->Cells(3, 1);
-    ComPtr<com::IDispatch> lateCell = cell.as<com::IDispatch>("cell");
+    Handles handles;
+    handles.book = global_->ActiveWorkbook();
+    handles.sheet = handles.book->Worksheets("list4");
+    handles.cell = handles.sheet->Cells(3, 1);
+    handles.lateCell = handles.cell.as<com::IDispatch>("cell");
     global_->Workbooks()->Close();
 
-    const struct {
-        const char* what;
-        std::function<void()> body;
-        const char* names;
-    } cases[] = {
-        {"Range.Value", [&] { cell->Value(); }, "sheet \"list4\", cell (3, 1)"},
-        {"Value by name", [&] { com::call(lateCell, "Value"); }, "sheet \"list4\", cell (3, 1)"},
-        {"Range.Value put", [&] { cell->SetValue("x"); }, "cell (3, 1)"},
-        {"Worksheet.Cells", [&] { sheet->Cells(1, 1); }, "sheet \"list4\""},
-        {"Worksheet.Activate", [&] { sheet->Activate(); }, "sheet \"list4\""},
-        {"Workbook.Worksheets", [&] { book->Worksheets("list1"); }, "list1"},
-        {"Workbook.Save", [&] { book->Save(); }, "Save"},
-        {"Workbook.Close", [&] { book->Close(false); }, "Close"},
-    };
-    for (const auto& c : cases) {
-        const com::ComError error = comErrorOf(c.body);
-        EXPECT_THAT(error.description(), HasSubstr("Options.xls has been closed")) << c.what;
-        EXPECT_THAT(error.description(), HasSubstr(c.names)) << c.what;
-    }
+    const com::ComError error = comErrorOf([&] { GetParam().call(handles); });
+    EXPECT_THAT(error.description(), HasSubstr("Options.xls has been closed"));
+    EXPECT_THAT(error.description(), HasSubstr(GetParam().names));
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Calls, ClosedWorkbookTest,
+    ::testing::Values(
+        ClosedCall{"RangeValue", [](const Handles& h) { h.cell->Value(); },
+                   "sheet \"list4\", cell (3, 1)"},
+        ClosedCall{"ValueByName", [](const Handles& h) { com::call(h.lateCell, "Value"); },
+                   "sheet \"list4\", cell (3, 1)"},
+        ClosedCall{"RangeValuePut", [](const Handles& h) { h.cell->SetValue("x"); }, "cell (3, 1)"},
+        ClosedCall{"WorksheetCells", [](const Handles& h) { h.sheet->Cells(1, 1); },
+                   "sheet \"list4\""},
+        ClosedCall{"WorksheetActivate", [](const Handles& h) { h.sheet->Activate(); },
+                   "sheet \"list4\""},
+        ClosedCall{"WorkbookWorksheets", [](const Handles& h) { h.book->Worksheets("list1"); },
+                   "list1"},
+        ClosedCall{"WorkbookSave", [](const Handles& h) { h.book->Save(); }, "Save"},
+        ClosedCall{"WorkbookClose", [](const Handles& h) { h.book->Close(false); }, "Close"}),
+    quenmoor::testsupport::RowName());
 
 TEST_F(WorkbookSaving, TheLibraryReloadsAfterItWasUnloaded) {
     global_->Workbooks()->Open(copyDefault("Options.xls").string());

@@ -67,17 +67,6 @@ protected:
         return com::call(com::call(late_, "Cells", row, column).toObject(), "Value");
     }
 
-    // The add-in's way of reading a list by name: activate the sheet, take row 1 whatever
-    // it holds, then the rows below until the first empty cell of column A.
-    std::vector<std::string> readList(const std::string& sheet) const {
-        com::call(com::call(late_, "Worksheets", sheet).toObject(), "Activate");
-        std::vector<std::string> entries{cellByName(1, 1).toText()};
-        for (std::int32_t row = 2; !(cellByName(row, 1) == Variant("")); ++row) {
-            entries.push_back(cellByName(row, 1).toText());
-        }
-        return entries;
-    }
-
     ComPtr<spreadsheet::Global> global_;
     ComPtr<com::IDispatch> late_;
     ScratchFolder folder_;
