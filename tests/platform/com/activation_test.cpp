@@ -8,8 +8,9 @@
 #include "platform/com/activation.h"
 #include "platform/com/registry.h"
 #include "platform/com/server_module.h"
-#include "tests/platform/com/test_support.h"
 #include "tests/components/counter.h"
+#include "tests/platform/com/test_support.h"
+#include "tests/support/named_rows.h"
 #include "tests/support/register_library.h"
 
 namespace {
@@ -86,33 +87,45 @@ TEST(Activation, ProgIdFailuresNameTheProgId) {
                 HasSubstr("{not-a-guid}"));
 }
 
-TEST(Activation, FailuresNameTheClassTheLibraryAndTheCause) {
+// A class served by a library that cannot serve it; "" is no library at all, "registry"
+// the registry file itself, which is no library.
+struct BrokenServer {
+    const char* name;
+    std::string library;
+    HRESULT code;
+    std::string cause;
+};
+
+class BrokenServerTest : public ::testing::TestWithParam<BrokenServer> {};
+
+TEST_P(BrokenServerTest, FailsNamingTheClassTheLibraryAndTheCause) {
     TemporaryRegistry temporary;
     Registry::instance().setValue("Unrelated", "", "x");  // so the registry file exists
-    struct Case {
-        std::string library;  // empty: not registered
-        HRESULT code;
-        std::string cause;
-    } cases[] = {
-        {"", REGDB_E_CLASSNOTREG, "is not registered"},
-        {"/nonexistent/quenmoor/missing.so", CO_E_DLLNOTFOUND, "/nonexistent/quenmoor/missing.so"},
-        {temporary.file().string(), CO_E_DLLNOTFOUND, temporary.file().string()},
-        {NO_ENTRY_COMPONENT, CO_E_ERRORINDLL, NO_ENTRY_COMPONENT " has no DllGetClassObject"},
-        {GOOD_COMPONENT, CLASS_E_CLASSNOTAVAILABLE, "not served by this library"},
-        {NO_FACTORY_COMPONENT, CLASS_E_CLASSNOTAVAILABLE, NO_FACTORY_COMPONENT ": class not"},
+    const auto inPlace = [&](const std::string& text) {
+        return text == "registry" ? temporary.file().string() : text;
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.cause);
-        Registry::instance().deleteTree("CLSID");
-        if (!c.library.empty()) {
-            serveFrom(CLSID_Elsewhere, c.library);
-        }
-        ComError error = comErrorOf([] { CoCreateInstance(CLSID_Elsewhere, IUnknown::iid); });
-        EXPECT_EQ(error.code(), c.code);
-        EXPECT_THAT(error.description(), HasSubstr(CLSID_Elsewhere.toString()));
-        EXPECT_THAT(error.description(), HasSubstr(c.cause));
+    if (!GetParam().library.empty()) {
+        serveFrom(CLSID_Elsewhere, inPlace(GetParam().library));
     }
+    ComError error = comErrorOf([] { CoCreateInstance(CLSID_Elsewhere, IUnknown::iid); });
+    EXPECT_EQ(error.code(), GetParam().code);
+    EXPECT_THAT(error.description(), HasSubstr(CLSID_Elsewhere.toString()));
+    EXPECT_THAT(error.description(), HasSubstr(inPlace(GetParam().cause)));
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Activation, BrokenServerTest,
+    ::testing::Values(BrokenServer{"NotRegistered", "", REGDB_E_CLASSNOTREG, "is not registered"},
+                      BrokenServer{"MissingLibrary", "/nonexistent/quenmoor/missing.so",
+                                   CO_E_DLLNOTFOUND, "/nonexistent/quenmoor/missing.so"},
+                      BrokenServer{"NotALibrary", "registry", CO_E_DLLNOTFOUND, "registry"},
+                      BrokenServer{"NoEntryPoint", NO_ENTRY_COMPONENT, CO_E_ERRORINDLL,
+                                   NO_ENTRY_COMPONENT " has no DllGetClassObject"},
+                      BrokenServer{"OtherClass", GOOD_COMPONENT, CLASS_E_CLASSNOTAVAILABLE,
+                                   "not served by this library"},
+                      BrokenServer{"NoFactory", NO_FACTORY_COMPONENT, CLASS_E_CLASSNOTAVAILABLE,
+                                   NO_FACTORY_COMPONENT ": class not"}),
+    quenmoor::testsupport::RowName());
 
 TEST(Activation, LibrariesUnloadOnlyWhenNoObjectOrLockIsAlive) {
     TemporaryRegistry temporary;

@@ -8,6 +8,7 @@
 
 #include "platform/com/registry.h"
 #include "tests/platform/com/test_support.h"
+#include "tests/support/named_rows.h"
 
 namespace {
 
@@ -85,28 +86,35 @@ TEST(Registry, WritesCreateTheFoldersAndLeaveNoTemporaryFile) {
     EXPECT_EQ(readJson(file).size(), 5u);
 }
 
-TEST(Registry, UnreadableFileThrowsReadErrorNamingIt) {
+struct Unreadable {
+    const char* name;
+    const char* content;  // null for a folder in the file's place
+    const char* reason;
+};
+
+class UnreadableTest : public ::testing::TestWithParam<Unreadable> {};
+
+TEST_P(UnreadableTest, ThrowsReadErrorNamingTheFile) {
     TemporaryRegistry temporary;
-    struct Case {
-        const char* content;  // null for a folder in the file's place
-        const char* reason;
-    } cases[] = {
-        {"{\"CLSID\": {", "parse error"},
-        {"[1, 2]", "JSON object"},
-        {R"({"CLSID": {"{ABC}": {"": 5}}})", "CLSID\\{ABC}\\"},
-        {nullptr, "not a regular file"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.reason);
-        fs::remove_all(temporary.file());
-        c.content != nullptr ? writeText(temporary.file(), c.content)
-                             : (void)fs::create_directory(temporary.file());
-        ComError error = comErrorOf([] { Registry::instance().value("CLSID"); });
-        EXPECT_EQ(error.code(), REGDB_E_READREGDB);
-        EXPECT_THAT(error.description(), HasSubstr(temporary.file().string() + ": "));
-        EXPECT_THAT(error.description(), HasSubstr(c.reason));
-    }
-    fs::remove_all(temporary.file());
+    GetParam().content != nullptr ? writeText(temporary.file(), GetParam().content)
+                                  : (void)fs::create_directory(temporary.file());
+    ComError error = comErrorOf([] { Registry::instance().value("CLSID"); });
+    EXPECT_EQ(error.code(), REGDB_E_READREGDB);
+    EXPECT_THAT(error.description(), HasSubstr(temporary.file().string() + ": "));
+    EXPECT_THAT(error.description(), HasSubstr(GetParam().reason));
+}
+
+INSTANTIATE_TEST_SUITE_P(Registry, UnreadableTest,
+                         ::testing::Values(Unreadable{"Truncated", "{\"CLSID\": {", "parse error"},
+                                           Unreadable{"Array", "[1, 2]", "JSON object"},
+                                           Unreadable{"NumberValue",
+                                                      R"({"CLSID": {"{ABC}": {"": 5}}})",
+                                                      "CLSID\\{ABC}\\"},
+                                           Unreadable{"Folder", nullptr, "not a regular file"}),
+                         quenmoor::testsupport::RowName());
+
+TEST(Registry, AnEmptyFileIsAnEmptyRegistry) {
+    TemporaryRegistry temporary;
     writeText(temporary.file(), "");
     EXPECT_FALSE(Registry::instance().keyExists("CLSID"));
 }
@@ -131,26 +139,34 @@ TEST(Registry, WriteFailuresAndNameClashesThrowWriteErrorNamingTheFile) {
     EXPECT_EQ(registry.value("Key\\Sub", "Name"), "x");
 }
 
-TEST(Registry, DefaultPathPrefersTheVariableThenTheConfigurationFolders) {
-    struct Case {
-        const char* registry;
-        const char* config;
-        const char* home;
-        const char* expected;
-    } cases[] = {
-        {"/r/reg.json", "/x", "/h", "/r/reg.json"},
-        {"", "/x", "/h", "/x/quenmoor/registry.json"},
-        {nullptr, "relative", "/h", "/h/.config/quenmoor/registry.json"},
-        {nullptr, "", "/h", "/h/.config/quenmoor/registry.json"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.expected);
-        ScopedEnvironment registry("QUENMOOR_REGISTRY", c.registry);
-        ScopedEnvironment config("XDG_CONFIG_HOME", c.config);
-        ScopedEnvironment home("HOME", c.home);
-        EXPECT_EQ(Registry::defaultPath().string(), c.expected);
-        EXPECT_EQ(Registry::instance().path().string(), c.expected);
-    }
+// The environment: QUENMOOR_REGISTRY, XDG_CONFIG_HOME and HOME (null: unset).
+struct Environment {
+    const char* name;
+    const char* registry;
+    const char* config;
+    const char* home;
+    const char* expected;
+};
+
+class DefaultPathTest : public ::testing::TestWithParam<Environment> {};
+
+TEST_P(DefaultPathTest, PrefersTheVariableThenTheConfigurationFolders) {
+    ScopedEnvironment registry("QUENMOOR_REGISTRY", GetParam().registry);
+    ScopedEnvironment config("XDG_CONFIG_HOME", GetParam().config);
+    ScopedEnvironment home("HOME", GetParam().home);
+    EXPECT_EQ(Registry::defaultPath().string(), GetParam().expected);
+    EXPECT_EQ(Registry::instance().path().string(), GetParam().expected);
 }
+
+INSTANTIATE_TEST_SUITE_P(Registry, DefaultPathTest,
+                         ::testing::Values(Environment{"Variable", "/r/reg.json", "/x", "/h",
+                                                       "/r/reg.json"},
+                                           Environment{"ConfigurationFolder", "", "/x", "/h",
+                                                       "/x/quenmoor/registry.json"},
+                                           Environment{"RelativeConfiguration", nullptr, "relative",
+                                                       "/h", "/h/.config/quenmoor/registry.json"},
+                                           Environment{"EmptyConfiguration", nullptr, "", "/h",
+                                                       "/h/.config/quenmoor/registry.json"}),
+                         quenmoor::testsupport::RowName());
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "platform/com/text_case.h"
 #include "platform/com/variant.h"
 #include "tests/platform/com/test_support.h"
+#include "tests/support/named_rows.h"
 
 namespace {
 
@@ -24,27 +25,34 @@ TEST(Guid, FormatsInUpperCaseBracesAndParsesBack) {
     EXPECT_EQ(Guid::parse(id.toString()), id);
 }
 
-TEST(Guid, MalformedTextThrowsClassStringQuotingIt) {
-    const char* texts[] = {
-        "",
-        "{99AECE5C-EB77-4944-A5B1-60B5CA6DC0B}",   // a digit short
-        "99AECE5C-EB77-4944-A5B1-60B5CA6DC0B4AA",  // two digits long
-        "{99AECE5C-EB77-4944-A5B1-60B5CA6DC0B4",   // brace missing
-        "(99AECE5C-EB77-4944-A5B1-60B5CA6DC0B4)",  // other brackets
-        "{99AECE5C-EB77-4944-A5B1-60B5CA6DC0B4)",  // braces mismatch
-        "{99AECE5C+EB77-4944-A5B1-60B5CA6DC0B4}",  // dash missing
-        "{99AECE5CE-B77-4944-A5B1-60B5CA6DC0B4}",  // dash misplaced
-        "{99AECE5C-EB77-4944-A5B1-60B5CA6DC0BG}",  // not a hex digit
-        "{99AECE5C-EB77-4944-A5B1- 0B5CA6DC0B4}",  // blank
-    };
-    for (const char* text : texts) {
-        SCOPED_TRACE(text);
-        EXPECT_FALSE(Guid::tryParse(text));
-        ComError error = comErrorOf([&] { Guid::parse(text); });
-        EXPECT_EQ(error.code(), CO_E_CLASSSTRING);
-        EXPECT_THAT(error.description(), HasSubstr("\"" + std::string(text) + "\""));
-    }
+struct Malformed {
+    const char* name;
+    const char* text;
+};
+
+class MalformedGuidTest : public ::testing::TestWithParam<Malformed> {};
+
+TEST_P(MalformedGuidTest, ThrowsClassStringQuotingIt) {
+    const std::string text = GetParam().text;
+    EXPECT_FALSE(Guid::tryParse(text));
+    ComError error = comErrorOf([&] { Guid::parse(text); });
+    EXPECT_EQ(error.code(), CO_E_CLASSSTRING);
+    EXPECT_THAT(error.description(), HasSubstr("\"" + text + "\""));
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Guid, MalformedGuidTest,
+    ::testing::Values(Malformed{"Empty", ""},
+                      Malformed{"ADigitShort", "{99AECE5C-EB77-4944-A5B1-60B5CA6DC0B}"},
+                      Malformed{"TwoDigitsLong", "99AECE5C-EB77-4944-A5B1-60B5CA6DC0B4AA"},
+                      Malformed{"BraceMissing", "{99AECE5C-EB77-4944-A5B1-60B5CA6DC0B4"},
+                      Malformed{"OtherBrackets", "(99AECE5C-EB77-4944-A5B1-60B5CA6DC0B4)"},
+                      Malformed{"BracesMismatch", "{99AECE5C-EB77-4944-A5B1-60B5CA6DC0B4)"},
+                      Malformed{"DashMissing", "{99AECE5C+EB77-4944-A5B1-60B5CA6DC0B4}"},
+                      Malformed{"DashMisplaced", "{99AECE5CE-B77-4944-A5B1-60B5CA6DC0B4}"},
+                      Malformed{"NotAHexDigit", "{99AECE5C-EB77-4944-A5B1-60B5CA6DC0BG}"},
+                      Malformed{"Blank", "{99AECE5C-EB77-4944-A5B1- 0B5CA6DC0B4}"}),
+    quenmoor::testsupport::RowName());
 
 TEST(TextCase, OnlyAsciiLettersFoldAndEveryOtherByteMustMatch) {
     EXPECT_TRUE(equalsIgnoringCase("Options.XLS", "options.xls"));
@@ -59,63 +67,73 @@ TEST(TextCase, OnlyAsciiLettersFoldAndEveryOtherByteMustMatch) {
     EXPECT_EQ(CaseInsensitiveHash{}("Sheet1"), CaseInsensitiveHash{}("SHEET1"));
 }
 
-TEST(Variant, DoubleBecomesTextWithFifteenSignificantDigits) {
-    struct Case {
-        double value;
-        const char* text;
-    } cases[] = {
-        {1 / 0.03937, "25.4000508001016"},
-        {1e15, "1E+15"},
-        {1e-5, "1E-05"},
-        {0.0001, "0.0001"},
-        {123456789012345.0, "123456789012345"},
-        {1234567890123456.0, "1.23456789012346E+15"},
-        {999999999999999.9, "1E+15"},
-        {-0.0, "0"},
-        {0.1 + 0.2, "0.3"},
-        {-2.5, "-2.5"},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(Variant(c.value).toText(), c.text) << c.text;
+struct DoubleText {
+    const char* name;
+    double value;
+    const char* text;
+};
+
+class DoubleTextTest : public ::testing::TestWithParam<DoubleText> {};
+
+TEST_P(DoubleTextTest, HasFifteenSignificantDigits) {
+    EXPECT_EQ(Variant(GetParam().value).toText(), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Variant, DoubleTextTest,
+    ::testing::Values(DoubleText{"InchInMillimeters", 1 / 0.03937, "25.4000508001016"},
+                      DoubleText{"TenToTheFifteenth", 1e15, "1E+15"},
+                      DoubleText{"BelowTenThousandth", 1e-5, "1E-05"},
+                      DoubleText{"TenThousandth", 0.0001, "0.0001"},
+                      DoubleText{"FifteenDigits", 123456789012345.0, "123456789012345"},
+                      DoubleText{"SixteenDigits", 1234567890123456.0, "1.23456789012346E+15"},
+                      DoubleText{"RoundsUpToTheExponent", 999999999999999.9, "1E+15"},
+                      DoubleText{"NegativeZero", -0.0, "0"},
+                      DoubleText{"BinaryFraction", 0.1 + 0.2, "0.3"},
+                      DoubleText{"Negative", -2.5, "-2.5"}),
+    quenmoor::testsupport::RowName());
+
+// A value as 16- and 32-bit integers; nullopt where the conversion overflows.
+struct Integers {
+    const char* name;
+    Variant value;
+    std::optional<std::int16_t> int16;
+    std::optional<std::int32_t> int32;
+};
+
+class IntegerTest : public ::testing::TestWithParam<Integers> {};
+
+TEST_P(IntegerTest, RoundsHalfToEvenAndOverflowsPastItsRange) {
+    const Integers& c = GetParam();
+    if (c.int16) {
+        EXPECT_EQ(c.value.toInt16(), *c.int16);
+    } else {
+        EXPECT_EQ(comErrorOf([&] { c.value.toInt16(); }).code(), CTL_E_OVERFLOW);
+    }
+    if (c.int32) {
+        EXPECT_EQ(c.value.toInt32(), *c.int32);
+    } else {
+        EXPECT_EQ(comErrorOf([&] { c.value.toInt32(); }).code(), CTL_E_OVERFLOW);
     }
 }
 
-TEST(Variant, IntegerConversionsRoundHalfToEvenAndOverflowPastTheirRange) {
-    constexpr std::nullopt_t overflow = std::nullopt;
-    struct Case {
-        Variant value;
-        std::optional<std::int16_t> int16;
-        std::optional<std::int32_t> int32;
-    } cases[] = {
-        {0.5, 0, 0},
-        {1.5, 2, 2},
-        {2.5, 2, 2},
-        {-2.5, -2, -2},
-        {32767.4, 32767, 32767},
-        {32767.5, overflow, 32768},
-        {-32768.5, -32768, -32768},
-        {40000, overflow, 40000},
-        {2147483647.0, overflow, 2147483647},
-        {2147483647.5, overflow, overflow},
-        {-2147483648.5, overflow, -2147483647 - 1},
-        {" 12 ", 12, 12},
-        {Variant::boolean(true), -1, -1},
-        {Variant(), 0, 0},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.value.toText());
-        if (c.int16) {
-            EXPECT_EQ(c.value.toInt16(), *c.int16);
-        } else {
-            EXPECT_EQ(comErrorOf([&] { c.value.toInt16(); }).code(), CTL_E_OVERFLOW);
-        }
-        if (c.int32) {
-            EXPECT_EQ(c.value.toInt32(), *c.int32);
-        } else {
-            EXPECT_EQ(comErrorOf([&] { c.value.toInt32(); }).code(), CTL_E_OVERFLOW);
-        }
-    }
-}
+constexpr std::nullopt_t overflow = std::nullopt;
+
+INSTANTIATE_TEST_SUITE_P(
+    Variant, IntegerTest,
+    ::testing::Values(Integers{"Half", 0.5, 0, 0}, Integers{"OneAndAHalf", 1.5, 2, 2},
+                      Integers{"TwoAndAHalf", 2.5, 2, 2}, Integers{"NegativeHalf", -2.5, -2, -2},
+                      Integers{"BelowInt16Limit", 32767.4, 32767, 32767},
+                      Integers{"RoundsPastInt16", 32767.5, overflow, 32768},
+                      Integers{"Int16Minimum", -32768.5, -32768, -32768},
+                      Integers{"PastInt16", 40000, overflow, 40000},
+                      Integers{"Int32Maximum", 2147483647.0, overflow, 2147483647},
+                      Integers{"RoundsPastInt32", 2147483647.5, overflow, overflow},
+                      Integers{"Int32Minimum", -2147483648.5, overflow, -2147483647 - 1},
+                      Integers{"TextWithBlanks", " 12 ", 12, 12},
+                      Integers{"True", Variant::boolean(true), -1, -1},
+                      Integers{"Empty", Variant(), 0, 0}),
+    quenmoor::testsupport::RowName());
 
 TEST(Variant, EmptyBooleanAndTextFollowTheLanguagesRules) {
     EXPECT_EQ(Variant::boolean(true).toText(), "True");

@@ -10,6 +10,7 @@
 #include "platform/com/registry.h"
 #include "tests/components/counter.h"
 #include "tests/platform/com/test_support.h"
+#include "tests/support/named_rows.h"
 #include "tests/support/run_process.h"
 
 namespace {
@@ -68,35 +69,62 @@ TEST(Regsvr, InfoPrintsTheVersionEntriesInOrder) {
     EXPECT_FALSE(fs::exists(temporary.file()));
 }
 
-TEST(Regsvr, FailuresExitNonZeroWithOneLineNamingTheLibraryAndTheReason) {
-    TemporaryRegistry temporary;
-    const std::string notALibrary = (temporary.folder() / "notes.txt").string();
-    std::ofstream(notALibrary) << "not a library\n";
-    struct Case {
-        std::vector<std::string> arguments;
-        std::string library;
-        std::string reason;
-    } cases[] = {
-        {{"/nonexistent/quenmoor/missing.so"}, "/nonexistent/quenmoor/missing.so", "no such file"},
-        {{notALibrary}, notALibrary, "cannot load"},
-        {{NO_ENTRY_COMPONENT}, NO_ENTRY_COMPONENT, "no DllRegisterServer entry point"},
-        {{"--info", NO_ENTRY_COMPONENT}, NO_ENTRY_COMPONENT, "DllGetVersionInfo"},
-        {{"-u", FAILING_REGISTRATION}, FAILING_REGISTRATION, "DllUnregisterServer"},
-        {{FAILING_REGISTRATION},
-         FAILING_REGISTRATION,
-         "DllRegisterServer failed with 0x80040201: the test class refuses to be registered"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.reason);
-        auto run = regsvr(c.arguments);
-        EXPECT_EQ(run.exitCode, 2);
-        EXPECT_EQ(run.out, "");
-        ASSERT_EQ(quenmoor::testsupport::lines(run.err).size(), 1u) << run.err;
-        EXPECT_THAT(run.err, HasSubstr(c.library));
-        EXPECT_THAT(run.err, HasSubstr(c.reason));
-    }
-    EXPECT_FALSE(fs::exists(temporary.file()));
+// "notes" stands for a text file of the test's own, which is no library.
+struct Failure {
+    const char* name;
+    std::vector<std::string> arguments;
+    std::string library;
+    std::string reason;
+};
 
+class FailureTest : public ::testing::TestWithParam<Failure> {};
+
+TEST_P(FailureTest, ExitsWithTwoAndOneLineNamingTheLibraryAndTheReason) {
+    TemporaryRegistry temporary;
+    const std::string notes = (temporary.folder() / "notes.txt").string();
+    std::ofstream(notes) << "not a library\n";
+    const auto inPlace = [&](const std::string& text) { return text == "notes" ? notes : text; };
+    std::vector<std::string> arguments;
+    for (const auto& argument : GetParam().arguments) {
+        arguments.push_back(inPlace(argument));
+    }
+    auto run = regsvr(arguments);
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.out, "");
+    ASSERT_EQ(quenmoor::testsupport::lines(run.err).size(), 1u) << run.err;
+    EXPECT_THAT(run.err, HasSubstr(inPlace(GetParam().library)));
+    EXPECT_THAT(run.err, HasSubstr(GetParam().reason));
+    EXPECT_FALSE(fs::exists(temporary.file()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Regsvr, FailureTest,
+    ::testing::Values(Failure{"MissingFile",
+                              {"/nonexistent/quenmoor/missing.so"},
+                              "/nonexistent/quenmoor/missing.so",
+                              "no such file"},
+                      Failure{"NotALibrary", {"notes"}, "notes", "cannot load"},
+                      Failure{"NoEntryPoint",
+                              {NO_ENTRY_COMPONENT},
+                              NO_ENTRY_COMPONENT,
+                              "no DllRegisterServer entry point"},
+                      Failure{"InfoWithoutVersion",
+                              {"--info", NO_ENTRY_COMPONENT},
+                              NO_ENTRY_COMPONENT,
+                              "DllGetVersionInfo"},
+                      Failure{"NoUnregistration",
+                              {"-u", FAILING_REGISTRATION},
+                              FAILING_REGISTRATION,
+                              "DllUnregisterServer"},
+                      Failure{
+                          "RegistrationRefused",
+                          {FAILING_REGISTRATION},
+                          FAILING_REGISTRATION,
+                          "DllRegisterServer failed with 0x80040201: the test class refuses to be "
+                          "registered"}),
+    quenmoor::testsupport::RowName());
+
+TEST(Regsvr, BadUsageExitsWithOneAndShowsTheUsage) {
     const std::vector<std::string> usageErrors[] = {
         {}, {"--bogus", GOOD_COMPONENT}, {"a.so", "b.so"}};
     for (const auto& arguments : usageErrors) {

@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "platform/com/com_error.h"
+#include "tests/support/com_error_of.h"
+#include "tests/support/named_rows.h"
 #include "workbook/xls/sheet.h"
 
 namespace quenmoor::workbook {
@@ -35,36 +39,35 @@ TEST(SheetModel, KeepsCellsSortedWhateverTheOrderTheyAreSetIn) {
     EXPECT_EQ(sheet.usedRange(), (CellRange{5, 2, 5, 3}));
 }
 
-TEST(SheetModel, RejectsAddressesOutsideTheSheet) {
-    struct Case {
-        int row;
-        int column;
-        const char* message;
-    };
-    const Case cases[] = {
-        {70000, 1, "sheet \"list3\": row 70000 is beyond the 65536 rows of a sheet"},
-        {0, 1, "row 0 is not a row"},
-        {1, 257, "column 257 is beyond the 256 columns"},
-        {1, -1, "column -1 is not a column"},
-    };
+struct Outside {
+    const char* name;
+    int row;
+    int column;
+    const char* message;
+};
+
+class OutsideTest : public ::testing::TestWithParam<Outside> {};
+
+TEST_P(OutsideTest, IsRefusedForReadingAndWritingNamingTheSheet) {
     Sheet sheet("list3");
-    for (const Case& c : cases) {
-        for (bool reading : {false, true}) {
-            try {
-                if (reading) {
-                    sheet.get(c.row, c.column);
-                } else {
-                    sheet.set(c.row, c.column, 1.0);
-                }
-                ADD_FAILURE() << c.message;
-            } catch (const com::ComError& e) {
-                EXPECT_EQ(e.code(), com::E_INVALIDARG);
-                EXPECT_NE(e.description().find(c.message), std::string::npos) << e.description();
-            }
-        }
+    const Outside& c = GetParam();
+    for (const auto& access : {std::function<void()>([&] { sheet.set(c.row, c.column, 1.0); }),
+                               std::function<void()>([&] { sheet.get(c.row, c.column); })}) {
+        const com::ComError e = quenmoor::testsupport::comErrorOf(access);
+        EXPECT_EQ(e.code(), com::E_INVALIDARG);
+        EXPECT_NE(e.description().find(c.message), std::string::npos) << e.description();
     }
     EXPECT_EQ(sheet.cellCount(), 0u);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    SheetModel, OutsideTest,
+    ::testing::Values(Outside{"RowPastTheSheet", 70000, 1,
+                              "sheet \"list3\": row 70000 is beyond the 65536 rows of a sheet"},
+                      Outside{"RowZero", 0, 1, "row 0 is not a row"},
+                      Outside{"ColumnPastTheSheet", 1, 257, "column 257 is beyond the 256 columns"},
+                      Outside{"NegativeColumn", 1, -1, "column -1 is not a column"}),
+    quenmoor::testsupport::RowName());
 
 }  // namespace
 }  // namespace quenmoor::workbook

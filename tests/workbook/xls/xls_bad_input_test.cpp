@@ -12,8 +12,10 @@
 #include <vector>
 
 #include "biff_stream_builder.h"
+#include "expect_workbook.h"
 #include "platform/com/com_error.h"
 #include "tests/support/com_error_of.h"
+#include "tests/support/named_rows.h"
 #include "tests/support/scratch_folder.h"
 #include "workbook/xls/xls_file.h"
 
@@ -134,35 +136,42 @@ TEST(XlsBadInput, DamagedStreamsFailCleanly) {
     EXPECT_GT(failures, 0);
 }
 
-TEST(XlsBadInput, RejectsSheetNamesExcelCannotHold) {
-    struct Case {
-        std::vector<std::string> names;
-        const char* message;
-    };
-    const Case cases[] = {
-        {{"list1", "LIST1"}, "sheet name \"LIST1\" is used twice"},
-        {{std::string(32, 'n')}, "is longer than 31 characters"},
-        {{"a/b"}, "sheet name \"a/b\" holds one of the characters"},
-        {{""}, "a sheet has an empty name"},
-        {{}, "a workbook needs at least one sheet"},
-    };
+struct SheetNames {
+    const char* name;
+    std::vector<std::string> names;
+    const char* message;
+};
+
+class SheetNameTest : public ::testing::TestWithParam<SheetNames> {};
+
+TEST_P(SheetNameTest, ExcelCannotHoldIsRefusedBeforeAFileIsWritten) {
+    WorkbookData workbook;
+    for (const std::string& name : GetParam().names) {
+        workbook.addSheet(name).set(1, 1, 1.0);
+    }
     ScratchFolder folder;
-    for (const Case& c : cases) {
-        WorkbookData workbook;
-        for (const std::string& name : c.names) {
-            workbook.addSheet(name).set(1, 1, 1.0);
-        }
-        const com::ComError error = comErrorOf([&] { writeXls(workbook, folder / "names.xls"); });
-        EXPECT_EQ(error.code(), com::E_INVALIDARG);
-        EXPECT_NE(error.description().find(c.message), std::string::npos) << error.description();
-    }
+    const com::ComError error = comErrorOf([&] { writeXls(workbook, folder / "names.xls"); });
+    EXPECT_EQ(error.code(), com::E_INVALIDARG);
+    EXPECT_NE(error.description().find(GetParam().message), std::string::npos)
+        << error.description();
     EXPECT_TRUE(folder.entries().empty());
-    // 31 characters are allowed, counted as characters, not bytes.
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    XlsBadInput, SheetNameTest,
+    ::testing::Values(
+        SheetNames{"UsedTwice", {"list1", "LIST1"}, "sheet name \"LIST1\" is used twice"},
+        SheetNames{"TooLong", {std::string(32, 'n')}, "is longer than 31 characters"},
+        SheetNames{"Slash", {"a/b"}, "sheet name \"a/b\" holds one of the characters"},
+        SheetNames{"Empty", {""}, "a sheet has an empty name"},
+        SheetNames{"NoSheet", {}, "a workbook needs at least one sheet"}),
+    quenmoor::testsupport::RowName());
+
+// 31 characters are allowed, counted as characters, not bytes.
+TEST(XlsSheetNames, MayHold31CharactersOfTwoBytes) {
+    ScratchFolder folder;
     WorkbookData longest;
-    std::string name;
-    for (int i = 0; i < 31; ++i) {
-        name += "ß";
-    }
+    const std::string name = testsupport::repeated("ß", 31);
     longest.addSheet(name);
     writeXls(longest, folder / "names.xls");
     EXPECT_EQ(readXls(folder / "names.xls").sheets.at(0).name(), name);
