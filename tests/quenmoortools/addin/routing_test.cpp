@@ -68,24 +68,6 @@ TEST_F(RoutingTest, TheFirstSetMarkDecidesAndAFailedCompletionLeavesNoMark) {
     EXPECT_EQ(addin_->DensityMark, com::VariantFalse);
 }
 
-TEST_F(RoutingTest, TwoExportsThenADensityPageRunTheirOwnCompletions) {
-    auto saves = [&] { return journalCalls(*host_, "SaveAs2 ").size(); };
-    for (int run = 1; run <= 2; ++run) {
-        addin_->pack();
-        openPage().setCheckbox(13, true);  // IGES
-        EXPECT_EQ(close(1), com::S_OK) << com::takeErrorInfo();
-        EXPECT_EQ(addin_->ExportMark, com::VariantFalse);
-        EXPECT_EQ(saves(), static_cast<std::size_t>(run));
-    }
-    addin_->MaterialDensity();
-    openPage().chooseItem(223,
-                          9);  // the tenth material of the default table
-    EXPECT_EQ(close(1), com::S_OK) << com::takeErrorInfo();
-    EXPECT_EQ(saves(), 2u);
-    EXPECT_NE(host_->model().activeDocument()->density(), 7850);
-    EXPECT_EQ(addin_->DensityMark, com::VariantFalse);
-}
-
 TEST_F(RoutingTest, AFailedPageBuildLeavesNoMarkBehind) {
     host_->journal()->failCall("CreatePropertyManagerPage", 1);
     EXPECT_THROW(addin_->numdims(), com::ComError);
