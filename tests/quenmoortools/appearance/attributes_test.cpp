@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QLabel>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QSlider>
 #include <memory>
 
