@@ -1,0 +1,170 @@
+// The add-in library loaded the way the host loads it: registered in the test's own
+// registry, created through the runtime by its ProgID, and connected with the real host
+// application object.
+
+#include <dlfcn.h>
+#include <gtest/gtest.h>
+
+#include "cadhost/automation/host_application.h"
+#include "contracts/host/addin_events.h"
+#include "platform/com/activation.h"
+#include "platform/com/registry.h"
+#include "platform/com/server_module.h"
+#include "tests/support/host_model.h"
+
+namespace quenmoor {
+namespace {
+
+using cadhost::HostApplication;
+using com::ComPtr;
+
+const com::Guid ApplicationClass = com::guid("{7F2D3665-BAE7-4FF6-853D-1F88A40F2662}");
+
+// The library's own entry points, reached with dlsym as regsvr reaches them.
+class Library {
+public:
+    Library() : handle_(dlopen(QUENMOOR_ADDIN_LIBRARY, RTLD_NOW | RTLD_LOCAL)) {}
+    ~Library() {
+        if (handle_ != nullptr) {
+            dlclose(handle_);
+        }
+    }
+    template <class F>
+    F entry(const char* name) const {
+        return reinterpret_cast<F>(dlsym(handle_, name));
+    }
+    bool loaded() const { return handle_ != nullptr; }
+
+private:
+    void* handle_;
+};
+
+class AddinTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(library_.loaded()) << dlerror();
+        ASSERT_EQ(library_.entry<com::DllRegisterServerFunction>("DllRegisterServer")(), com::S_OK)
+            << com::takeErrorInfo();
+        host_ = HostApplication::create();
+        ComPtr<com::IUnknown> object = com::CoCreateInstance(
+            com::CLSIDFromProgID("quenmoor_systems.APPLICATION"), host::SwAddin::iid);
+        addin_ = object.as<host::SwAddin>("add-in");
+    }
+
+    // The host lets go of the add-in's callback target when it closes, which breaks the
+    // cycle of the add-in holding the host and the host holding the add-in.
+    void TearDown() override {
+        if (host_) {
+            host_->releaseCallbacks();
+        }
+    }
+
+    com::HRESULT connect(std::int32_t cookie, com::VariantBool* result) {
+        return addin_->ConnectToSW(static_cast<host::ISldWorks*>(host_.get()), cookie, result);
+    }
+
+    Library library_;
+    ComPtr<HostApplication> host_;
+    ComPtr<host::SwAddin> addin_;
+};
+
+TEST_F(AddinTest, UnregistrationRemovesWhatRegistrationWrote) {
+    auto& registry = com::Registry::instance();
+    EXPECT_EQ(com::CLSIDFromProgID("Quenmoor_Systems.Application"), ApplicationClass);
+    ASSERT_EQ(library_.entry<com::DllRegisterServerFunction>("DllUnregisterServer")(), com::S_OK);
+    EXPECT_FALSE(registry.keyExists("CLSID\\" + ApplicationClass.toString()));
+    EXPECT_FALSE(registry.keyExists("Quenmoor_Systems.Application"));
+    EXPECT_FALSE(registry.keyExists("TypeLib\\{26C42415-1BCE-49D3-A221-FE10B009CF94}"));
+}
+
+TEST_F(AddinTest, TheHostsInterfaceKeysAreLeftToTheHost) {
+    auto& registry = com::Registry::instance();
+    const std::string hostInterfaces[] = {"Interface\\{DA306A0D-EAC5-4406-8610-B1DA805D9270}",
+                                          "Interface\\{229FF820-0DD2-11D5-AF1E-00C04F603FAF}"};
+    for (const std::string& key : hostInterfaces) {
+        EXPECT_FALSE(registry.keyExists(key)) << key << " written by the add-in's registration";
+        registry.setValue(key, "", "the host's own entry");
+    }
+    ASSERT_EQ(library_.entry<com::DllRegisterServerFunction>("DllUnregisterServer")(), com::S_OK);
+    for (const std::string& key : hostInterfaces) {
+        EXPECT_EQ(registry.value(key), "the host's own entry") << key;
+    }
+}
+
+TEST_F(AddinTest, EntryPointsAnswerWithTheLibrarysIdentity) {
+    auto getClassObject = library_.entry<com::DllGetClassObjectFunction>("DllGetClassObject");
+    void* object = nullptr;
+    EXPECT_EQ(getClassObject(com::guid("{00000000-1111-2222-3333-444444444444}"),
+                             com::IClassFactory::iid, &object),
+              com::CLASS_E_CLASSNOTAVAILABLE);
+    EXPECT_EQ(object, nullptr);
+    com::takeErrorInfo();
+
+    // Every creation gives a new object.
+    ComPtr<com::IUnknown> second = com::CoCreateInstance(ApplicationClass, com::IUnknown::iid);
+    EXPECT_NE(second.get(), addin_.tryAs<com::IUnknown>().get());
+}
+
+// A caller that reaches the host only by name, as a script does, can register the object
+// its menu items call; the module handle comes as whatever number the caller has.
+TEST_F(AddinTest, TheCallbackTargetCanBeRegisteredByName) {
+    auto host = host_.as<com::IDispatch>("host");
+    std::vector<com::Variant> arguments = {com::Variant(140737488355328.0),
+                                           com::Variant(addin_.as<com::IDispatch>("add-in")),
+                                           com::Variant(std::int32_t{9})};
+    const com::Variant result =
+        com::invokeByName(host.get(), "setaddincallbackinfo", com::InvokeMethod, arguments);
+    EXPECT_EQ(result, com::Variant::boolean(true));
+    EXPECT_EQ(testsupport::journalCalls(*host_, "SetAddinCallbackInfo"),
+              std::vector<std::string>{"SetAddinCallbackInfo 9"});
+}
+
+// The texts and order of the menus are checked as the host shows them, by a script
+// (tests/cadhost/app/script_test.cpp); here, what the host needs to call the items back.
+TEST_F(AddinTest, ConnectingReturnsFalseAndGivesEveryItemTheCookie) {
+    com::VariantBool result = com::VariantTrue;
+    ASSERT_EQ(connect(7, &result), com::S_OK) << com::takeErrorInfo();
+    EXPECT_EQ(result, com::VariantFalse);
+    EXPECT_EQ(testsupport::journalCalls(*host_, "SetAddinCallbackInfo"),
+              std::vector<std::string>{"SetAddinCallbackInfo 7"});
+    ASSERT_FALSE(host_->model().menuBar().items().empty());
+    for (const auto& item : host_->model().menuBar().items()) {
+        EXPECT_EQ(item.cookie, 7) << item.text;
+    }
+}
+
+TEST_F(AddinTest, EveryMenuItemReachesItsMethodWhateverTheLetterCase) {
+    com::VariantBool result;
+    ASSERT_EQ(connect(1, &result), com::S_OK);
+    // The tools themselves may fail here (this host has no document and no window
+    // system); what counts is that every name reaches a method.
+    for (int type : {1, 2, 3}) {
+        host_->model().setActiveDocumentType(type);
+        for (const auto& item : host_->model().menuBar().itemsFor(type)) {
+            try {
+                host_->pickMenuItem(item.caption());
+            } catch (const com::ComError& e) {
+                EXPECT_NE(e.code(), com::DISP_E_UNKNOWNNAME) << item.text;
+                EXPECT_NE(e.code(), com::DISP_E_MEMBERNOTFOUND) << item.text;
+            }
+        }
+    }
+
+    // The workers that OK runs are reached by name too.
+    auto dispatch = addin_.as<com::IDispatch>("add-in");
+    for (const char* worker : {"NumberDims", "PACKAGEFILE", "applyDensity"}) {
+        com::DispId id = 0;
+        EXPECT_EQ(dispatch->GetIDsOfNames(worker, &id), com::S_OK) << worker;
+    }
+}
+
+TEST_F(AddinTest, AnObjectThatIsNoHostApplicationIsRefusedBeforeAnythingIsAdded) {
+    auto notAHost = addin_.as<com::IDispatch>("add-in");
+    com::VariantBool result;
+    EXPECT_EQ(addin_->ConnectToSW(notAHost.get(), 1, &result), com::E_NOINTERFACE);
+    EXPECT_NE(com::takeErrorInfo().find("host application"), std::string::npos);
+    EXPECT_TRUE(host_->journal()->entries().empty());
+}
+
+}  // namespace
+}  // namespace quenmoor

@@ -1,0 +1,107 @@
+// The routing of page events, in-process: the add-in's object built from its logic, the
+// host's real application object registered as the running host, and the real spreadsheet
+// engine, whose open workbooks show whether a close closed them.
+
+#include <gtest/gtest.h>
+
+#include "tests/support/addin_on_host.h"
+#include "tests/support/host_model.h"
+
+namespace quenmoor::addin {
+namespace {
+
+using quenmoor::testsupport::journalCalls;
+
+class RoutingTest : public quenmoor::testsupport::AddinOnHost {
+protected:
+    void SetUp() override {
+        AddinOnHost::SetUp();
+        host_->model().openDocument(std::filesystem::path(QUENMOOR_EXAMPLES) / "bracket.json");
+    }
+
+    // A workbook left open, as a tool's failure or the option list editor leaves one.
+    void openWorkbook() { spreadsheet_->Workbooks()->Open(QUENMOOR_BIN "/material.xls"); }
+    std::int32_t openWorkbooks() { return spreadsheet_->Workbooks()->Count(); }
+};
+
+class CloseReasonTest : public RoutingTest, public ::testing::WithParamInterface<std::int32_t> {};
+
+TEST_P(CloseReasonTest, WithNoMarkACloseRunsNothingAndClosesAllWorkbooks) {
+    openWorkbook();
+    ASSERT_EQ(openWorkbooks(), 1);
+    const auto before = host_->journal()->entries().size();
+    EXPECT_EQ(close(GetParam()), com::S_OK) << com::takeErrorInfo();
+    EXPECT_EQ(openWorkbooks(), 0);
+    // Only the look at the active document: no completion touched the host.
+    EXPECT_EQ(journalCalls(*host_, "", before), std::vector<std::string>{"ActiveDoc"});
+}
+
+INSTANTIATE_TEST_SUITE_P(Reasons, CloseReasonTest, ::testing::Values(1, 2), [](const auto& row) {
+    return std::string(row.param == 1 ? "Ok" : "Cancel");
+});
+
+TEST_F(RoutingTest, NumberingOkRunsOnceAndClearsItsMarkWhileCancelRunsNothing) {
+    addin_->numdims();
+    EXPECT_EQ(addin_->NumberingMark, com::VariantTrue);
+    EXPECT_EQ(close(2), com::S_OK);
+    EXPECT_EQ(addin_->NumberingMark, com::VariantFalse);
+    EXPECT_EQ(host_->model().activeDocument()->features()[0]->dimensions()[0]->name(), "D1");
+
+    addin_->numdims();
+    EXPECT_EQ(close(1), com::S_OK) << com::takeErrorInfo();
+    EXPECT_EQ(addin_->NumberingMark, com::VariantFalse);
+    EXPECT_EQ(host_->model().activeDocument()->features()[0]->dimensions()[0]->name(), "6");
+    EXPECT_EQ(close(1), com::S_OK);  // a second OK has no mark to act on
+    EXPECT_EQ(host_->model().activeDocument()->features()[0]->dimensions()[0]->name(), "6");
+}
+
+TEST_F(RoutingTest, TheFirstSetMarkDecidesAndAFailedCompletionLeavesNoMark) {
+    addin_->NumberingMark = com::VariantTrue;
+    addin_->DensityMark = com::VariantTrue;
+    EXPECT_EQ(close(1), com::S_OK) << com::takeErrorInfo();
+    EXPECT_EQ(addin_->NumberingMark, com::VariantFalse);
+    EXPECT_EQ(addin_->DensityMark, com::VariantTrue);
+
+    // The density page was never built: its completion fails, and its mark goes with it.
+    EXPECT_NE(close(1), com::S_OK);
+    EXPECT_NE(com::takeErrorInfo().find("Assign Material"), std::string::npos);
+    EXPECT_EQ(addin_->DensityMark, com::VariantFalse);
+}
+
+TEST_F(RoutingTest, AFailedPageBuildLeavesNoMarkBehind) {
+    host_->journal()->failCall("CreatePropertyManagerPage", 1);
+    EXPECT_THROW(addin_->numdims(), com::ComError);
+    EXPECT_EQ(addin_->NumberingMark, com::VariantFalse);
+
+    host_->journal()->failCall("AddGroupBox", 1);
+    EXPECT_THROW(addin_->MaterialDensity(), com::ComError);
+    EXPECT_EQ(addin_->DensityMark, com::VariantFalse);
+    EXPECT_EQ(close(2), com::S_OK);
+    EXPECT_EQ(close(1), com::S_OK);
+    EXPECT_DOUBLE_EQ(host_->model().activeDocument()->density(), 7850);
+}
+
+TEST_F(RoutingTest, ShowingAnotherPageCancelsTheOpenOneWithoutTakingTheNewMark) {
+    addin_->MaterialDensity();
+    addin_->numdims();  // the host cancels the density page as the numbering page shows
+    EXPECT_EQ(addin_->DensityMark, com::VariantFalse);
+    EXPECT_EQ(addin_->NumberingMark, com::VariantTrue);
+}
+
+TEST_F(RoutingTest, UnknownButtonsAndOptionsDoNothingAndHelpReturnsFalse) {
+    auto* handler = static_cast<host::PropertyManagerPage2Handler*>(addin_.get());
+    for (std::int32_t id : {1, 7, -1}) {
+        EXPECT_EQ(handler->OnButtonPress(id), com::S_OK) << id;
+    }
+    for (std::int32_t id : {0, 7}) {
+        EXPECT_EQ(handler->OnOptionCheck(id), com::S_OK) << id;
+    }
+    com::VariantBool result = com::VariantTrue;
+    EXPECT_EQ(handler->OnHelp(&result), com::S_OK);
+    EXPECT_EQ(result, com::VariantFalse);
+    EXPECT_TRUE(host_->journal()->entries().back().starts_with(
+        "AddMenuItem2"));  // nothing reached the host
+}
+
+}  // namespace
+}  // namespace quenmoor::addin

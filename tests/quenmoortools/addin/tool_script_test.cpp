@@ -1,0 +1,203 @@
+// The tools as a user meets them: the real host program with the real add-in and
+// spreadsheet engine, driven by scripts. A test that needs workbooks of its own gets an
+// add-in folder of its own: a copy of the library beside the workbooks it writes.
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdlib>
+#include <filesystem>
+#include <set>
+
+#include "tests/support/named_rows.h"
+#include "tests/support/run_process.h"
+#include "tests/support/scratch_folder.h"
+#include "workbook/xls/xls_file.h"
+
+namespace quenmoor {
+namespace {
+
+namespace fs = std::filesystem;
+using testsupport::lines;
+using testsupport::runProcess;
+using workbook::CellValue;
+
+const std::string Bin = QUENMOOR_BIN;
+const std::string Examples = QUENMOOR_EXAMPLES;
+
+class ToolScriptTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(runProcess({Bin + "/regsvr", Bin + "/workbook.so"}).exitCode, 0);
+        ASSERT_EQ(runProcess({Bin + "/regsvr", Bin + "/quenmoortools.so"}).exitCode, 0);
+    }
+
+    // Registers a copy of the add-in in a folder of its own, beside a material.xls whose
+    // sheet "Density" holds `rows` of name, grade and density: "" leaves a cell empty, a
+    // text that reads as a number is stored as a number.
+    void addinWithMaterials(const std::vector<std::array<std::string, 3>>& rows) {
+        fs::copy_file(Bin + "/quenmoortools.so", folder_ / "quenmoortools.so");
+        workbook::WorkbookData data;
+        workbook::Sheet& sheet = data.addSheet("Density");
+        for (std::size_t r = 0; r < rows.size(); ++r) {
+            for (int c = 0; c < 3; ++c) {
+                const std::string& text = rows[r][static_cast<std::size_t>(c)];
+                char* end = nullptr;
+                const double number = std::strtod(text.c_str(), &end);
+                CellValue value = text.empty()
+                                      ? CellValue()
+                                      : (*end == '\0' ? CellValue(number) : CellValue(text));
+                sheet.set(static_cast<int>(r) + 1, c + 1, value);
+            }
+        }
+        workbook::writeXls(data, folder_ / "material.xls");
+        ASSERT_EQ(runProcess({Bin + "/regsvr", (folder_ / "quenmoortools.so").string()}).exitCode,
+                  0);
+    }
+
+    static testsupport::ProcessResult script(const std::string& text) {
+        return runProcess(
+            {Bin + "/cadhost", "--addin", "Quenmoor_Systems.Application", "--script", "-"}, text);
+    }
+
+    // The lines of `out` that start with `prefix`.
+    static std::vector<std::string> facts(const std::string& out, const std::string& prefix) {
+        std::vector<std::string> found;
+        for (const auto& line : lines(out)) {
+            if (line.starts_with(prefix)) {
+                found.push_back(line);
+            }
+        }
+        return found;
+    }
+
+    testsupport::ScratchFolder folder_;
+};
+
+TEST_F(ToolScriptTest, NumberingRenamesOnOkOnlyAndAgainAboveWhatItSaw) {
+    auto result = script(
+        "new part p\nfeature F1 D1 3\nfeature F2 D2 7 D3\n"
+        "menu \"Numerate Dimension Names\"\ncancel\ndoc\n"
+        "menu \"Numerate Dimension Names\"\nok\ndoc\n");
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    auto names = facts(result.out, "dimension ");
+    ASSERT_EQ(names.size(), 10u) << result.out;
+    const std::vector<std::string> unchanged(names.begin(), names.begin() + 5);
+    const std::vector<std::string> numbered(names.begin() + 5, names.end());
+    EXPECT_EQ(unchanged, (std::vector<std::string>{"dimension \"D1\" 10", "dimension \"3\" 10",
+                                                   "dimension \"D2\" 10", "dimension \"7\" 10",
+                                                   "dimension \"D3\" 10"}));
+    EXPECT_EQ(numbered, (std::vector<std::string>{"dimension \"8\" 10", "dimension \"3\" 10",
+                                                  "dimension \"9\" 10", "dimension \"7\" 10",
+                                                  "dimension \"10\" 10"}));
+}
+
+// The material list ends at the first row whose column A is empty, except that row 1 is
+// always an entry.
+struct MaterialRows {
+    const char* name;
+    std::vector<std::array<std::string, 3>> rows;
+    std::string items;
+};
+
+class MaterialListTest : public ToolScriptTest,
+                         public ::testing::WithParamInterface<MaterialRows> {};
+
+TEST_P(MaterialListTest, OffersTheRowsUpToTheEndOfTheList) {
+    addinWithMaterials(GetParam().rows);
+    auto result = script("new part p\nmenu \"Assign Material\"\npage\ncancel\ndoc\n");
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    auto control = facts(result.out, "control 223 combo");
+    ASSERT_EQ(control.size(), 1u) << result.out;
+    EXPECT_TRUE(control[0].ends_with(GetParam().items)) << control[0];
+    EXPECT_EQ(facts(result.out, "density "), std::vector<std::string>{"density 1000"})
+        << "Cancel wrote a density";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, MaterialListTest,
+    ::testing::Values(
+        MaterialRows{
+            "EveryRowFilled",
+            {{{"Steel", "S235", "7850"}}, {{"Brass", "", "8500"}}, {{"Copper", "", "8960"}}},
+            "items \"Steel\" \"Brass\" \"Copper\" selection 0"},
+        MaterialRows{"FirstRowEmpty",
+                     {{{"", "", "1"}}, {{"Brass", "", "8500"}}, {{"Copper", "", "8960"}}},
+                     "items \"\" \"Brass\" \"Copper\" selection 0"},
+        MaterialRows{"RowsAfterAGap",
+                     {{{"Steel", "", "7850"}},
+                      {{"Brass", "", "8500"}},
+                      {{"", "", ""}},
+                      {{"Hidden", "", "1"}}},
+                     "items \"Steel\" \"Brass\" selection 0"}),
+    testsupport::RowName());
+
+TEST_F(ToolScriptTest, OkWritesColumnCOfTheChosenRowUnconverted) {
+    addinWithMaterials(
+        {{{"Steel", "ignored", "7850"}}, {{"Oak", "wood", "heavy"}}, {{"Foam", "", ""}}});
+    auto result = script(
+        "new part p\n"
+        "menu \"Assign Material\"\nok\ndoc\n"
+        "menu \"Assign Material\"\nset 223 Foam\nok\ndoc\n"
+        "menu \"Assign Material\"\nset 223 Oak\nok\ndoc\n");
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(facts(result.out, "density "),
+              (std::vector<std::string>{"density 7850", "density 0", "density 0"}));
+    auto errors = facts(result.out, "error ");
+    ASSERT_EQ(errors.size(), 1u) << result.out;
+    EXPECT_NE(errors[0].find("row 2: the density \"heavy\" in column C is not a number"),
+              std::string::npos)
+        << errors[0];
+}
+
+TEST_F(ToolScriptTest, AMissingWorkbookOrSheetIsNamed) {
+    addinWithMaterials({{{"Steel", "", "7850"}}});
+    fs::remove(folder_ / "material.xls");
+    auto missing = script("new part p\nmenu \"Assign Material\"\npage\n");
+    ASSERT_EQ(missing.exitCode, 0) << missing.err;
+    EXPECT_NE(missing.out.find((folder_ / "material.xls").string()), std::string::npos)
+        << missing.out;
+    EXPECT_NE(missing.out.find("page none"), std::string::npos);
+
+    workbook::WorkbookData data;
+    data.addSheet("Materials").set(1, 1, CellValue(std::string("Steel")));
+    workbook::writeXls(data, folder_ / "material.xls");
+    auto noSheet = script("new part p\nmenu \"Assign Material\"\n");
+    EXPECT_NE(noSheet.out.find("no sheet named Density"), std::string::npos) << noSheet.out;
+}
+
+TEST_F(ToolScriptTest, TheConverterWritesItsResultAndKeepsItWhenTheValueIsNoNumber) {
+    auto result = script(
+        "new part p\nmenu \"Unit Converter\"\npress 55\noption 1\nset 43 inch\nset 44 mm\n"
+        "set 25 1\npress 55\nset 25 abc\npress 55\nset 25 \"\"\npress 55\npage\n");
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const auto errors = facts(result.out, "error ");
+    ASSERT_EQ(errors.size(), 3u) << result.out;
+    EXPECT_NE(errors[0].find("no unit is chosen"), std::string::npos) << errors[0];
+    EXPECT_NE(errors[1].find("the value \"abc\" is not a number"), std::string::npos) << errors[1];
+    EXPECT_NE(errors[2].find("the value \"\" is not a number"), std::string::npos) << errors[2];
+    EXPECT_EQ(facts(result.out, "control 26 text"),
+              std::vector<std::string>{
+                  "control 26 text \"\" align 2 options 3 tip \"\" text \"25.4000508001016\""});
+}
+
+TEST_F(ToolScriptTest, TheExportPackageLeavesOneFilePerFormatTheHostCanWrite) {
+    const std::string location = "type packagepath.Text1 " + folder_.path().string() + "\n";
+    auto result =
+        script("open " + Examples + "/bracket.json\nmenu \"Export Package\"\n" +
+               "set 13 on\nset 14 on\nset 15 on\nset 16 on\nset 17 on\npress 0\n" + location +
+               "ok\nopen " + Examples + "/bracket-drawing.json\nmenu \"Export Package\"\n" +
+               "set 18 on\nset 19 on\nok\n");
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    // ACIS and DWG have no writer here: they fail, leave nothing, and the package goes on.
+    std::set<std::string> written;
+    for (const auto& entry : fs::directory_iterator(folder_.path())) {
+        written.insert(entry.path().filename().string());
+        EXPECT_GT(entry.file_size(), 1000U) << entry.path();
+    }
+    EXPECT_EQ(written, (std::set<std::string>{"bracket-drawing.dxf", "bracket.igs", "bracket.step",
+                                              "bracket.stl", "bracket.tif"}));
+}
+
+}  // namespace
+}  // namespace quenmoor

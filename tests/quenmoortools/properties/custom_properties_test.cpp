@@ -1,0 +1,219 @@
+// The custom-properties page and its write-back: the page built by the host model from an
+// options workbook on disk, read back as the host's pane holds it, and the document's
+// properties after OK.
+
+#include <gtest/gtest.h>
+
+#include "quenmoortools/properties/custom_properties_page.h"
+#include "tests/quenmoortools/properties/properties_fixture.h"
+#include "tests/support/host_model.h"
+#include "tests/support/named_rows.h"
+
+namespace quenmoor::properties::testsupport {
+namespace {
+
+using Strings = std::vector<std::string>;
+using Property = cadhost::Document::CustomProperty;
+
+const List Names = {"Material", "Finish",      "Supplier", "Department", "Project", "Drawn By",
+                    "Checked",  "Description", "Revision", "Tenth",      "Eleventh"};
+
+// Seven lists and an eighth that the page must not read.
+std::vector<List> lists() {
+    return {{"Steel S235", "Aluminium 6082", "Steel S355"},
+            {"", "Painted", "Zinc plated"},  // an empty first cell is still an entry
+            {"Harbour Metals", "", "after the end"},
+            {42.0, "Alder Plastics"},
+            {"P-1001"},
+            {"A. Smith", "B. Jones"},
+            {"G. Thomas"},
+            {"never read"}};
+}
+
+class CustomPropertiesTest : public PropertiesTest {
+protected:
+    void build(const std::string& workbookPath) {
+        page_.build(*host_, handler(), currentPage_, *spreadsheet_, workbookPath, row_);
+    }
+
+    cadhost::PageGroup& group(std::int32_t id) {
+        for (const auto& g : host_->model().openPage()->groups()) {
+            if (g->id() == id) {
+                return *g;
+            }
+        }
+        throw std::runtime_error("no group " + std::to_string(id));
+    }
+    cadhost::ComboControl& combo(int i) {
+        return dynamic_cast<cadhost::ComboControl&>(
+            *host_->model().openPage()->findControl(i, {host::ControlCombobox}));
+    }
+    cadhost::TextControl& textBox(int i) {
+        return dynamic_cast<cadhost::TextControl&>(
+            *host_->model().openPage()->findControl(i, {host::ControlTextbox}));
+    }
+
+    CustomPropertiesPage page_;
+    ComPtr<host::IPropertyManagerPage2> currentPage_;
+};
+
+TEST_F(CustomPropertiesTest, ThePageOffersTheNineNamedPropertiesWithCurrentValuesFirst) {
+    document_->setProperty("material", 30, "Steel S355");  // names match without case
+    document_->setProperty("Description", 30, "Mounting bracket");
+    document_->setProperty("Finish", 30, "");
+    build(writeOptions(Names, lists()));
+
+    cadhost::PropertyPage* page = host_->model().openPage();
+    ASSERT_NE(page, nullptr);
+    EXPECT_EQ(quenmoor::testsupport::modelOf(currentPage_), page);
+    Strings captions;
+    for (const auto& g : page->groups()) {
+        captions.push_back(g->caption());
+    }
+    EXPECT_EQ(captions, (Strings{"Options", "Material", "Finish", "Supplier", "Department",
+                                 "Project", "Drawn By", "Checked", "Description", "Revision"}));
+    // The current value first and again in its place; an empty value adds nothing.
+    EXPECT_EQ(combo(0).items(),
+              (Strings{"Steel S355", "Steel S235", "Aluminium 6082", "Steel S355"}));
+    EXPECT_EQ(combo(1).items(), (Strings{"", "Painted", "Zinc plated"}));
+    EXPECT_EQ(combo(2).items(), Strings{"Harbour Metals"});
+    EXPECT_EQ(combo(3).items(), (Strings{"42", "Alder Plastics"}));
+    EXPECT_EQ(combo(6).items(), Strings{"G. Thomas"});
+    EXPECT_EQ(textBox(7).text(), "Mounting bracket");
+    EXPECT_EQ(textBox(8).text(), "");
+
+    EXPECT_EQ(spreadsheet_->Workbooks()->Count(), 0);
+    EXPECT_EQ(row_.value(), 1);
+}
+
+TEST_F(CustomPropertiesTest, FewerThanNineNamesGiveEmptyCaptions) {
+    build(writeOptions({"Material", "", "Supplier"}, lists()));
+    EXPECT_EQ(group(101).caption(), "");
+    EXPECT_EQ(group(102).caption(), "Supplier");
+    EXPECT_EQ(group(108).caption(), "");
+    EXPECT_EQ(page_.PropertyNames[8], "");
+}
+
+TEST_F(CustomPropertiesTest, OkWritesAllNineAsTextFromThePage) {
+    document_->setProperty("Material", 3, "7850");  // a number property comes back as text
+    document_->setProperty("Revision", 30, "B");
+    document_->setProperty("Weight", 3, "1.2");  // not on the page: untouched
+    build(writeOptions(Names, lists()));
+    combo(0).choose(2);
+    combo(3).choose(0);
+    textBox(7).type("Bracket, welded");
+    textBox(8).type("");
+
+    page_.writeBack(*host_->documentObject(*document_));
+
+    const std::vector<std::pair<std::string, std::string>> expected = {
+        {"Material", "Aluminium 6082"},
+        {"Finish", ""},
+        {"Supplier", "Harbour Metals"},
+        {"Department", "42"},
+        {"Project", "P-1001"},
+        {"Drawn By", "A. Smith"},
+        {"Checked", "G. Thomas"},
+        {"Description", "Bracket, welded"},
+        {"Revision", ""}};
+    for (const auto& [name, value] : expected) {
+        const Property* p = document_->findProperty(name);
+        ASSERT_NE(p, nullptr) << name;
+        EXPECT_EQ(p->type, host::CustomInfoText) << name;
+        EXPECT_EQ(p->value, value) << name;
+    }
+    EXPECT_EQ(document_->findProperty("Tenth"), nullptr);
+    EXPECT_EQ(document_->findProperty("Weight")->type, 3);
+}
+
+struct FailedCall {
+    const char* name;
+    const char* method;
+    int nth;
+};
+
+class FailedWriteBackTest : public CustomPropertiesTest,
+                            public ::testing::WithParamInterface<FailedCall> {};
+
+TEST_P(FailedWriteBackTest, PutsBackWhatItDeleted) {
+    document_->setProperty("Material", 30, "Steel S355");
+    document_->setProperty("Project", 30, "P-1015 Test rig");
+    document_->setProperty("Revision", 30, "C");
+    const auto before = document_->customProperties();
+    build(writeOptions(Names, lists()));
+    combo(0).choose(1);
+    textBox(8).type("D");
+
+    host_->journal()->failCall(GetParam().method, GetParam().nth);
+    EXPECT_THROW(page_.writeBack(*host_->documentObject(*document_)), com::ComError);
+
+    ASSERT_EQ(document_->customProperties().size(), before.size());
+    for (const Property& p : before) {
+        const Property* now = document_->findProperty(p.name);
+        ASSERT_NE(now, nullptr) << p.name;
+        EXPECT_EQ(now->value, p.value) << p.name;
+        EXPECT_EQ(now->type, p.type) << p.name;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Calls, FailedWriteBackTest,
+                         ::testing::Values(FailedCall{"FirstAdd", "AddCustomInfo3", 1},
+                                           FailedCall{"SixthAdd", "AddCustomInfo3", 6},
+                                           FailedCall{"LastAdd", "AddCustomInfo3", 9},
+                                           FailedCall{"FourthDelete", "DeleteCustomInfo2", 4}),
+                         quenmoor::testsupport::RowName());
+
+struct MissingInput {
+    const char* name;
+    const char* named;
+};
+
+class MissingInputTest : public CustomPropertiesTest,
+                         public ::testing::WithParamInterface<MissingInput> {};
+
+TEST_P(MissingInputTest, FailsNamingItAndShowsNothing) {
+    const std::string what = GetParam().name;
+    auto options = lists();
+    if (what == "NoListSheet") {
+        options.resize(3);
+    }
+    std::string path = writeOptions(Names, options);
+    if (what == "NoWorkbook") {
+        path = (folder_ / "Missing.xls").string();
+    } else if (what == "NoDocument") {
+        host_->model().closeActive();
+    }
+    EXPECT_TRUE(quenmoor::testsupport::failsNaming([&] { build(path); }, GetParam().named));
+    EXPECT_EQ(host_->model().openPage(), nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(Inputs, MissingInputTest,
+                         ::testing::Values(MissingInput{"NoWorkbook", "Missing.xls"},
+                                           MissingInput{"NoListSheet", "list4"},
+                                           MissingInput{"NoDocument", "no document"}),
+                         quenmoor::testsupport::RowName());
+
+TEST_F(CustomPropertiesTest, AListMayFillRow32766ButNotRow32767) {
+    List full(32766, CellValue("x"));
+    auto seven = lists();
+    seven[4] = full;
+    build(writeOptions(Names, seven));
+    EXPECT_EQ(combo(4).items().size(), 32766u);
+    host_->model().openPage()->close(host::CloseCancel);
+
+    seven[4].push_back(CellValue("one too many"));
+    const com::ComError error = comErrorOf([&] { build(writeOptions(Names, seven)); });
+    EXPECT_EQ(error.code(), com::CTL_E_OVERFLOW);
+    EXPECT_NE(error.description().find("list5"), std::string::npos) << error.what();
+}
+
+// The editor writes whole lists; one past the limit is refused before any cell changes.
+TEST_F(CustomPropertiesTest, AListPastTheLimitIsNotWritten) {
+    spreadsheet_->Workbooks()->Open(writeOptions(Names, {{"a", "b", "c", "d"}}));
+    auto sheet = spreadsheet_->Worksheets("list1").as<com::IDispatch>("list1");
+    EXPECT_THROW(writeList(sheet, Strings(32767, "y"), row_, "list1"), com::ComError);
+    EXPECT_EQ(readTextList(sheet, row_, "list1"), (Strings{"a", "b", "c", "d"}));
+}
+
+}  // namespace
+}  // namespace quenmoor::properties::testsupport

@@ -1,0 +1,95 @@
+// The add-in's shell windows, as the user sees them: one About box at a time, windows kept
+// on top where they stand, and help that never fails a command.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+
+#include "quenmoortools/toolkit/tool_window.h"
+#include "quenmoortools/ui/about_box.h"
+#include "quenmoortools/ui/addin_windows.h"
+#include "quenmoortools/ui/module1.h"
+#include "tests/support/qt_windows.h"
+
+namespace quenmoor::ui {
+namespace {
+
+class UiTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { application = testsupport::offscreenApplication(); }
+    static void TearDownTestSuite() {
+        closeAddinWindows();
+        delete application;
+    }
+    void TearDown() override { closeAddinWindows(); }
+
+    static QWidget* topLevel(const QString& name) {
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QWidget* found = nullptr;
+        int count = 0;
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (widget->objectName() == name) {
+                found = widget;
+                ++count;
+            }
+        }
+        EXPECT_LE(count, 1) << "more than one " << name.toStdString();
+        return found;
+    }
+
+    static inline QApplication* application = nullptr;
+};
+
+TEST_F(UiTest, OneAboutBoxShowsAtATimeAndOkUnloadsIt) {
+    showAbout();
+    auto* form = qobject_cast<Form1*>(topLevel("Form1"));
+    ASSERT_NE(form, nullptr);
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(form->windowTitle(), "About Quenmoor Tools");
+    EXPECT_EQ(form->Label1->text(), "Quenmoor Tools");
+    EXPECT_EQ(form->Command1->text(), "OK");
+    EXPECT_FALSE(form->windowFlags() & Qt::WindowStaysOnTopHint);  // not kept on top
+    showAbout();
+    EXPECT_EQ(topLevel("Form1"), form);
+
+    form->Command1->click();
+    EXPECT_EQ(topLevel("Form1"), nullptr);
+    showAbout();
+    auto* again = qobject_cast<Form1*>(topLevel("Form1"));
+    ASSERT_NE(again, nullptr);
+    EXPECT_EQ(again->Label1->text(), "Quenmoor Tools");
+}
+
+TEST_F(UiTest, KeepingAWindowOnTopLeavesItWhereItWas) {
+    QWidget window;
+    window.setGeometry(120, 80, 300, 200);
+    window.show();
+    toolkit::keepOnTop(&window);
+    EXPECT_TRUE(window.windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(window.geometry(), QRect(120, 80, 300, 200));
+
+    constexpr unsigned KeepPlaceAndSize = window::SWP_NOMOVE | window::SWP_NOSIZE;
+    EXPECT_TRUE(
+        window::SetWindowPos(&window, window::HWND_NOTOPMOST, 0, 0, 0, 0, KeepPlaceAndSize));
+    EXPECT_FALSE(window.windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(window.geometry(), QRect(120, 80, 300, 200));
+    EXPECT_FALSE(window::SetWindowPos(nullptr, window::HWND_TOPMOST, 0, 0, 0, 0, KeepPlaceAndSize));
+}
+
+// The viewer itself is tested in tests/platform/help; here, that the add-in's windows
+// include it when they close.
+TEST_F(UiTest, HelpShowsTheViewerAndClosingTheAddinsWindowsClosesIt) {
+    ShowHelpTopic("/nonexistent/quenmoorhelp.chm", HelpContentsTopic);
+    EXPECT_EQ(topLevel("HelpViewer"), nullptr);
+    ShowHelpTopic(QUENMOOR_HELP_FILE, HelpContentsTopic);
+    ASSERT_NE(topLevel("HelpViewer"), nullptr);
+    EXPECT_TRUE(topLevel("HelpViewer")->isVisible());
+    closeAddinWindows();
+    EXPECT_EQ(topLevel("HelpViewer"), nullptr);
+}
+
+}  // namespace
+}  // namespace quenmoor::ui

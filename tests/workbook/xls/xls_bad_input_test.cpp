@@ -1,0 +1,224 @@
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "biff_stream_builder.h"
+#include "expect_workbook.h"
+#include "platform/com/com_error.h"
+#include "tests/support/com_error_of.h"
+#include "tests/support/named_rows.h"
+#include "tests/support/scratch_folder.h"
+#include "workbook/xls/xls_file.h"
+
+namespace quenmoor::workbook {
+namespace {
+
+using quenmoor::testsupport::comErrorOf;
+using quenmoor::testsupport::ScratchFolder;
+using testsupport::Bytes;
+using testsupport::RawSheet;
+
+WorkbookData sampleWorkbook(int rows) {
+    WorkbookData workbook;
+    Sheet& sheet = workbook.addSheet("list1");
+    for (int row = 1; row <= rows; ++row) {
+        sheet.set(row, 1, "entry " + std::to_string(row));
+        sheet.set(row, 2, row * 0.5);
+    }
+    return workbook;
+}
+
+std::vector<std::uint8_t> oneNumberSheetStream(const std::string& sheetName) {
+    return testsupport::workbookStream(
+        {}, {RawSheet{sheetName, {{0x0203, Bytes{}.cell(0, 0).f64(1).data}}}});
+}
+
+TEST(XlsBadInput, NamesTheFileAndWhatFailed) {
+    ScratchFolder folder;
+    { std::ofstream(folder / "text.xls") << "name;value\nM12;1.5\n"; }
+    writeXls(sampleWorkbook(3000), folder / "whole.xls");
+    const std::string whole = quenmoor::testsupport::fileBytes(folder / "whole.xls");
+    {
+        std::ofstream(folder / "truncated.xls", std::ios::binary)
+            << whole.substr(0, whole.size() / 2);
+    }
+    testsupport::writeCompoundFile(folder / "nobook.xls", "Other", oneNumberSheetStream("x"));
+
+    // The first cell record of the sheet announces more bytes than the stream holds.
+    auto runsPast = oneNumberSheetStream("list3");
+    runsPast.resize(runsPast.size() - 4);  // drops the sheet's EOF
+    runsPast[runsPast.size() - 18 + 2] = 0x40;
+    testsupport::writeCompoundFile(folder / "runspast.xls", "Workbook", runsPast);
+
+    auto badIndex = testsupport::workbookStream(
+        {{0x00FC, Bytes{}.u32(1).u32(1).u16(1).u8(0).raw("a").data}},
+        {RawSheet{"list2", {{0x00FD, Bytes{}.cell(0, 0).u32(5).data}}}});
+    testsupport::writeCompoundFile(folder / "badindex.xls", "Workbook", badIndex);
+    auto biff5 = oneNumberSheetStream("s");
+    biff5[4] = 0x00;
+    biff5[5] = 0x05;
+    testsupport::writeCompoundFile(folder / "biff5.xls", "Workbook", biff5);
+
+    struct Case {
+        const char* file;
+        com::HRESULT code;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"missing.xls", com::E_FILE_NOT_FOUND, "missing.xls: no such file"},
+        {"text.xls", com::E_FAIL, "text.xls: not an OLE2 compound file"},
+        {"truncated.xls", com::E_FAIL, "truncated.xls: "},
+        {"nobook.xls", com::E_FAIL, "nobook.xls: no Workbook stream"},
+        {"runspast.xls", com::E_FAIL, "runspast.xls: truncated record at offset"},
+        {"runspast.xls", com::E_FAIL, "in sheet \"list3\""},
+        {"badindex.xls", com::E_FAIL, "refers to string 5 of a table of 1 in sheet \"list2\""},
+        {"biff5.xls", com::E_FAIL, "biff5.xls: not an Excel 97-2003 (BIFF8) workbook"},
+    };
+    for (const Case& c : cases) {
+        const com::ComError error = comErrorOf([&] { readXls(folder / c.file); });
+        EXPECT_EQ(error.code(), c.code) << c.file;
+        EXPECT_NE(error.description().find(c.message), std::string::npos)
+            << c.file << ": " << error.description();
+    }
+}
+
+TEST(XlsBadInput, DamagedStreamsFailCleanly) {
+    // Every truncation and many single-byte changes of a valid stream must end in a
+    // ComError or a workbook, never in a crash (run under the sanitizers to see).
+    auto stream = testsupport::workbookStream(
+        {{0x00FC, Bytes{}
+                      .u32(2)
+                      .u32(2)
+                      .u16(3)
+                      .u8(0x08)
+                      .u16(1)
+                      .raw("abc")
+                      .u32(0)
+                      .u16(2)
+                      .u8(1)
+                      .wide(u"Ωx")
+                      .data}},
+        {RawSheet{"s",
+                  {{0x00FD, Bytes{}.cell(0, 0).u32(1).data},
+                   {0x00BD, Bytes{}.u16(1).u16(0).u16(15).u32(6).u16(15).u32(10).u16(1).data},
+                   {0x0204, Bytes{}.cell(2, 0).u16(2).u8(0).raw("ok").data}}}});
+    ScratchFolder folder;
+    const auto file = folder / "damaged.xls";
+    int failures = 0;
+    auto attempt = [&](const std::vector<std::uint8_t>& bytes) {
+        testsupport::writeCompoundFile(file, "Workbook", bytes);
+        try {
+            readXls(file);
+        } catch (const com::ComError& e) {
+            EXPECT_NE(e.description().find(file.string()), std::string::npos);
+            ++failures;
+        }
+    };
+    for (std::size_t size = 0; size < stream.size(); ++size) {
+        attempt({stream.begin(), stream.begin() + static_cast<std::ptrdiff_t>(size)});
+    }
+    for (std::size_t i = 0; i < stream.size(); ++i) {
+        for (int value : {0x00, 0x01, 0x7F, 0xFF}) {
+            auto changed = stream;
+            changed[i] = static_cast<std::uint8_t>(value);
+            attempt(changed);
+        }
+    }
+    EXPECT_GT(failures, 0);
+}
+
+struct SheetNames {
+    const char* name;
+    std::vector<std::string> names;
+    const char* message;
+};
+
+class SheetNameTest : public ::testing::TestWithParam<SheetNames> {};
+
+TEST_P(SheetNameTest, ExcelCannotHoldIsRefusedBeforeAFileIsWritten) {
+    WorkbookData workbook;
+    for (const std::string& name : GetParam().names) {
+        workbook.addSheet(name).set(1, 1, 1.0);
+    }
+    ScratchFolder folder;
+    const com::ComError error = comErrorOf([&] { writeXls(workbook, folder / "names.xls"); });
+    EXPECT_EQ(error.code(), com::E_INVALIDARG);
+    EXPECT_NE(error.description().find(GetParam().message), std::string::npos)
+        << error.description();
+    EXPECT_TRUE(folder.entries().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    XlsBadInput, SheetNameTest,
+    ::testing::Values(
+        SheetNames{"UsedTwice", {"list1", "LIST1"}, "sheet name \"LIST1\" is used twice"},
+        SheetNames{"TooLong", {std::string(32, 'n')}, "is longer than 31 characters"},
+        SheetNames{"Slash", {"a/b"}, "sheet name \"a/b\" holds one of the characters"},
+        SheetNames{"Empty", {""}, "a sheet has an empty name"},
+        SheetNames{"NoSheet", {}, "a workbook needs at least one sheet"}),
+    quenmoor::testsupport::RowName());
+
+// 31 characters are allowed, counted as characters, not bytes.
+TEST(XlsSheetNames, MayHold31CharactersOfTwoBytes) {
+    ScratchFolder folder;
+    WorkbookData longest;
+    const std::string name = testsupport::repeated("ß", 31);
+    longest.addSheet(name);
+    writeXls(longest, folder / "names.xls");
+    EXPECT_EQ(readXls(folder / "names.xls").sheets.at(0).name(), name);
+}
+
+// Fails writeXls during the write itself: a file size limit makes the kernel refuse the
+// bytes, which works even for root, for whom a read-only folder is no obstacle. Runs in a
+// child process so that the limit stays there; its exit status says whether writeXls threw
+// a ComError naming the file.
+bool saveFailsUnderSizeLimit(const WorkbookData& workbook, const std::filesystem::path& file) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{16384, 16384};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        try {
+            writeXls(workbook, file);
+        } catch (const com::ComError& e) {
+            ::_exit(e.description().find(file.string() + ": cannot write") == 0 ? 0 : 2);
+        }
+        ::_exit(1);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+TEST(XlsAtomicSave, AFailedSaveLeavesTheOldFileAndNoTemporaryFile) {
+    ScratchFolder folder;
+    const auto file = folder / "Options.xls";
+    writeXls(sampleWorkbook(2), file);
+    const std::string before = quenmoor::testsupport::fileBytes(file);
+
+    EXPECT_TRUE(saveFailsUnderSizeLimit(sampleWorkbook(5000), file));
+    EXPECT_EQ(quenmoor::testsupport::fileBytes(file), before);
+    EXPECT_EQ(folder.entries(), std::vector<std::string>{"Options.xls"});
+
+    WorkbookData invalid = sampleWorkbook(10);
+    invalid.addSheet("LIST1");
+    EXPECT_THROW(writeXls(invalid, file), com::ComError);
+    EXPECT_EQ(quenmoor::testsupport::fileBytes(file), before);
+    EXPECT_EQ(folder.entries(), std::vector<std::string>{"Options.xls"});
+
+    writeXls(sampleWorkbook(3), file);
+    EXPECT_EQ(readXls(file).sheets.at(0).get(3, 1), CellValue(std::string("entry 3")));
+    EXPECT_EQ(folder.entries(), std::vector<std::string>{"Options.xls"});
+}
+
+}  // namespace
+}  // namespace quenmoor::workbook
