@@ -20,6 +20,9 @@ import shutil
 import subprocess
 import sys
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "workbench"))
+from quenmoor_freecad.registry import freecad_registry  # noqa: E402
+
 LIBRARY_FILES = [
     "quenmoortools.so",
     "workbook.so",
@@ -29,13 +32,6 @@ LIBRARY_FILES = [
     "quenmoorhelp.chm",
     "quenmoorfreecad.*.so",
 ]
-
-
-def freecad_registry():
-    config = os.environ.get("XDG_CONFIG_HOME", "")
-    if not os.path.isabs(config):
-        config = os.path.join(os.path.expanduser("~"), ".config")
-    return os.path.join(config, "quenmoor", "freecad-registry.json")
 
 
 def install(build, mod, registry=None):
@@ -57,10 +53,7 @@ def install(build, mod, registry=None):
         for path in found:
             shutil.copy2(path, lib)
     environment = dict(os.environ)
-    if registry:
-        environment["QUENMOOR_REGISTRY"] = registry
-    if not environment.get("QUENMOOR_REGISTRY"):
-        environment["QUENMOOR_REGISTRY"] = freecad_registry()
+    environment["QUENMOOR_REGISTRY"] = registry or freecad_registry()
     regsvr = os.path.join(binaries, "regsvr")
     for library in ("workbook.so", "quenmoortools.so"):
         subprocess.run([regsvr, os.path.join(lib, library)], check=True, env=environment)

@@ -15,7 +15,7 @@
 #include "freecadhost/bridge/application_object.h"
 #include "freecadhost/bridge/page_events.h"
 #include "platform/com/activation.h"
-#include "platform/com/registry.h"
+#include "platform/com/server_library.h"
 
 namespace quenmoor::freecadhost {
 
@@ -115,12 +115,14 @@ PYBIND11_MODULE(quenmoorfreecad, module) {
         }
     });
 
+    module.def("registered", &quenmoor::com::isRegistered, py::arg("prog_id"),
+               "Whether the registry holds a class under this ProgID.");
     module.def(
-        "registered",
-        [](const std::string& progId) {
-            return quenmoor::com::Registry::instance().value(progId + "\\CLSID").has_value();
+        "register_library",
+        [](const std::string& path) {
+            quenmoor::com::ServerLibrary(path).callRegistration("DllRegisterServer");
         },
-        py::arg("prog_id"), "Whether the registry holds a class under this ProgID.");
+        py::arg("path"), "Registers a component library through its DllRegisterServer.");
 
     py::class_<Bridge>(module, "Bridge")
         .def(py::init<py::object>(), py::arg("host"))

@@ -1,9 +1,6 @@
 // regsvr: registers an in-process server library in the component registry by calling its
 // own registration entry point, and unregisters it the same way.
 
-#include <dlfcn.h>
-
-#include <cstring>
 #include <filesystem>
 #include <iostream>
 #include <string>
@@ -11,6 +8,7 @@
 
 #include "platform/com/com_error.h"
 #include "platform/com/registry.h"
+#include "platform/com/server_library.h"
 #include "platform/com/server_module.h"
 
 namespace {
@@ -45,51 +43,11 @@ struct Failed {
     std::string message;
 };
 
-// dlsym hands out function addresses as object pointers; a copy avoids a cast that ISO C++
-// only conditionally supports.
-template <class Function>
-Function entryPoint(void* handle, const fs::path& library, const char* name) {
-    void* address = ::dlsym(handle, name);
-    if (address == nullptr) {
-        throw Failed{library.string() + ": no " + name + " entry point"};
-    }
-    Function function = nullptr;
-    static_assert(sizeof function == sizeof address);
-    std::memcpy(&function, &address, sizeof function);
-    return function;
-}
-
-void* load(const fs::path& library) {
-    std::error_code error;
-    if (!fs::exists(library, error)) {
-        throw Failed{library.string() + ": no such file"};
-    }
-    void* handle = ::dlopen(library.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (handle == nullptr) {
-        const char* message = ::dlerror();
-        throw Failed{library.string() +
-                     ": cannot load: " + (message != nullptr ? message : "unknown loader error")};
-    }
-    return handle;
-}
-
-void callRegistration(void* handle, const fs::path& library, const char* name) {
-    auto function = entryPoint<com::DllRegisterServerFunction>(handle, library, name);
-    com::takeErrorInfo();
-    com::HRESULT hr = function();
-    if (com::failed(hr)) {
-        std::string info = com::takeErrorInfo();
-        throw Failed{library.string() + ": " + name + " failed with " + com::hexCode(hr) + ": " +
-                     (info.empty() ? com::describeCode(hr) : info)};
-    }
-}
-
-void printInfo(void* handle, const fs::path& library) {
-    auto function =
-        entryPoint<com::DllGetVersionInfoFunction>(handle, library, "DllGetVersionInfo");
+void printInfo(const com::ServerLibrary& server) {
+    auto function = server.entryPoint<com::DllGetVersionInfoFunction>("DllGetVersionInfo");
     const com::VersionEntry* entry = function();
     if (entry == nullptr) {
-        throw Failed{library.string() + ": DllGetVersionInfo returned no entries"};
+        throw Failed{server.path().string() + ": DllGetVersionInfo returned no entries"};
     }
     for (; entry->key != nullptr; ++entry) {
         std::cout << entry->key << ": " << (entry->value != nullptr ? entry->value : "") << '\n';
@@ -97,21 +55,26 @@ void printInfo(void* handle, const fs::path& library) {
 }
 
 int run(Action action, const fs::path& library) {
-    void* handle = load(library);
-    switch (action) {
-        case Action::Register:
-            callRegistration(handle, library, "DllRegisterServer");
-            std::cout << "registered " << library.string() << " in "
-                      << com::Registry::instance().path().string() << '\n';
-            break;
-        case Action::Unregister:
-            callRegistration(handle, library, "DllUnregisterServer");
-            std::cout << "unregistered " << library.string() << " from "
-                      << com::Registry::instance().path().string() << '\n';
-            break;
-        case Action::Info:
-            printInfo(handle, library);
-            break;
+    try {
+        const com::ServerLibrary server(library);
+        switch (action) {
+            case Action::Register:
+                server.callRegistration("DllRegisterServer");
+                std::cout << "registered " << library.string() << " in "
+                          << com::Registry::instance().path().string() << '\n';
+                break;
+            case Action::Unregister:
+                server.callRegistration("DllUnregisterServer");
+                std::cout << "unregistered " << library.string() << " from "
+                          << com::Registry::instance().path().string() << '\n';
+                break;
+            case Action::Info:
+                printInfo(server);
+                break;
+        }
+    } catch (const com::ComError& error) {
+        // The library's own failures name it and their cause already.
+        throw Failed{error.description()};
     }
     return 0;
 }

@@ -58,22 +58,19 @@ def values_of(obj):
         stored = list(getattr(obj, STORED))
         if _same(_material(stored), material):
             return stored
-    red, green, blue = material.DiffuseColor[:3]
-    strongest = max(red, green, blue)
-
-    def share(color):
-        return max(color[:3]) / strongest if strongest > 0 else 0.0
-
+    # The colour is the diffuse colour at full strength; each factor is its colour's strength.
+    diffuse = max(material.DiffuseColor[:3])
+    red, green, blue = (c / diffuse if diffuse > 0 else 0.0 for c in material.DiffuseColor[:3])
     return [
-        red / strongest if strongest > 0 else 0.0,
-        green / strongest if strongest > 0 else 0.0,
-        blue / strongest if strongest > 0 else 0.0,
-        share(material.AmbientColor) * strongest if strongest > 0 else 0.0,
-        strongest,
+        red,
+        green,
+        blue,
+        max(material.AmbientColor[:3]),
+        diffuse,
         max(material.SpecularColor[:3]),
         material.Shininess,
         material.Transparency,
-        share(material.EmissiveColor) * strongest if strongest > 0 else 0.0,
+        max(material.EmissiveColor[:3]),
     ]
 
 

@@ -28,8 +28,9 @@ class SaveFailure(Exception):
 def _shapes(document):
     from quenmoor_freecad import documents
 
-    if documents.linked_components(document):
-        return documents.linked_components(document)
+    components = documents.linked_components(document)
+    if components:
+        return components
     body = documents.active_body(document)
     if body is not None:
         return [body]

@@ -2,20 +2,17 @@
 
 The add-in and the libraries it runs with live in the workbench's lib folder (or the
 folder named by QUENMOOR_LIBRARY_DIR); the component registry tells the runtime where the
-add-in's library is. FreeCAD runs the Qt 5 build of the components and cadhost the Qt 6
-build, under the same class ids, so FreeCAD keeps a registry of its own:
-$QUENMOOR_REGISTRY, else freecad-registry.json beside the user's registry.json. Components
+add-in's library is; FreeCAD keeps a registry of its own (see registry.py). Components
 missing from it are registered from the lib folder at start, so that every user of a
 system-wide workbench gets the add-in without a registration step.
 """
 
-import ctypes
 import os
 import sys
 
 from PySide import QtGui
 
-from quenmoor_freecad import report
+from quenmoor_freecad import registry, report
 
 ADDIN_PROGID = "Quenmoor_Systems.Application"
 
@@ -33,25 +30,13 @@ def library_folder():
     return os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(__file__))), "lib")
 
 
-def use_freecad_registry():
-    if os.environ.get("QUENMOOR_REGISTRY"):
-        return
-    config = os.environ.get("XDG_CONFIG_HOME", "")
-    if not os.path.isabs(config):
-        config = os.path.join(os.path.expanduser("~"), ".config")
-    os.environ["QUENMOOR_REGISTRY"] = os.path.join(config, "quenmoor", "freecad-registry.json")
-
-
 def register_missing(bridge, folder):
     """Registers each component of folder whose ProgID the registry lacks, through its own
     DllRegisterServer, as regsvr does."""
     for library, prog_id in COMPONENTS:
         if bridge.registered(prog_id):
             continue
-        path = os.path.realpath(os.path.join(folder, library))
-        result = ctypes.CDLL(path).DllRegisterServer()
-        if result < 0:
-            report.error("%s: DllRegisterServer failed with 0x%08X" % (path, result & 0xFFFFFFFF))
+        bridge.register_library(os.path.realpath(os.path.join(folder, library)))
 
 
 def host():
@@ -66,7 +51,7 @@ def start():
     folder = library_folder()
     if folder not in sys.path:
         sys.path.insert(0, folder)
-    use_freecad_registry()
+    os.environ["QUENMOOR_REGISTRY"] = registry.freecad_registry()
     try:
         import quenmoorfreecad
     except ImportError as failure:
