@@ -2,8 +2,11 @@
 # libraries that end up inside a component, whose only exports are its entry points.
 
 # Without -fno-gnu-unique, inline variables of the standard library compiled into a
-# component become unique symbols, and dlclose cannot unload the component.
-add_compile_options(-fno-gnu-unique)
+# component become unique symbols, and dlclose cannot unload the component. Clang makes
+# no unique symbols and has no such option.
+if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+    add_compile_options(-fno-gnu-unique)
+endif()
 
 # Warnings are errors only where the project builds itself (its presets and CI): another
 # compiler, or a newer one, must not break a build that someone else configures.

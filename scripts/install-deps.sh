@@ -2,7 +2,8 @@
 # Installs the Debian packages that building and testing need. Safe to run again: it asks
 # apt only for what is missing. With --freecad it also installs FreeCAD and what the
 # FreeCAD host adapter and its end-to-end tests need; with --package, what building the
-# Debian package and checking it need (the FreeCAD build goes into the package too).
+# Debian package and checking it need (the FreeCAD build goes into the package too); with
+# --fuzz, clang and its libFuzzer runtime.
 set -euo pipefail
 
 packages=(
@@ -31,7 +32,10 @@ for option in "$@"; do
                 dpkg-dev fakeroot file help2man lintian
             )
             ;;
-        *) echo "usage: bash scripts/install-deps.sh [--freecad] [--package]" >&2; exit 2 ;;
+        --fuzz)
+            packages+=(clang libclang-rt-14-dev llvm)
+            ;;
+        *) echo "usage: bash scripts/install-deps.sh [--freecad] [--package] [--fuzz]" >&2; exit 2 ;;
     esac
 done
 

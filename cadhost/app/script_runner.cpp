@@ -1,6 +1,7 @@
 #include "cadhost/app/script_runner.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdlib>
 #include <istream>
 #include <ostream>
@@ -105,7 +106,8 @@ void ScriptRunner::attempt(const std::function<void()>& action) {
 double ScriptRunner::numberArgument(const std::string& text, const char* what) {
     double value = 0;
     auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size()) {
+    // from_chars also reads "inf" and "nan", which no length or appearance value can be.
+    if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) {
         throw ScriptError(std::string(what) + " must be a number, not \"" + text + "\"");
     }
     return value;

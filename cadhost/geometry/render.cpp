@@ -62,7 +62,6 @@ struct Sample {
     std::int16_t kind = -1;
 };
 
-constexpr std::int16_t Background = -1;
 constexpr std::int16_t Ink = -2;
 
 // A canvas at the oversampled size, resolved to colours when downsampled.

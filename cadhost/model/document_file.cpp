@@ -18,6 +18,19 @@ using nlohmann::json;
     throw com::ComError(com::E_INVALIDARG, path.string() + ": " + what);
 }
 
+// A document file holds UTF-8 text only; a name or value that is not cannot be saved and
+// is refused, naming it, before anything is written.
+const std::string& utf8(const std::string& text, const std::filesystem::path& path,
+                        const std::string& what) {
+    try {
+        (void)json(text).dump();
+    } catch (const json::type_error&) {
+        throw com::ComError(com::E_INVALIDARG,
+                            path.string() + ": cannot be saved: " + what + " is not UTF-8 text");
+    }
+    return text;
+}
+
 std::vector<double> readValues(const json& node, const std::filesystem::path& path,
                                const std::string& what) {
     std::vector<double> values;
@@ -126,24 +139,32 @@ std::shared_ptr<Document> loadDocument(const std::filesystem::path& path) {
 }
 
 void saveDocument(const Document& document, const std::filesystem::path& path) {
+    const auto text = [&path](const std::string& value, const std::string& what) {
+        return utf8(value, path, what);
+    };
     json root = json::object();
     root["type"] = documentTypeName(document.type());
-    root["title"] = document.title();
+    root["title"] = text(document.title(), "the title");
     root["density"] = document.density();
     root["materialValues"] = document.materialValues();
     root["properties"] = json::array();
     for (const auto& property : document.customProperties()) {
+        const std::string& name = text(property.name, "the name of a custom property");
         root["properties"].push_back(
-            {{"name", property.name}, {"type", property.type}, {"value", property.value}});
+            {{"name", name},
+             {"type", property.type},
+             {"value", text(property.value, "the value of custom property \"" + name + "\"")}});
     }
     root["features"] = json::array();
     for (const auto& feature : document.features()) {
+        const std::string& name = text(feature->name(), "the name of a feature");
         json dimensions = json::array();
         for (const auto& dimension : feature->dimensions()) {
-            dimensions.push_back({{"name", dimension->name()}, {"value", dimension->value()}});
+            dimensions.push_back(
+                {{"name", text(dimension->name(), "a dimension name of feature \"" + name + "\"")},
+                 {"value", dimension->value()}});
         }
-        json node = {
-            {"name", feature->name()}, {"kind", feature->kind()}, {"dimensions", dimensions}};
+        json node = {{"name", name}, {"kind", feature->kind()}, {"dimensions", dimensions}};
         if (!feature->position().empty()) {
             node["position"] = feature->position();
         }
@@ -152,9 +173,11 @@ void saveDocument(const Document& document, const std::filesystem::path& path) {
     if (!document.components().empty()) {
         root["components"] = json::array();
         for (const auto& component : document.components()) {
-            json node = {{"name", component->name()},
-                         {"part", component->partPath()},
-                         {"materialValues", component->values()}};
+            const std::string& name = text(component->name(), "the name of a component");
+            json node = {
+                {"name", name},
+                {"part", text(component->partPath(), "the part of component \"" + name + "\"")},
+                {"materialValues", component->values()}};
             if (!component->placement().empty()) {
                 node["placement"] = component->placement();
             }
@@ -168,7 +191,10 @@ void saveDocument(const Document& document, const std::filesystem::path& path) {
     if (!document.views().empty()) {
         root["views"] = json::array();
         for (const auto& view : document.views()) {
-            root["views"].push_back({{"name", view.name}, {"source", view.source}});
+            const std::string& name = text(view.name, "the name of a view");
+            root["views"].push_back(
+                {{"name", name},
+                 {"source", text(view.source, "the source of view \"" + name + "\"")}});
         }
     }
     try {
