@@ -2,10 +2,13 @@
 
 #include <gsf/gsf.h>
 
+#include <algorithm>
 #include <memory>
 #include <mutex>
 #include <string>
 #include <system_error>
+#include <thread>
+#include <vector>
 
 #include "platform/com/com_error.h"
 #include "platform/com/text_case.h"
@@ -28,9 +31,77 @@ struct ErrorFree {
     void operator()(GError* error) const { g_error_free(error); }
 };
 
+// libgsf and GLib report what they find wrong in a damaged compound file as CRITICAL and
+// WARNING lines on the process's terminal, in the middle of the host's own output. While
+// this file works on a workbook, the lines of its thread are collected instead: a failure
+// adds what they say to its own message, and a read that succeeds drops them. Assertion
+// texts name libgsf's internals only, so they are dropped where the reader says more.
+// The handlers are removed again at once: this library may be unloaded while GLib stays.
+class LibraryMessages {
+public:
+    LibraryMessages() {
+        for (const char* domain : Domains) {
+            handlers_.push_back(
+                g_log_set_handler(domain,
+                                  static_cast<GLogLevelFlags>(G_LOG_LEVEL_MASK | G_LOG_FLAG_FATAL |
+                                                              G_LOG_FLAG_RECURSION),
+                                  collect, this));
+        }
+    }
+    ~LibraryMessages() {
+        for (std::size_t i = 0; i < handlers_.size(); ++i) {
+            g_log_remove_handler(Domains[i], handlers_[i]);
+        }
+    }
+    LibraryMessages(const LibraryMessages&) = delete;
+    LibraryMessages& operator=(const LibraryMessages&) = delete;
+
+    // " (libgsf:msole: first message; ...)", or "" when there was none worth adding.
+    std::string detail() const {
+        std::string text;
+        for (const std::string& line : lines_) {
+            text += (text.empty() ? " (" : "; ") + line;
+        }
+        return text.empty() ? text : text + ")";
+    }
+
+private:
+    static constexpr const char* Domains[] = {"libgsf", "libgsf:msole", "GLib", "GLib-GObject"};
+
+    static void collect(const gchar* domain, GLogLevelFlags level, const gchar* message,
+                        gpointer data) {
+        auto* self = static_cast<LibraryMessages*>(data);
+        if (std::this_thread::get_id() != self->thread_) {
+            g_log_default_handler(domain, level, message, nullptr);
+            return;
+        }
+        const std::string line = std::string(domain != nullptr ? domain : "GLib") + ": " +
+                                 (message != nullptr ? message : "");
+        if (line.find("assertion '") == std::string::npos && self->lines_.size() < 3 &&
+            std::find(self->lines_.begin(), self->lines_.end(), line) == self->lines_.end()) {
+            self->lines_.push_back(line);
+        }
+    }
+
+    std::thread::id thread_ = std::this_thread::get_id();
+    std::vector<guint> handlers_;
+    std::vector<std::string> lines_;
+};
+
 void initGsf() {
     static std::once_flag once;
     std::call_once(once, [] { gsf_init(); });
+}
+
+// Runs a step over libgsf, adding what the libraries logged to the message of its failure.
+template <class Step>
+auto withLibraryMessages(Step step) {
+    LibraryMessages messages;
+    try {
+        return step();
+    } catch (const com::ComError& e) {
+        throw com::ComError(e.code(), e.description() + messages.detail());
+    }
 }
 
 [[noreturn]] void fail(com::HRESULT hr, const std::filesystem::path& file,
@@ -51,10 +122,7 @@ GsfInput* workbookChild(GsfInfile* ole) {
     return nullptr;
 }
 
-}  // namespace
-
-std::vector<std::uint8_t> readWorkbookStream(const std::filesystem::path& file) {
-    initGsf();
+std::vector<std::uint8_t> readStream(const std::filesystem::path& file) {
     std::error_code ec;
     const auto status = std::filesystem::status(file, ec);
     if (!std::filesystem::exists(status)) {
@@ -98,9 +166,8 @@ std::vector<std::uint8_t> readWorkbookStream(const std::filesystem::path& file) 
     return bytes;
 }
 
-std::vector<std::uint8_t> buildCompoundFile(const std::vector<std::uint8_t>& stream,
-                                            const std::filesystem::path& file) {
-    initGsf();
+std::vector<std::uint8_t> buildFile(const std::vector<std::uint8_t>& stream,
+                                    const std::filesystem::path& file) {
     GPtr<GsfOutput> sink(gsf_output_memory_new());
     GPtr<GsfOutfile> ole(gsf_outfile_msole_new(sink.get()));
     if (!ole) {
@@ -123,6 +190,19 @@ std::vector<std::uint8_t> buildCompoundFile(const std::vector<std::uint8_t>& str
     }
     // Closing the compound file closed the memory sink too; its bytes live until unref.
     return std::vector<std::uint8_t>(data, data + size);
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> readWorkbookStream(const std::filesystem::path& file) {
+    initGsf();
+    return withLibraryMessages([&file] { return readStream(file); });
+}
+
+std::vector<std::uint8_t> buildCompoundFile(const std::vector<std::uint8_t>& stream,
+                                            const std::filesystem::path& file) {
+    initGsf();
+    return withLibraryMessages([&] { return buildFile(stream, file); });
 }
 
 }  // namespace quenmoor::workbook

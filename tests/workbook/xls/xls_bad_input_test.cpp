@@ -83,57 +83,16 @@ TEST(XlsBadInput, NamesTheFileAndWhatFailed) {
         {"badindex.xls", com::E_FAIL, "refers to string 5 of a table of 1 in sheet \"list2\""},
         {"biff5.xls", com::E_FAIL, "biff5.xls: not an Excel 97-2003 (BIFF8) workbook"},
     };
+    // What libgsf and GLib log about a damaged file goes into the error, not to the
+    // terminal of the host.
+    ::testing::internal::CaptureStderr();
     for (const Case& c : cases) {
         const com::ComError error = comErrorOf([&] { readXls(folder / c.file); });
         EXPECT_EQ(error.code(), c.code) << c.file;
         EXPECT_NE(error.description().find(c.message), std::string::npos)
             << c.file << ": " << error.description();
     }
-}
-
-TEST(XlsBadInput, DamagedStreamsFailCleanly) {
-    // Every truncation and many single-byte changes of a valid stream must end in a
-    // ComError or a workbook, never in a crash (run under the sanitizers to see).
-    auto stream = testsupport::workbookStream(
-        {{0x00FC, Bytes{}
-                      .u32(2)
-                      .u32(2)
-                      .u16(3)
-                      .u8(0x08)
-                      .u16(1)
-                      .raw("abc")
-                      .u32(0)
-                      .u16(2)
-                      .u8(1)
-                      .wide(u"Ωx")
-                      .data}},
-        {RawSheet{"s",
-                  {{0x00FD, Bytes{}.cell(0, 0).u32(1).data},
-                   {0x00BD, Bytes{}.u16(1).u16(0).u16(15).u32(6).u16(15).u32(10).u16(1).data},
-                   {0x0204, Bytes{}.cell(2, 0).u16(2).u8(0).raw("ok").data}}}});
-    ScratchFolder folder;
-    const auto file = folder / "damaged.xls";
-    int failures = 0;
-    auto attempt = [&](const std::vector<std::uint8_t>& bytes) {
-        testsupport::writeCompoundFile(file, "Workbook", bytes);
-        try {
-            readXls(file);
-        } catch (const com::ComError& e) {
-            EXPECT_NE(e.description().find(file.string()), std::string::npos);
-            ++failures;
-        }
-    };
-    for (std::size_t size = 0; size < stream.size(); ++size) {
-        attempt({stream.begin(), stream.begin() + static_cast<std::ptrdiff_t>(size)});
-    }
-    for (std::size_t i = 0; i < stream.size(); ++i) {
-        for (int value : {0x00, 0x01, 0x7F, 0xFF}) {
-            auto changed = stream;
-            changed[i] = static_cast<std::uint8_t>(value);
-            attempt(changed);
-        }
-    }
-    EXPECT_GT(failures, 0);
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
 }
 
 struct SheetNames {
