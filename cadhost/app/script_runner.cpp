@@ -6,6 +6,8 @@
 #include <istream>
 #include <ostream>
 
+#include "contracts/spreadsheet/spreadsheet.h"
+#include "platform/com/activation.h"
 #include "platform/com/com_error.h"
 #include "platform/com/variant.h"
 
@@ -76,6 +78,25 @@ ScriptRunner::ScriptRunner(HostApplication& application, AddinManager& addins, s
     });
     define("fail", 2, 2, [this](const Arguments& a) {
         application_.journal()->failCall(a[0], integerArgument(a[1], "call number"));
+    });
+    // The spreadsheet engine the add-in uses, reached as the add-in reaches it: its
+    // operations' call counts, and a failure of the nth next call of one.
+    define("spreadsheet", 1, 3, [this](const Arguments& a) {
+        const bool fail = a[0] == "fail" && a.size() == 3;
+        if (!fail && (a[0] != "calls" || a.size() != 1)) {
+            throw ScriptError(
+                "spreadsheet: use \"spreadsheet calls\" or "
+                "\"spreadsheet fail OPERATION N\"");
+        }
+        const int nth = fail ? integerArgument(a[2], "call number") : 0;
+        const auto engine =
+            com::createInstance<spreadsheet::Global>(spreadsheet::SpreadsheetGlobalClass)
+                .as<spreadsheet::CallFailures>("the spreadsheet engine");
+        if (fail) {
+            engine->FailCall(a[1], nth);
+        } else {
+            out_ << engine->CallCounts();
+        }
     });
     addDocumentCommands(*this);
     addEditCommands(*this);

@@ -101,4 +101,22 @@ protected:
     ~Global() = default;
 };
 
+// The engine's own switch for tests and host scripts, reached by QueryInterface on the
+// global object; the add-in never uses it. Operations go by interface and method:
+// "Workbooks.Open", "Workbook.Save", "Range.Value", "Range.SetValue".
+class CallFailures : public com::IUnknown {
+public:
+    static constexpr Guid iid = com::guid("{6F47EE1F-2F05-475B-BF7A-CB3999F9D078}");
+
+    // Makes the nth next call (1 = the very next) of the operation fail with
+    // ComError(E_FAIL) naming it; ComError(E_INVALIDARG) for an unknown operation.
+    virtual void FailCall(std::string operation, std::int32_t nth) = 0;
+    // The calls each operation has had since the engine was loaded, a line each, such as
+    // "Range.Value 12"; operations never called are left out.
+    virtual std::string CallCounts() = 0;
+
+protected:
+    ~CallFailures() = default;
+};
+
 }  // namespace quenmoor::spreadsheet

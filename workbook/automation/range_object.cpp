@@ -1,3 +1,4 @@
+#include "workbook/automation/engine_calls.h"
 #include "workbook/automation/spreadsheet_objects.h"
 
 #include <string>
@@ -8,6 +9,7 @@ namespace quenmoor::workbook::automation {
 using com::Variant;
 
 Variant RangeObject::Value() {
+    EngineCalls::instance().call(Operation::RangeValue);
     workbook_->requireOpen(sheet_, row_, column_);
     const CellValue& value = workbook_->sheet(sheet_).get(row_, column_);
     if (const std::string* text = textOf(value)) {
@@ -23,6 +25,7 @@ Variant RangeObject::Value() {
 }
 
 void RangeObject::SetValue(Variant value) {
+    EngineCalls::instance().call(Operation::RangeSetValue);
     workbook_->requireOpen(sheet_, row_, column_);
     CellValue cell;
     switch (value.type()) {

@@ -14,10 +14,15 @@
 // late-bound calls alike through DualInterface.
 namespace quenmoor::workbook::automation {
 
-// The global object. Every instance reaches the one ApplicationState.
+// The global object. Every instance reaches the one ApplicationState, and the engine's
+// one EngineCalls.
 class GlobalObject final
-    : public com::ComObject<GlobalObject, com::DualInterface<spreadsheet::Global>> {
+    : public com::ComObject<GlobalObject, com::DualInterface<spreadsheet::Global>,
+                            spreadsheet::CallFailures> {
 public:
+    void FailCall(std::string operation, std::int32_t nth) override;
+    std::string CallCounts() override;
+
     com::ComPtr<spreadsheet::Workbooks> Workbooks() override;
     com::ComPtr<spreadsheet::Workbook> ActiveWorkbook() override;
     com::ComPtr<spreadsheet::Worksheet> Worksheets(std::string name) override;
