@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QStyleFactory>
 
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -123,6 +124,9 @@ int main(int argc, char** argv) {
         return 2;
     }
 
+    // A write past the user's file size limit must fail as a write (EFBIG), named in the
+    // error of the save that made it, not end the host with every open document.
+    std::signal(SIGXFSZ, SIG_IGN);
     registerInstalledComponents();
     const bool scripted = !options.script.empty();
     if (scripted && !hasDisplay()) {

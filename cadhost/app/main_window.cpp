@@ -33,6 +33,9 @@ MainWindow::MainWindow(HostApplication& application, QWidget* parent)
 
     buildFileMenu();
     windowMenu_ = menuBar()->addMenu("&Window");
+    // Named, so that `window CadHostWindow` shows what the host last said there, such as
+    // why a save failed.
+    statusBar()->setObjectName("StatusBar");
     statusBar()->showMessage("Ready");
 
     connect(pane_, &PropertyPane::changed, this, [this] { refresh(); });

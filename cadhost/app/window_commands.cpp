@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QStatusBar>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTextEdit>
@@ -69,6 +70,8 @@ void printControl(std::ostream& out, QWidget& widget) {
         }
     } else if (auto* edit = qobject_cast<QLineEdit*>(&widget)) {
         out << " text " << quote(str(edit->text()));
+    } else if (auto* status = qobject_cast<QStatusBar*>(&widget)) {
+        out << " text " << quote(str(status->currentMessage()));
     } else if (auto* label = qobject_cast<QLabel*>(&widget)) {
         out << " text " << quote(str(label->text()));
     } else if (auto* list = qobject_cast<QListWidget*>(&widget)) {

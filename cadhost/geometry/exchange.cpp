@@ -16,6 +16,8 @@
 #include <Standard_Failure.hxx>
 #include <StlAPI_Writer.hxx>
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <functional>
 #include <memory>
 #include <string>
@@ -70,14 +72,19 @@ void writeAtomically(const std::filesystem::path& path,
     try {
         files::ReplacementFile file(path);
         bool written = false;
+        // The writers answer only yes or no; the system's reason, such as a full disk,
+        // is left in errno by the write that failed.
+        errno = 0;
         try {
             written = writer(file.temporaryPath());
         } catch (const Standard_Failure& e) {
             fail(path, std::string("the writer failed (") + e.GetMessageString() + ")");
         }
         struct stat info {};
+        const int reason = errno;
         if (!written || ::stat(file.temporaryPath().c_str(), &info) != 0 || info.st_size == 0) {
-            fail(path, "the writer failed");
+            fail(path, reason != 0 ? std::string("the writer failed: ") + std::strerror(reason)
+                                   : std::string("the writer failed"));
         }
         file.commit();
     } catch (const std::system_error& e) {

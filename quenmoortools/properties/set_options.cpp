@@ -170,6 +170,10 @@ void SetOptions::unload() {
         spreadsheet_->Workbooks()->Close();
     } catch (const com::ComError&) {
     }
+    forget();
+}
+
+void SetOptions::forget() {
     loaded_ = false;
     workbook_.reset();
     spreadsheet_.reset();
@@ -322,7 +326,15 @@ void SetOptions::Save_Click() {
         report("Not saved. " + error.description());
         return;
     }
-    unload();
+    // The file is written; a workbook that will not close stays loaded and the window
+    // open, saying so, so that the user knows the next opening finds it still open.
+    try {
+        spreadsheet_->Workbooks()->Close();
+    } catch (const com::ComError& error) {
+        report("Saved, but the workbook is still open. " + error.description());
+        return;
+    }
+    forget();
 }
 
 void SetOptions::Cancel_Click() {

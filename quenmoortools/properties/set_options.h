@@ -56,7 +56,9 @@ protected:
 private:
     void load();
     void loadNames();
+    // Closes the workbooks, then forgets them and what the window showed, and hides it.
     void unload();
+    void forget();
     void List1_Click(int position);
     void AddItem_Click();
     void RemoveItem_Click();
