@@ -8,9 +8,9 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
-#include <QStatusBar>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QStatusBar>
 #include <QTextEdit>
 #include <QWidget>
 #include <ostream>
