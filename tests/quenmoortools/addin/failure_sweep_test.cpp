@@ -178,7 +178,12 @@ void PrintTo(const Tool& tool, std::ostream* out) {
 }
 
 // Each call up to the twelfth; of more, the first three, the middle and the last two.
+// Under the sanitizers a run of the host takes seconds, so there only the first and the
+// last call of each kind are failed: where a tool has done least and most.
 std::vector<int> callsToFail(int count) {
+#if defined(__SANITIZE_ADDRESS__)
+    return count == 1 ? std::vector<int>{1} : std::vector<int>{1, count};
+#endif
     if (count <= 12) {
         std::vector<int> all(static_cast<std::size_t>(count));
         std::iota(all.begin(), all.end(), 1);
