@@ -33,6 +33,9 @@ constexpr const char* ControlData = "::DataSpace/Storage/MSCompressed/ControlDat
 
 // An entry larger than this is taken for a damaged directory, not read into memory.
 constexpr LONGUINT64 LargestEntry = 64u << 20;
+// chmlib allocates a directory chunk and a compressed block at the sizes the file gives,
+// unchecked; help compilers write 4 or 8 KiB and 32 KiB.
+constexpr std::uint64_t LargestBlock = 1u << 20;
 
 std::uint64_t littleEndian(const unsigned char* bytes, int count) {
     std::uint64_t value = 0;
@@ -44,8 +47,9 @@ std::uint64_t littleEndian(const unsigned char* bytes, int count) {
 
 // chmlib lists entries by following the "next" links of the directory's listing chunks
 // until one says -1; a damaged file whose links run in a circle would keep it there for
-// ever. The chain is followed here first: false when it comes back to a chunk.
-bool listingChainEnds(const std::string& path) {
+// ever, and one that claims chunks of gigabytes makes it allocate them. The chain is
+// followed here first: false when the chunks are too large or it comes back to a chunk.
+bool directoryUsable(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     const auto bytesAt = [&in](std::uint64_t offset, std::size_t size) {
         std::vector<unsigned char> bytes(size);
@@ -66,6 +70,9 @@ bool listingChainEnds(const std::string& path) {
     }
     const std::uint64_t chunks = directory + littleEndian(itsp.data() + 0x08, 4);
     const std::uint64_t chunkSize = littleEndian(itsp.data() + 0x10, 4);
+    if (chunkSize > LargestBlock) {
+        return false;
+    }
     std::set<std::int32_t> visited;
     auto chunk = static_cast<std::int32_t>(littleEndian(itsp.data() + 0x20, 4));
     while (chunk != -1) {
@@ -105,7 +112,8 @@ bool compressionSettingsUsable(chmFile* file) {
     if (!reset || !control || std::memcmp(control->data() + 4, "LZXC", 4) != 0) {
         return true;  // chmlib reads no compressed entry of such a file
     }
-    if (littleEndian(reset->data() + 32, 8) == 0) {
+    const std::uint64_t blockLength = littleEndian(reset->data() + 32, 8);
+    if (blockLength == 0 || blockLength > LargestBlock) {
         return false;
     }
     std::uint64_t resetInterval = littleEndian(control->data() + 12, 4);
@@ -161,10 +169,9 @@ ChmFile::ChmFile(const std::string& path) : path_(path), handle_(nullptr, chm_cl
     if (!std::filesystem::is_regular_file(path, error)) {
         throw ComError(com::E_FILE_NOT_FOUND, path + ": help file not found");
     }
-    if (!listingChainEnds(path)) {
-        throw ComError(com::E_FAIL, path +
-                                        ": not a readable compiled help file (its "
-                                        "directory runs in a circle)");
+    if (!directoryUsable(path)) {
+        throw ComError(com::E_FAIL,
+                       path + ": not a readable compiled help file (its directory is damaged)");
     }
     handle_.reset(chm_open(path.c_str()));
     if (!handle_) {
