@@ -10,7 +10,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <limits>
+#include <map>
 #include <optional>
 #include <set>
 
@@ -22,19 +22,9 @@ namespace {
 
 using com::ComError;
 
-// chmlib divides by the block length of the reset table and by the reset block count it
-// derives from the LZX control data, without checking either; a damaged file with a zero
-// there stops the process. Both are read here, from the uncompressed section, before any
-// compressed entry is read.
-constexpr const char* ResetTable =
-    "::DataSpace/Storage/MSCompressed/Transform/{7FC28940-9D31-11D0-9B27-00A0C91E9C7C}/"
-    "InstanceData/ResetTable";
-constexpr const char* ControlData = "::DataSpace/Storage/MSCompressed/ControlData";
-
 // An entry larger than this is taken for a damaged directory, not read into memory.
 constexpr LONGUINT64 LargestEntry = 64u << 20;
-// chmlib allocates a directory chunk and a compressed block at the sizes the file gives,
-// unchecked; help compilers write 4 or 8 KiB and 32 KiB.
+// Help compilers write directory chunks of 4 or 8 KiB and compressed blocks of 32 KiB.
 constexpr std::uint64_t LargestBlock = 1u << 20;
 
 std::uint64_t littleEndian(const unsigned char* bytes, int count) {
@@ -45,86 +35,156 @@ std::uint64_t littleEndian(const unsigned char* bytes, int count) {
     return value;
 }
 
-// chmlib lists entries by following the "next" links of the directory's listing chunks
-// until one says -1; a damaged file whose links run in a circle would keep it there for
-// ever, and one that claims chunks of gigabytes makes it allocate them. The chain is
-// followed here first: false when the chunks are too large or it comes back to a chunk.
-bool directoryUsable(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    const auto bytesAt = [&in](std::uint64_t offset, std::size_t size) {
-        std::vector<unsigned char> bytes(size);
-        in.clear();
-        in.seekg(static_cast<std::streamoff>(offset));
-        in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(size));
-        return in.gcount() == static_cast<std::streamsize>(size) ? bytes
-                                                                 : std::vector<unsigned char>();
+// chmlib trusts the numbers of a help file's headers: it follows the directory's chain of
+// listing chunks until one says -1, allocates chunks and compressed blocks at the sizes
+// given, and divides by the block length of the reset table and by a reset block count
+// derived from the LZX control data. A damaged file can so keep it listing for ever, make
+// it allocate gigabytes, or stop the process with a division by zero. The layout is read
+// here first, with the same arithmetic, and such a file is refused before chmlib sees it.
+class ChmLayout {
+public:
+    explicit ChmLayout(const std::string& path) : in_(path, std::ios::binary) {}
+
+    // What is wrong with the file, or "" when chmlib may open it (which includes files
+    // too short or too odd for chmlib to open at all: it refuses those itself).
+    std::string damage() {
+        const auto header = bytesAt(0, 0x60);
+        if (header.size() < 0x58 || std::memcmp(header.data(), "ITSF", 4) != 0) {
+            return {};
+        }
+        const std::uint64_t directory = number(header, 0x48, 8);
+        const auto itsp = bytesAt(directory, 0x54);
+        if (itsp.empty() || directory > MaxOffset) {
+            return {};
+        }
+        data_ = number(header, 4, 4) >= 3 && header.size() >= 0x60
+                    ? number(header, 0x58, 8)
+                    : directory + number(header, 0x50, 8);
+        const std::uint64_t chunks = directory + number(itsp, 0x08, 4);
+        const std::uint64_t chunkSize = number(itsp, 0x10, 4);
+        if (chunkSize > LargestBlock) {
+            return "its directory claims chunks of " + std::to_string(chunkSize) + " bytes";
+        }
+        std::set<std::int32_t> visited;
+        for (auto chunk = static_cast<std::int32_t>(number(itsp, 0x20, 4)); chunk != -1;) {
+            if (!visited.insert(chunk).second) {
+                return "its directory runs in a circle";
+            }
+            const auto listing =
+                bytesAt(chunks + static_cast<std::uint32_t>(chunk) * chunkSize, chunkSize);
+            if (listing.size() < 0x14) {
+                break;  // chmlib stops at a chunk it cannot read
+            }
+            readEntries(listing);
+            chunk = static_cast<std::int32_t>(number(listing, 0x10, 4));
+        }
+        return compressionDamage();
+    }
+
+private:
+    struct Entry {
+        std::uint64_t section = 0;
+        std::uint64_t start = 0;
+        std::uint64_t length = 0;
     };
-    const auto header = bytesAt(0, 0x58);
-    if (header.empty()) {
-        return true;  // chm_open has refused it already
-    }
-    const std::uint64_t directory = littleEndian(header.data() + 0x48, 8);
-    const auto itsp = bytesAt(directory, 0x54);
-    if (itsp.empty() || directory > std::numeric_limits<std::uint64_t>::max() / 2) {
-        return true;
-    }
-    const std::uint64_t chunks = directory + littleEndian(itsp.data() + 0x08, 4);
-    const std::uint64_t chunkSize = littleEndian(itsp.data() + 0x10, 4);
-    if (chunkSize > LargestBlock) {
-        return false;
-    }
-    std::set<std::int32_t> visited;
-    auto chunk = static_cast<std::int32_t>(littleEndian(itsp.data() + 0x20, 4));
-    while (chunk != -1) {
-        if (!visited.insert(chunk).second) {
-            return false;
-        }
-        const auto listing = bytesAt(chunks + static_cast<std::uint32_t>(chunk) * chunkSize, 0x14);
-        if (listing.empty()) {
-            return true;  // chmlib stops at a chunk it cannot read
-        }
-        chunk = static_cast<std::int32_t>(littleEndian(listing.data() + 0x10, 4));
-    }
-    return true;
-}
 
-// The bytes of an entry of the uncompressed section, or none when it is missing, stored
-// compressed or shorter than `size`.
-std::optional<std::vector<unsigned char>> uncompressedEntry(chmFile* file, const char* name,
-                                                            std::size_t size) {
-    chmUnitInfo unit{};
-    if (chm_resolve_object(file, name, &unit) != CHM_RESOLVE_SUCCESS ||
-        unit.space != CHM_UNCOMPRESSED || unit.length < size) {
-        return std::nullopt;
-    }
-    std::vector<unsigned char> bytes(size);
-    if (chm_retrieve_object(file, &unit, bytes.data(), 0, static_cast<LONGINT64>(size)) !=
-        static_cast<LONGINT64>(size)) {
-        return std::nullopt;
-    }
-    return bytes;
-}
+    static constexpr std::uint64_t MaxOffset = std::uint64_t{1} << 62;
 
-// False when the compressed section's settings would make chmlib divide by zero.
-bool compressionSettingsUsable(chmFile* file) {
-    const auto reset = uncompressedEntry(file, ResetTable, 40);
-    const auto control = uncompressedEntry(file, ControlData, 24);
-    if (!reset || !control || std::memcmp(control->data() + 4, "LZXC", 4) != 0) {
-        return true;  // chmlib reads no compressed entry of such a file
+    std::vector<unsigned char> bytesAt(std::uint64_t offset, std::uint64_t size) {
+        if (offset > MaxOffset || size > LargestBlock) {
+            return {};
+        }
+        std::vector<unsigned char> bytes(size);
+        in_.clear();
+        in_.seekg(static_cast<std::streamoff>(offset));
+        in_.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(size));
+        bytes.resize(static_cast<std::size_t>(std::max<std::streamsize>(in_.gcount(), 0)));
+        return bytes;
     }
-    const std::uint64_t blockLength = littleEndian(reset->data() + 32, 8);
-    if (blockLength == 0 || blockLength > LargestBlock) {
-        return false;
+
+    static std::uint64_t number(const std::vector<unsigned char>& bytes, std::size_t at, int size) {
+        return at + size <= bytes.size() ? littleEndian(bytes.data() + at, size) : 0;
     }
-    std::uint64_t resetInterval = littleEndian(control->data() + 12, 4);
-    std::uint64_t windowSize = littleEndian(control->data() + 16, 4);
-    if (littleEndian(control->data() + 8, 4) == 2) {
-        resetInterval *= 0x8000;
-        windowSize *= 0x8000;
+
+    // The entries of a listing chunk: a name, then its section, start and length, each a
+    // number of 7-bit groups, most significant first, the high bit saying another follows.
+    void readEntries(const std::vector<unsigned char>& chunk) {
+        const std::size_t free = static_cast<std::size_t>(number(chunk, 4, 4));
+        const std::size_t end = free < chunk.size() ? chunk.size() - free : 0;
+        std::size_t at = 0x14;
+        const auto encoded = [&]() -> std::optional<std::uint64_t> {
+            std::uint64_t value = 0;
+            for (int groups = 0; at < end && groups < 9; ++groups) {
+                const unsigned char byte = chunk[at++];
+                value = value << 7 | (byte & 0x7Fu);
+                if ((byte & 0x80u) == 0) {
+                    return value;
+                }
+            }
+            return std::nullopt;
+        };
+        while (at < end) {
+            const auto nameLength = encoded();
+            if (!nameLength || *nameLength > end - at) {
+                return;
+            }
+            std::string name(reinterpret_cast<const char*>(chunk.data() + at),
+                             static_cast<std::size_t>(*nameLength));
+            at += static_cast<std::size_t>(*nameLength);
+            const auto section = encoded();
+            const auto start = encoded();
+            const auto length = encoded();
+            if (!section || !start || !length) {
+                return;
+            }
+            entries_.emplace(std::move(name), Entry{*section, *start, *length});
+        }
     }
-    const std::uint64_t windowsPerReset = littleEndian(control->data() + 20, 4);
-    return windowSize / 2 != 0 && resetInterval / (windowSize / 2) * windowsPerReset != 0;
-}
+
+    // The uncompressed bytes of a directory entry, or none.
+    std::vector<unsigned char> entryBytes(const char* name, std::uint64_t size) {
+        const auto found = entries_.find(name);
+        if (found == entries_.end() || found->second.section != 0 || found->second.length < size ||
+            found->second.start > MaxOffset) {
+            return {};
+        }
+        auto bytes = bytesAt(data_ + found->second.start, size);
+        return bytes.size() == size ? bytes : std::vector<unsigned char>();
+    }
+
+    std::string compressionDamage() {
+        const auto reset = entryBytes(ResetTable, 0x28);
+        const auto control = entryBytes(ControlData, 0x18);
+        if (reset.empty() || control.empty()) {
+            return {};  // chmlib reads no compressed entry of such a file
+        }
+        const std::uint64_t blockLength = number(reset, 0x20, 8);
+        if (blockLength == 0 || blockLength > LargestBlock) {
+            return "its compressed blocks are " + std::to_string(blockLength) + " bytes long";
+        }
+        // chmlib's own 32-bit arithmetic, wrapping where it wraps.
+        auto resetInterval = static_cast<std::uint32_t>(number(control, 0x0C, 4));
+        auto windowSize = static_cast<std::uint32_t>(number(control, 0x10, 4));
+        if (number(control, 0x08, 4) == 2) {
+            resetInterval *= 0x8000u;
+            windowSize *= 0x8000u;
+        }
+        const auto windowsPerReset = static_cast<std::uint32_t>(number(control, 0x14, 4));
+        if (windowSize / 2 == 0 || resetInterval / (windowSize / 2) * windowsPerReset == 0) {
+            return "its compression settings are damaged";
+        }
+        return {};
+    }
+
+    static constexpr const char* ResetTable =
+        "::DataSpace/Storage/MSCompressed/Transform/{7FC28940-9D31-11D0-9B27-00A0C91E9C7C}/"
+        "InstanceData/ResetTable";
+    static constexpr const char* ControlData = "::DataSpace/Storage/MSCompressed/ControlData";
+
+    std::ifstream in_;
+    std::uint64_t data_ = 0;  // where section 0, the uncompressed one, begins
+    std::map<std::string, Entry> entries_;
+};
 
 int collectEntry(chmFile*, chmUnitInfo* unit, void* context) {
     auto* entries = static_cast<std::vector<std::string>*>(context);
@@ -169,18 +229,12 @@ ChmFile::ChmFile(const std::string& path) : path_(path), handle_(nullptr, chm_cl
     if (!std::filesystem::is_regular_file(path, error)) {
         throw ComError(com::E_FILE_NOT_FOUND, path + ": help file not found");
     }
-    if (!directoryUsable(path)) {
-        throw ComError(com::E_FAIL,
-                       path + ": not a readable compiled help file (its directory is damaged)");
+    if (const std::string damage = ChmLayout(path).damage(); !damage.empty()) {
+        throw ComError(com::E_FAIL, path + ": not a readable compiled help file (" + damage + ")");
     }
     handle_.reset(chm_open(path.c_str()));
     if (!handle_) {
         throw ComError(com::E_FAIL, path + ": not a readable compiled help file");
-    }
-    if (!compressionSettingsUsable(handle_.get())) {
-        throw ComError(com::E_FAIL, path +
-                                        ": not a readable compiled help file (its "
-                                        "compression settings are damaged)");
     }
     chm_enumerate(handle_.get(), CHM_ENUMERATE_NORMAL | CHM_ENUMERATE_FILES, collectEntry,
                   &entries_);
