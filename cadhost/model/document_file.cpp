@@ -78,7 +78,7 @@ std::shared_ptr<Document> loadDocument(const std::filesystem::path& path) {
     json root;
     try {
         root = json::parse(file);
-    } catch (const json::parse_error& e) {
+    } catch (const json::exception& e) {  // a syntax error, or a number beyond a double
         bad(path, std::string("not a document file (") + e.what() + ")");
     }
     try {

@@ -5,6 +5,7 @@
 #include <chm_lib.h>
 
 #include <algorithm>
+#include <bit>
 #include <cctype>
 #include <cstdint>
 #include <cstring>
@@ -170,7 +171,11 @@ private:
             windowSize *= 0x8000u;
         }
         const auto windowsPerReset = static_cast<std::uint32_t>(number(control, 0x14, 4));
-        if (windowSize / 2 == 0 || resetInterval / (windowSize / 2) * windowsPerReset == 0) {
+        // The LZX decoder takes windows of 2^15 to 2^21 bytes; chmlib does not check that
+        // it got one before using it.
+        const int windowBits = std::countr_zero(windowSize);
+        if (windowSize / 2 == 0 || resetInterval / (windowSize / 2) * windowsPerReset == 0 ||
+            windowBits < 15 || windowBits > 21) {
             return "its compression settings are damaged";
         }
         return {};
