@@ -138,57 +138,82 @@ private:
             if (!section || !start || !length) {
                 return;
             }
-            entries_.emplace(std::move(name), Entry{*section, *start, *length});
+            entries_.emplace(com::toLowerAscii(name), Entry{*section, *start, *length});
         }
     }
 
-    // The uncompressed bytes of a directory entry, or none.
-    std::vector<unsigned char> entryBytes(const char* name, std::uint64_t size) {
-        const auto found = entries_.find(name);
-        if (found == entries_.end() || found->second.section != 0 || found->second.length < size ||
-            found->second.start > MaxOffset) {
+    // The entries chmlib may take for `name`: it compares names without regard to case,
+    // and may reach a chunk through the index rather than the chain, so any of them.
+    std::vector<Entry> candidates(const char* name) const {
+        std::vector<Entry> found;
+        for (auto [at, end] = entries_.equal_range(com::toLowerAscii(name)); at != end; ++at) {
+            found.push_back(at->second);
+        }
+        return found;
+    }
+
+    // chmlib decodes the compressed section when the reset table, the content and the
+    // control data are all found outside it (any section but 1 counts as uncompressed).
+    // It then reads the control data's stated length, however short, and the reset
+    // table's first 0x28 bytes, turning compression off only when those cannot be read.
+    std::string compressionDamage() {
+        const auto outside = [](const std::vector<Entry>& entries) {
+            return std::any_of(entries.begin(), entries.end(),
+                               [](const Entry& e) { return e.section != 1; });
+        };
+        const auto resets = candidates(ResetTable);
+        const auto controls = candidates(ControlData);
+        if (!outside(resets) || !outside(controls) || !outside(candidates(Content))) {
             return {};
         }
-        auto bytes = bytesAt(data_ + found->second.start, size);
-        return bytes.size() == size ? bytes : std::vector<unsigned char>();
+        for (const Entry& reset : resets) {
+            const auto table = reset.section != 1 ? bytesAt(data_ + reset.start, 0x28)
+                                                  : std::vector<unsigned char>();
+            const std::uint64_t blockLength = number(table, 0x20, 8);
+            if (table.size() == 0x28 && (blockLength == 0 || blockLength > LargestBlock)) {
+                return "its compressed blocks are " + std::to_string(blockLength) + " bytes long";
+            }
+        }
+        for (const Entry& control : controls) {
+            if (control.section != 1 && !usableControlData(control)) {
+                return "its compression settings are damaged";
+            }
+        }
+        return {};
     }
 
-    std::string compressionDamage() {
-        const auto reset = entryBytes(ResetTable, 0x28);
-        const auto control = entryBytes(ControlData, 0x18);
-        if (reset.empty() || control.empty()) {
-            return {};  // chmlib reads no compressed entry of such a file
+    bool usableControlData(const Entry& control) {
+        if (control.length < 0x18 || control.start > MaxOffset) {
+            return false;  // chmlib would read past what the entry holds
         }
-        const std::uint64_t blockLength = number(reset, 0x20, 8);
-        if (blockLength == 0 || blockLength > LargestBlock) {
-            return "its compressed blocks are " + std::to_string(blockLength) + " bytes long";
+        const auto bytes = bytesAt(data_ + control.start, 0x18);
+        if (bytes.size() < 0x18) {
+            return true;  // chmlib cannot read it either, and leaves compression off
         }
         // chmlib's own 32-bit arithmetic, wrapping where it wraps.
-        auto resetInterval = static_cast<std::uint32_t>(number(control, 0x0C, 4));
-        auto windowSize = static_cast<std::uint32_t>(number(control, 0x10, 4));
-        if (number(control, 0x08, 4) == 2) {
+        auto resetInterval = static_cast<std::uint32_t>(number(bytes, 0x0C, 4));
+        auto windowSize = static_cast<std::uint32_t>(number(bytes, 0x10, 4));
+        if (number(bytes, 0x08, 4) == 2) {
             resetInterval *= 0x8000u;
             windowSize *= 0x8000u;
         }
-        const auto windowsPerReset = static_cast<std::uint32_t>(number(control, 0x14, 4));
+        const auto windowsPerReset = static_cast<std::uint32_t>(number(bytes, 0x14, 4));
         // The LZX decoder takes windows of 2^15 to 2^21 bytes; chmlib does not check that
         // it got one before using it.
         const int windowBits = std::countr_zero(windowSize);
-        if (windowSize / 2 == 0 || resetInterval / (windowSize / 2) * windowsPerReset == 0 ||
-            windowBits < 15 || windowBits > 21) {
-            return "its compression settings are damaged";
-        }
-        return {};
+        return windowSize / 2 != 0 && resetInterval / (windowSize / 2) * windowsPerReset != 0 &&
+               windowBits >= 15 && windowBits <= 21;
     }
 
     static constexpr const char* ResetTable =
         "::DataSpace/Storage/MSCompressed/Transform/{7FC28940-9D31-11D0-9B27-00A0C91E9C7C}/"
         "InstanceData/ResetTable";
     static constexpr const char* ControlData = "::DataSpace/Storage/MSCompressed/ControlData";
+    static constexpr const char* Content = "::DataSpace/Storage/MSCompressed/Content";
 
     std::ifstream in_;
-    std::uint64_t data_ = 0;  // where section 0, the uncompressed one, begins
-    std::map<std::string, Entry> entries_;
+    std::uint64_t data_ = 0;                     // where section 0, the uncompressed one, begins
+    std::multimap<std::string, Entry> entries_;  // by name in lower case
 };
 
 int collectEntry(chmFile*, chmUnitInfo* unit, void* context) {
