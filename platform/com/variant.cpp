@@ -116,6 +116,13 @@ std::optional<double> parseDouble(std::string_view text) {
     return value;
 }
 
+std::string_view Variant::text() const {
+    if (const auto* shared = std::get_if<SharedText>(&value_)) {
+        return shared->text;
+    }
+    return std::get<std::string>(value_);
+}
+
 std::string Variant::typeName() const {
     switch (type()) {
         case Type::Empty:
@@ -151,7 +158,7 @@ std::string Variant::toText() const {
         case Type::Bool:
             return std::get<Boolean>(value_).value ? "True" : "False";
         case Type::Text:
-            return std::get<std::string>(value_);
+            return std::string(text());
         case Type::Object:
         case Type::DoubleArray:
             break;
@@ -172,15 +179,15 @@ double Variant::toDouble() const {
         case Type::Bool:
             return std::get<Boolean>(value_).value ? -1 : 0;
         case Type::Text: {
-            const auto& text = std::get<std::string>(value_);
-            auto parsed = parseDouble(text);
+            const std::string_view characters = text();
+            auto parsed = parseDouble(characters);
             if (!parsed) {
-                throw ComError(CTL_E_TYPEMISMATCH,
-                               "Type mismatch: \"" + text + "\" is not a number");
+                throw ComError(CTL_E_TYPEMISMATCH, "Type mismatch: \"" + std::string(characters) +
+                                                       "\" is not a number");
             }
             if (std::isinf(*parsed)) {
-                throw ComError(CTL_E_OVERFLOW,
-                               "Overflow: \"" + text + "\" is beyond the range of a Double");
+                throw ComError(CTL_E_OVERFLOW, "Overflow: \"" + std::string(characters) +
+                                                   "\" is beyond the range of a Double");
             }
             return *parsed;
         }
@@ -228,14 +235,14 @@ bool Variant::toBool() const {
         case Type::Bool:
             return std::get<Boolean>(value_).value;
         case Type::Text: {
-            const auto& text = std::get<std::string>(value_);
-            if (equalsIgnoringCase(text, "True")) {
+            const std::string_view characters = text();
+            if (equalsIgnoringCase(characters, "True")) {
                 return true;
             }
-            if (equalsIgnoringCase(text, "False")) {
+            if (equalsIgnoringCase(characters, "False")) {
                 return false;
             }
-            if (auto parsed = parseDouble(text)) {
+            if (auto parsed = parseDouble(characters)) {
                 return *parsed != 0;
             }
             typeMismatch(*this, "Boolean");
@@ -273,10 +280,10 @@ bool operator==(const Variant& a, const Variant& b) {
     const Type ta = a.type();
     const Type tb = b.type();
     if (ta == Type::Text && tb == Type::Text) {
-        return std::get<std::string>(a.value_) == std::get<std::string>(b.value_);
+        return a.text() == b.text();
     }
     if ((ta == Type::Empty && tb == Type::Text) || (ta == Type::Text && tb == Type::Empty)) {
-        return a.toText().empty() && b.toText().empty();
+        return (ta == Type::Empty || a.text().empty()) && (tb == Type::Empty || b.text().empty());
     }
     if ((isNumber(ta) || ta == Type::Empty) && (isNumber(tb) || tb == Type::Empty)) {
         return a.toDouble() == b.toDouble();

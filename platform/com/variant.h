@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -36,8 +37,15 @@ public:
     Variant(std::vector<double> values) : value_(std::move(values)) {}
     // Booleans are made explicitly, since bool converts to every number type.
     static Variant boolean(bool value) { return Variant(Boolean{value}); }
+    // Text whose characters owner keeps alive and never changes: the value refers to them
+    // rather than copying them, so reading a stored text allocates nothing.
+    static Variant sharedText(std::shared_ptr<const void> owner, std::string_view text) {
+        return Variant(SharedText{std::move(owner), text});
+    }
 
-    Type type() const { return static_cast<Type>(value_.index()); }
+    Type type() const {
+        return value_.index() == kSharedText ? Type::Text : static_cast<Type>(value_.index());
+    }
     bool isEmpty() const { return type() == Type::Empty; }
     // The name of the type, as error messages give it: "Empty", "Integer", "Long",
     // "Double", "Boolean", "String", "Object", "Double()".
@@ -66,10 +74,20 @@ private:
         bool value;
         friend bool operator==(Boolean, Boolean) = default;
     };
+    struct SharedText {
+        std::shared_ptr<const void> owner;
+        std::string_view text;
+    };
+    static constexpr std::size_t kSharedText = 8;
     explicit Variant(Boolean value) : value_(value) {}
+    explicit Variant(SharedText value) : value_(std::move(value)) {}
 
+    // The characters of a Text value.
+    std::string_view text() const;
+
+    // In the order of Type; SharedText is Text too.
     std::variant<std::monostate, std::int16_t, std::int32_t, double, Boolean, std::string,
-                 ComPtr<IDispatch>, std::vector<double>>
+                 ComPtr<IDispatch>, std::vector<double>, SharedText>
         value_;
 };
 
