@@ -9,15 +9,17 @@ using com::Variant;
 
 Variant RangeObject::Value() {
     workbook_->requireOpen(sheet_, row_, column_);
-    const CellValue& value = workbook_->sheet(sheet_).get(row_, column_);
-    if (const std::string* text = textOf(value)) {
-        return Variant(*text);
-    }
-    if (const double* number = numberOf(value)) {
-        return Variant(*number);
-    }
-    if (const bool* boolean = booleanOf(value)) {
-        return Variant::boolean(*boolean);
+    const CellRef cell = workbook_->sheet(sheet_).cell(row_, column_);
+    switch (cell.kind) {
+        case CellRef::Kind::text:
+            // The value shares the sheet's characters, which outlive a change of the cell.
+            return Variant::sharedText(*cell.owner, cell.text);
+        case CellRef::Kind::number:
+            return Variant(cell.number);
+        case CellRef::Kind::boolean:
+            return Variant::boolean(cell.boolean);
+        case CellRef::Kind::empty:
+            break;
     }
     return Variant();
 }

@@ -1,11 +1,14 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "workbook/xls/cell_value.h"
+#include "workbook/xls/shared_strings.h"
 
 namespace quenmoor::workbook {
 
@@ -23,51 +26,95 @@ struct CellRange {
     bool operator==(const CellRange&) const = default;
 };
 
-// A named worksheet of sparse cells. Cells are kept in one array sorted by row, then column,
-// so that filling a sheet in reading order appends without searching or allocating per row.
+// A cell's value where the sheet keeps it, copying nothing. Text stays valid while `owner`
+// is held: the characters it keeps alive never change.
+struct CellRef {
+    enum class Kind : std::uint8_t { empty, text, number, boolean };
+
+    Kind kind = Kind::empty;
+    bool boolean = false;
+    double number = 0;
+    std::string_view text;
+    const std::shared_ptr<const void>* owner = nullptr;
+
+    CellValue value() const;
+};
+
+// A named worksheet of sparse cells, eight bytes each: the cells are kept in one array
+// sorted by row, then column, so that filling a sheet in reading order appends without
+// searching or allocating per cell, and reading rows in order finds each cell next to the
+// last. Text read from a file stays in the workbook's shared strings; numbers and text set
+// later are held beside the cells.
 class Sheet {
 public:
     explicit Sheet(std::string name);
+    // A sheet whose text cells may refer to `strings`.
+    Sheet(std::string name, std::shared_ptr<const SharedStrings> strings);
 
     const std::string& name() const { return name_; }
     void setName(std::string name) { name_ = std::move(name); }
 
     // An empty cell for addresses never set. Throws ComError (E_INVALIDARG) for an
     // address outside the sheet.
-    const CellValue& get(int row, int column) const;
+    CellValue get(int row, int column) const { return cell(row, column).value(); }
+    CellRef cell(int row, int column) const;
     // Setting an empty value, or empty text, removes the cell.
     void set(int row, int column, CellValue value);
+    // The text of shared string `index`, which must be one of the sheet's strings.
+    void setShared(int row, int column, std::uint32_t index);
 
     // The smallest range holding every non-empty cell; nothing for an empty sheet.
     std::optional<CellRange> usedRange() const;
     std::size_t cellCount() const { return cells_.size(); }
     void reserve(std::size_t cells) { cells_.reserve(cells); }
-    // Gives back room reserved beyond the cells held, when that is more than a quarter.
-    void compact() {
-        if (cells_.capacity() - cells_.size() > cells_.size() / 4 + 16) {
-            cells_.shrink_to_fit();
-        }
-    }
 
-    // Calls visit(row, column, value) for every non-empty cell, row by row, left to right.
+    // Calls visit(row, column, ref) for every non-empty cell, row by row, left to right.
     template <class Visit>
-    void forEachCell(Visit&& visit) const {
+    void forEachCellRef(Visit&& visit) const {
         for (const Cell& cell : cells_) {
             visit(static_cast<int>(cell.key >> 8) + 1, static_cast<int>(cell.key & 0xFF) + 1,
-                  cell.value);
+                  refOf(cell.code));
         }
+    }
+    // The same, with each value as a CellValue.
+    template <class Visit>
+    void forEachCell(Visit&& visit) const {
+        forEachCellRef(
+            [&](int row, int column, const CellRef& ref) { visit(row, column, ref.value()); });
     }
 
 private:
+    // A cell's code: its kind in the top three bits, below them a Boolean, or the index of
+    // its number, shared string or own text.
+    enum Kind : std::uint32_t { kBoolean = 1, kNumber = 2, kShared = 3, kOwnText = 4 };
+    static constexpr int kKindShift = 29;
+    static constexpr std::uint32_t kIndexMask = (1u << kKindShift) - 1;
+
     struct Cell {
         std::uint32_t key;  // 0-based row times 256 plus 0-based column
-        CellValue value;
+        std::uint32_t code;
     };
 
     std::uint32_t keyOf(int row, int column) const;
+    // The position of the first cell whose key is not below key.
+    std::size_t find(std::uint32_t key) const;
+    CellRef refOf(std::uint32_t code) const;
+    std::uint32_t encode(CellValue&& value);
+    void release(std::uint32_t code);
+    void put(std::uint32_t key, std::uint32_t code);
+    void erase(std::uint32_t key);
 
     std::string name_;
     std::vector<Cell> cells_;
+    std::shared_ptr<const void> stringsOwner_;
+    const SharedStrings* strings_ = nullptr;
+    std::vector<double> numbers_;
+    std::vector<std::uint32_t> freeNumbers_;
+    // Text set after reading, each string its own owner so that a value read from it
+    // outlives the cell; copies of the sheet share them.
+    std::vector<std::shared_ptr<const void>> ownTexts_;
+    std::vector<std::uint32_t> freeTexts_;
+    mutable std::size_t last_ = 0;  // the position last looked up
 };
 
 }  // namespace quenmoor::workbook

@@ -67,13 +67,13 @@ std::vector<std::uint32_t> collectStrings(const WorkbookData& workbook, SharedSt
                                           const std::filesystem::path& file) {
     std::vector<std::uint32_t> indices;
     for (const Sheet& sheet : workbook.sheets) {
-        sheet.forEachCell([&](int row, int column, const CellValue& value) {
+        sheet.forEachCellRef([&](int row, int column, const CellRef& cell) {
             const auto where = [&] {
                 return "sheet \"" + sheet.name() + "\" cell " + cellName(row, column);
             };
-            if (const std::string* text = textOf(value)) {
+            if (cell.kind == CellRef::Kind::text) {
                 std::uint32_t index = 0;
-                switch (table.add(*text, index)) {
+                switch (table.add(cell.text, index)) {
                     case SharedStringTable::Problem::notUtf8:
                         invalid(file, where() + ": text is not valid UTF-8");
                     case SharedStringTable::Problem::tooLong:
@@ -82,7 +82,7 @@ std::vector<std::uint32_t> collectStrings(const WorkbookData& workbook, SharedSt
                         break;
                 }
                 indices.push_back(index);
-            } else if (const double* number = numberOf(value); number && !std::isfinite(*number)) {
+            } else if (cell.kind == CellRef::Kind::number && !std::isfinite(cell.number)) {
                 invalid(file, where() + ": a cell cannot hold an infinite or NaN number");
             }
         });
@@ -196,24 +196,24 @@ void writeSheet(RecordBuffer& out, const Sheet& sheet, bool first,
     out.put16(0);
     out.end();
 
-    sheet.forEachCell([&](int row, int column, const CellValue& value) {
+    sheet.forEachCellRef([&](int row, int column, const CellRef& cell) {
         const auto address = [&] {
             out.put16(static_cast<std::uint16_t>(row - 1));
             out.put16(static_cast<std::uint16_t>(column - 1));
             out.put16(kCellXf);
         };
-        if (textOf(value) != nullptr) {
+        if (cell.kind == CellRef::Kind::text) {
             out.begin(biff::kLabelSst);
             address();
             out.put32(textIndices[nextText++]);
-        } else if (const double* number = numberOf(value)) {
+        } else if (cell.kind == CellRef::Kind::number) {
             out.begin(biff::kNumber);
             address();
-            out.putDouble(*number);
+            out.putDouble(cell.number);
         } else {
             out.begin(biff::kBoolErr);
             address();
-            out.put8(*booleanOf(value) ? 1 : 0);
+            out.put8(cell.boolean ? 1 : 0);
             out.put8(0);
         }
         out.end();
