@@ -23,7 +23,7 @@ void forEachDimension(host::IFeature& feature, Visit&& visit) {
 
 }  // namespace
 
-void NumericNameList::appendNumericOf(const std::vector<std::string>& list1) {
+void NumericNameList::appendNumericOf(const std::deque<std::string>& list1) {
     for (; filtered_ < list1.size(); ++filtered_) {
         if (const std::optional<double> value = com::parseDouble(list1[filtered_])) {
             names_.push_back(list1[filtered_]);

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,7 +22,7 @@ namespace quenmoor::dimensions {
 class NumericNameList {
 public:
     // The filter pass: appends the numeric entries of list1, which only ever grows.
-    void appendNumericOf(const std::vector<std::string>& list1);
+    void appendNumericOf(const std::deque<std::string>& list1);
 
     // The largest number in use: from 0, every entry whose value rounded down is greater
     // than the largest so far makes its value, rounded half to even, the largest. Throws
@@ -32,8 +33,8 @@ public:
     std::vector<std::string> entries() const;
 
 private:
-    std::vector<std::string> names_;
-    std::vector<double> values_;
+    std::deque<std::string> names_;
+    std::deque<double> values_;
     std::vector<std::size_t> passLengths_;
     std::size_t filtered_ = 0;  // entries of List1 the filter has seen
     std::size_t scanned_ = 0;   // names the largest has taken account of
@@ -45,7 +46,8 @@ private:
 // library is loaded and are never cleared, so a part numbered later in the same session
 // continues above the numbers of an earlier one.
 struct NumberingLists {
-    std::vector<std::string> List1;
+    // A deque, so that appending never moves the names of earlier runs.
+    std::deque<std::string> List1;
     NumericNameList List2;
 };
 

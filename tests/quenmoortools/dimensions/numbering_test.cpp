@@ -93,7 +93,7 @@ TEST_F(NumberingTest, ASecondRunAndALaterPartContinueAboveEarlierNumbers) {
     Document& second = part("second", {{"A", "B"}});
     EXPECT_EQ(number(second), (std::vector<std::string>{"3", "4"}));
     EXPECT_EQ(workingLists().List1,
-              (std::vector<std::string>{"D1", "D2", "1", "2", "D9", "A", "B"}));
+              (std::deque<std::string>{"D1", "D2", "1", "2", "D9", "A", "B"}));
     EXPECT_EQ(workingLists().List2.entries(), (std::vector<std::string>{"1", "2", "1", "2"}));
 }
 
