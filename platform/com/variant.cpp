@@ -198,17 +198,11 @@ double Variant::toDouble() const {
     typeMismatch(*this, "Double");
 }
 
-std::int16_t Variant::toInt16() const {
-    if (type() == Type::Int16) {
-        return std::get<std::int16_t>(value_);
-    }
+std::int16_t Variant::convertToInt16() const {
     return roundToInteger<std::int16_t>(toDouble(), "a 16-bit Integer");
 }
 
-std::int32_t Variant::toInt32() const {
-    if (type() == Type::Int32) {
-        return std::get<std::int32_t>(value_);
-    }
+std::int32_t Variant::convertToInt32() const {
     return roundToInteger<std::int32_t>(toDouble(), "a 32-bit Long");
 }
 
@@ -255,7 +249,7 @@ bool Variant::toBool() const {
     }
 }
 
-ComPtr<IDispatch> Variant::toObject() const {
+ComPtr<IDispatch> Variant::toObject() const& {
     if (type() == Type::Empty) {
         return {};
     }
@@ -263,6 +257,13 @@ ComPtr<IDispatch> Variant::toObject() const {
         typeMismatch(*this, "Object");
     }
     return std::get<ComPtr<IDispatch>>(value_);
+}
+
+ComPtr<IDispatch> Variant::toObject() && {
+    if (type() == Type::Object) {
+        return std::move(std::get<ComPtr<IDispatch>>(value_));
+    }
+    return static_cast<const Variant&>(*this).toObject();
 }
 
 std::vector<double> Variant::toDoubleArray() const {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -37,9 +36,10 @@ public:
     Variant(std::vector<double> values) : value_(std::move(values)) {}
     // Booleans are made explicitly, since bool converts to every number type.
     static Variant boolean(bool value) { return Variant(Boolean{value}); }
-    // Text whose characters owner keeps alive and never changes: the value refers to them
-    // rather than copying them, so reading a stored text allocates nothing.
-    static Variant sharedText(std::shared_ptr<const void> owner, std::string_view text) {
+    // Text whose characters the object `owner` keeps alive and never changes: the value
+    // refers to them rather than copying them, so reading a stored text allocates nothing.
+    // Holding the owner also keeps the library of its code loaded.
+    static Variant sharedText(ComPtr<IUnknown> owner, std::string_view text) {
         return Variant(SharedText{std::move(owner), text});
     }
 
@@ -55,14 +55,22 @@ public:
     // form ("abc" as a number, an object as text), CTL_E_OVERFLOW past the target's range.
     std::string toText() const;
     double toDouble() const;
-    std::int16_t toInt16() const;
-    std::int32_t toInt32() const;
+    std::int16_t toInt16() const {
+        const auto* value = std::get_if<std::int16_t>(&value_);
+        return value != nullptr ? *value : convertToInt16();
+    }
+    std::int32_t toInt32() const {
+        const auto* value = std::get_if<std::int32_t>(&value_);
+        return value != nullptr ? *value : convertToInt32();
+    }
     // A pointer-sized number such as a module handle, which callers pass as a Long or a Double.
     std::int64_t toInt64() const;
     bool toBool() const;
     VariantBool toVariantBool() const { return toBool() ? VariantTrue : VariantFalse; }
     // An empty pointer for Empty; a type mismatch for anything else that is not an object.
-    ComPtr<IDispatch> toObject() const;
+    ComPtr<IDispatch> toObject() const&;
+    // The same, taking the reference over from a value about to go.
+    ComPtr<IDispatch> toObject() &&;
     std::vector<double> toDoubleArray() const;
 
     // The language's `=`: Empty equals "" and 0, numbers compare by value, texts exactly,
@@ -75,7 +83,7 @@ private:
         friend bool operator==(Boolean, Boolean) = default;
     };
     struct SharedText {
-        std::shared_ptr<const void> owner;
+        ComPtr<IUnknown> owner;
         std::string_view text;
     };
     static constexpr std::size_t kSharedText = 8;
@@ -84,6 +92,8 @@ private:
 
     // The characters of a Text value.
     std::string_view text() const;
+    std::int16_t convertToInt16() const;
+    std::int32_t convertToInt32() const;
 
     // In the order of Type; SharedText is Text too.
     std::variant<std::monostate, std::int16_t, std::int32_t, double, Boolean, std::string,
