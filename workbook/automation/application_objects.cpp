@@ -37,7 +37,7 @@ com::ComPtr<spreadsheet::Worksheet> GlobalObject::ActiveSheet() {
 com::ComPtr<spreadsheet::Range> GlobalObject::Cells(std::int32_t row, std::int32_t column) {
     const std::shared_ptr<OpenWorkbook>& active =
         ApplicationState::instance().requireActive("Cells");
-    return cellOf(active, active->activeSheet(), row, column);
+    return cells_.cell(active, active->activeSheet(), row, column);
 }
 
 com::ComPtr<spreadsheet::Workbook> WorkbooksObject::Open(std::string fileName) {

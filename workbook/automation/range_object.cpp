@@ -7,13 +7,29 @@ namespace quenmoor::workbook::automation {
 
 using com::Variant;
 
+CellSource::CellSource() = default;
+CellSource::~CellSource() = default;
+
+com::ComPtr<spreadsheet::Range> CellSource::cell(const std::shared_ptr<OpenWorkbook>& workbook,
+                                                 std::size_t sheet, std::int32_t row,
+                                                 std::int32_t column) {
+    workbook->requireOpen(sheet);
+    workbook->checkCell(sheet, row, column);
+    if (spare_ && spare_->soleReference()) {
+        spare_->moveTo(workbook, sheet, row, column);
+    } else {
+        spare_ = RangeObject::create(workbook, sheet, row, column);
+    }
+    return spare_;
+}
+
 Variant RangeObject::Value() {
     workbook_->requireOpen(sheet_, row_, column_);
     const CellRef cell = workbook_->sheet(sheet_).cell(row_, column_);
     switch (cell.kind) {
         case CellRef::Kind::text:
             // The value shares the sheet's characters, which outlive a change of the cell.
-            return Variant::sharedText(*cell.owner, cell.text);
+            return Variant::sharedText(com::ComPtr<com::IUnknown>(cell.owner), cell.text);
         case CellRef::Kind::number:
             return Variant(cell.number);
         case CellRef::Kind::boolean:

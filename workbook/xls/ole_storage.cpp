@@ -53,7 +53,7 @@ GsfInput* workbookChild(GsfInfile* ole) {
 
 }  // namespace
 
-std::vector<std::uint8_t> readWorkbookStream(const std::filesystem::path& file) {
+StreamBytes readWorkbookStream(const std::filesystem::path& file) {
     initGsf();
     std::error_code ec;
     const auto status = std::filesystem::status(file, ec);
@@ -83,12 +83,14 @@ std::vector<std::uint8_t> readWorkbookStream(const std::filesystem::path& file) 
     if (size < 0 || static_cast<std::uint64_t>(size) > std::filesystem::file_size(file, ec)) {
         fail(com::E_FAIL, file, "Workbook stream has an impossible size");
     }
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
+    StreamBytes bytes{
+        std::make_unique_for_overwrite<std::uint8_t[]>(static_cast<std::size_t>(size)),
+        static_cast<std::size_t>(size)};
     std::size_t done = 0;
     constexpr std::size_t kChunk = 1 << 20;
-    while (done < bytes.size()) {
-        const std::size_t n = std::min(kChunk, bytes.size() - done);
-        if (gsf_input_read(stream.get(), n, bytes.data() + done) == nullptr) {
+    while (done < bytes.size) {
+        const std::size_t n = std::min(kChunk, bytes.size - done);
+        if (gsf_input_read(stream.get(), n, bytes.data.get() + done) == nullptr) {
             fail(com::E_FAIL, file,
                  "cannot read the Workbook stream at offset " + std::to_string(done) +
                      " (the file is truncated or damaged)");

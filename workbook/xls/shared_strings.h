@@ -5,12 +5,18 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/com/com_object.h"
+
 namespace quenmoor::workbook {
 
 // The shared strings of a workbook read from a file, as UTF-8, stored end to end in one
-// buffer. Complete once read: the sheets' text cells refer to them by index.
-class SharedStrings {
+// buffer. Complete once read: the sheets' text cells refer to them by index, and the values
+// read from those cells hold the object, which keeps the characters as they are.
+class SharedStrings final : public com::ComObject<SharedStrings, com::IUnknown> {
 public:
+    // Created, read and let go on the one thread that reads the workbook's cells.
+    static constexpr bool apartmentThreaded = true;
+
     void reserve(std::size_t count) { ends_.reserve(count); }
     // The characters appended to text() since the last call form the next string.
     std::string& text() { return text_; }

@@ -23,31 +23,24 @@ CellValue CellRef::value() const {
 
 Sheet::Sheet(std::string name) : name_(std::move(name)) {}
 
-Sheet::Sheet(std::string name, std::shared_ptr<const SharedStrings> strings)
-    : name_(std::move(name)), strings_(strings.get()) {
-    stringsOwner_ = std::move(strings);
-}
+Sheet::Sheet(std::string name, com::ComPtr<SharedStrings> strings)
+    : name_(std::move(name)), strings_(std::move(strings)) {}
 
-std::uint32_t Sheet::keyOf(int row, int column) const {
-    auto fail = [this](const std::string& what) {
-        throw com::ComError(com::E_INVALIDARG, "sheet \"" + name_ + "\": " + what);
-    };
+void Sheet::outside(int row, int column) const {
+    std::string what;
     if (row < 1) {
-        fail("row " + std::to_string(row) + " is not a row of a sheet (rows count from 1)");
+        what = "row " + std::to_string(row) + " is not a row of a sheet (rows count from 1)";
+    } else if (row > kMaxRows) {
+        what = "row " + std::to_string(row) + " is beyond the " + std::to_string(kMaxRows) +
+               " rows of a sheet";
+    } else if (column < 1) {
+        what = "column " + std::to_string(column) +
+               " is not a column of a sheet (columns count from 1)";
+    } else {
+        what = "column " + std::to_string(column) + " is beyond the " +
+               std::to_string(kMaxColumns) + " columns of a sheet";
     }
-    if (row > kMaxRows) {
-        fail("row " + std::to_string(row) + " is beyond the " + std::to_string(kMaxRows) +
-             " rows of a sheet");
-    }
-    if (column < 1) {
-        fail("column " + std::to_string(column) +
-             " is not a column of a sheet (columns count from 1)");
-    }
-    if (column > kMaxColumns) {
-        fail("column " + std::to_string(column) + " is beyond the " + std::to_string(kMaxColumns) +
-             " columns of a sheet");
-    }
-    return (static_cast<std::uint32_t>(row - 1) << 8) | static_cast<std::uint32_t>(column - 1);
+    throw com::ComError(com::E_INVALIDARG, "sheet \"" + name_ + "\": " + what);
 }
 
 std::size_t Sheet::find(std::uint32_t key) const {
@@ -83,12 +76,13 @@ CellRef Sheet::refOf(std::uint32_t code) const {
         case kShared:
             ref.kind = CellRef::Kind::text;
             ref.text = (*strings_)[index];
-            ref.owner = &stringsOwner_;
+            ref.owner = strings_.get();
+            ref.shared = index;
             break;
         case kOwnText:
             ref.kind = CellRef::Kind::text;
-            ref.text = *static_cast<const std::string*>(ownTexts_[index].get());
-            ref.owner = &ownTexts_[index];
+            ref.text = ownTexts_[index]->text;
+            ref.owner = ownTexts_[index].get();
             break;
         default:
             break;
@@ -119,9 +113,8 @@ std::uint32_t Sheet::encode(CellValue&& value) {
     if (const bool* boolean = booleanOf(value)) {
         return (kBoolean << kKindShift) | (*boolean ? 1u : 0u);
     }
-    std::shared_ptr<const void> text =
-        std::make_shared<const std::string>(std::move(std::get<std::string>(value)));
-    return (kOwnText << kKindShift) | slot(ownTexts_, freeTexts_, std::move(text));
+    return (kOwnText << kKindShift) |
+           slot(ownTexts_, freeTexts_, OwnText::create(std::move(std::get<std::string>(value))));
 }
 
 void Sheet::release(std::uint32_t code) {
@@ -131,7 +124,7 @@ void Sheet::release(std::uint32_t code) {
             freeNumbers_.push_back(index);
             break;
         case kOwnText:
-            ownTexts_[index].reset();
+            ownTexts_[index] = nullptr;
             freeTexts_.push_back(index);
             break;
         default:

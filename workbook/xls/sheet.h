@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,6 +25,18 @@ struct CellRange {
     bool operator==(const CellRange&) const = default;
 };
 
+// The text of a cell set after reading: an object of its own, so that a value read from the
+// cell can hold it, and with it the characters, after the cell changes.
+class OwnText final : public com::ComObject<OwnText, com::IUnknown> {
+public:
+    // Created, read and let go on the one thread that works on the workbook's cells.
+    static constexpr bool apartmentThreaded = true;
+
+    explicit OwnText(std::string characters) : text(std::move(characters)) {}
+
+    const std::string text;
+};
+
 // A cell's value where the sheet keeps it, copying nothing. Text stays valid while `owner`
 // is held: the characters it keeps alive never change.
 struct CellRef {
@@ -35,7 +46,9 @@ struct CellRef {
     bool boolean = false;
     double number = 0;
     std::string_view text;
-    const std::shared_ptr<const void>* owner = nullptr;
+    com::IUnknown* owner = nullptr;
+    // For text read from the file, its index among the strings `owner` holds; else -1.
+    std::int64_t shared = -1;
 
     CellValue value() const;
 };
@@ -49,7 +62,7 @@ class Sheet {
 public:
     explicit Sheet(std::string name);
     // A sheet whose text cells may refer to `strings`.
-    Sheet(std::string name, std::shared_ptr<const SharedStrings> strings);
+    Sheet(std::string name, com::ComPtr<SharedStrings> strings);
 
     const std::string& name() const { return name_; }
     void setName(std::string name) { name_ = std::move(name); }
@@ -95,7 +108,14 @@ private:
         std::uint32_t code;
     };
 
-    std::uint32_t keyOf(int row, int column) const;
+    std::uint32_t keyOf(int row, int column) const {
+        if (row < 1 || row > kMaxRows || column < 1 || column > kMaxColumns) [[unlikely]] {
+            outside(row, column);
+        }
+        return (static_cast<std::uint32_t>(row - 1) << 8) | static_cast<std::uint32_t>(column - 1);
+    }
+    // Throws ComError (E_INVALIDARG) naming the sheet and what is wrong with the address.
+    [[noreturn]] void outside(int row, int column) const;
     // The position of the first cell whose key is not below key.
     std::size_t find(std::uint32_t key) const;
     CellRef refOf(std::uint32_t code) const;
@@ -106,13 +126,11 @@ private:
 
     std::string name_;
     std::vector<Cell> cells_;
-    std::shared_ptr<const void> stringsOwner_;
-    const SharedStrings* strings_ = nullptr;
+    com::ComPtr<SharedStrings> strings_;
     std::vector<double> numbers_;
     std::vector<std::uint32_t> freeNumbers_;
-    // Text set after reading, each string its own owner so that a value read from it
-    // outlives the cell; copies of the sheet share them.
-    std::vector<std::shared_ptr<const void>> ownTexts_;
+    // Copies of the sheet share them.
+    std::vector<com::ComPtr<OwnText>> ownTexts_;
     std::vector<std::uint32_t> freeTexts_;
     mutable std::size_t last_ = 0;  // the position last looked up
 };

@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -40,7 +39,7 @@ private:
 
     std::span<const std::uint8_t> stream_;
     std::vector<BoundSheet> sheets_;
-    std::shared_ptr<SharedStrings> strings_ = std::make_shared<SharedStrings>();
+    com::ComPtr<SharedStrings> strings_ = SharedStrings::create();
     std::size_t globalsEnd_ = 0;
     std::optional<std::vector<std::size_t>> substreams_;
 };
@@ -187,10 +186,10 @@ std::size_t WorkbookReader::locate(std::size_t index) {
 }  // namespace
 
 WorkbookData readXls(const std::filesystem::path& file) {
-    const std::vector<std::uint8_t> stream = readWorkbookStream(file);
+    const StreamBytes stream = readWorkbookStream(file);
     std::string context;
     try {
-        return WorkbookReader(stream).read(context);
+        return WorkbookReader(stream.bytes()).read(context);
     } catch (const FormatError& e) {
         throw com::ComError(com::E_FAIL, file.string() + ": " + e.what() + " " + context);
     } catch (const com::ComError& e) {

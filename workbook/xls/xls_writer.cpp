@@ -66,12 +66,34 @@ std::vector<std::u16string> checkedSheetNames(const WorkbookData& workbook,
 std::vector<std::uint32_t> collectStrings(const WorkbookData& workbook, SharedStringTable& table,
                                           const std::filesystem::path& file) {
     std::vector<std::uint32_t> indices;
+    // Text read from a file is mostly the shared strings of one table, each used by many
+    // cells: each is looked up once, and its index kept by its place in that table.
+    const com::IUnknown* memoOwner = nullptr;
+    std::vector<std::uint32_t> memo;
+    constexpr std::uint32_t kNotYet = ~std::uint32_t{0};
     for (const Sheet& sheet : workbook.sheets) {
+        indices.reserve(indices.size() + sheet.cellCount());
         sheet.forEachCellRef([&](int row, int column, const CellRef& cell) {
             const auto where = [&] {
                 return "sheet \"" + sheet.name() + "\" cell " + cellName(row, column);
             };
             if (cell.kind == CellRef::Kind::text) {
+                if (cell.shared >= 0 && memoOwner == nullptr) {
+                    memoOwner = cell.owner;
+                }
+                std::uint32_t* known = nullptr;
+                if (cell.shared >= 0 && cell.owner == memoOwner) {
+                    const auto at = static_cast<std::size_t>(cell.shared);
+                    if (memo.size() <= at) {
+                        memo.resize(at + 1, kNotYet);
+                    }
+                    known = &memo[at];
+                    if (*known != kNotYet) {
+                        table.countUse();
+                        indices.push_back(*known);
+                        return;
+                    }
+                }
                 std::uint32_t index = 0;
                 switch (table.add(cell.text, index)) {
                     case SharedStringTable::Problem::notUtf8:
@@ -80,6 +102,9 @@ std::vector<std::uint32_t> collectStrings(const WorkbookData& workbook, SharedSt
                         invalid(file, where() + ": text is longer than 32767 characters");
                     case SharedStringTable::Problem::none:
                         break;
+                }
+                if (known != nullptr) {
+                    *known = index;
                 }
                 indices.push_back(index);
             } else if (cell.kind == CellRef::Kind::number && !std::isfinite(cell.number)) {
@@ -239,6 +264,12 @@ void writeXls(const WorkbookData& workbook, const std::filesystem::path& file) {
     const std::vector<std::uint32_t> textIndices = collectStrings(workbook, strings, file);
 
     RecordBuffer out;
+    // A cell record takes at most 18 bytes; the buffer then grows only for the strings.
+    std::size_t cells = 0;
+    for (const Sheet& sheet : workbook.sheets) {
+        cells += sheet.cellCount();
+    }
+    out.bytes().reserve(18 * cells + 65536);
     const std::vector<std::size_t> offsetFields = writeGlobals(out, names, strings);
     std::size_t nextText = 0;
     for (std::size_t i = 0; i < workbook.sheets.size(); ++i) {
