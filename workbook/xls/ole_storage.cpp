@@ -100,8 +100,8 @@ StreamBytes readWorkbookStream(const std::filesystem::path& file) {
     return bytes;
 }
 
-std::vector<std::uint8_t> buildCompoundFile(const std::vector<std::uint8_t>& stream,
-                                            const std::filesystem::path& file) {
+void buildCompoundFile(const std::vector<std::uint8_t>& stream, const std::filesystem::path& file,
+                       const std::function<void(std::string_view bytes)>& use) {
     initGsf();
     GPtr<GsfOutput> sink(gsf_output_memory_new());
     GPtr<GsfOutfile> ole(gsf_outfile_msole_new(sink.get()));
@@ -124,7 +124,7 @@ std::vector<std::uint8_t> buildCompoundFile(const std::vector<std::uint8_t>& str
         fail(com::E_FAIL, file, "cannot finish the OLE2 compound file");
     }
     // Closing the compound file closed the memory sink too; its bytes live until unref.
-    return std::vector<std::uint8_t>(data, data + size);
+    use(std::string_view(reinterpret_cast<const char*>(data), static_cast<std::size_t>(size)));
 }
 
 }  // namespace quenmoor::workbook

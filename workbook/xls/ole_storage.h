@@ -2,8 +2,10 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <span>
+#include <string_view>
 #include <vector>
 
 namespace quenmoor::workbook {
@@ -20,9 +22,10 @@ struct StreamBytes {
 // compound file. Throws ComError naming the file and what failed.
 StreamBytes readWorkbookStream(const std::filesystem::path& file);
 
-// An OLE2 compound file, as bytes, holding stream as its "Workbook" stream. Throws
-// ComError naming file (used in messages only) on failure.
-std::vector<std::uint8_t> buildCompoundFile(const std::vector<std::uint8_t>& stream,
-                                            const std::filesystem::path& file);
+// Builds an OLE2 compound file holding stream as its "Workbook" stream and hands its bytes
+// to `use`, which must not keep them. Throws ComError naming file (used in messages only)
+// on failure.
+void buildCompoundFile(const std::vector<std::uint8_t>& stream, const std::filesystem::path& file,
+                       const std::function<void(std::string_view bytes)>& use);
 
 }  // namespace quenmoor::workbook

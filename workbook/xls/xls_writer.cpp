@@ -280,13 +280,13 @@ void writeXls(const WorkbookData& workbook, const std::filesystem::path& file) {
     if (out.size() < kMinStreamSize) {
         out.putZeros(kMinStreamSize - out.size());
     }
-    const std::vector<std::uint8_t> bytes = buildCompoundFile(out.bytes(), file);
-    try {
-        files::replaceFile(
-            file, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
-    } catch (const std::system_error& e) {
-        throw com::fileError(e);
-    }
+    buildCompoundFile(out.bytes(), file, [&](std::string_view bytes) {
+        try {
+            files::replaceFile(file, bytes);
+        } catch (const std::system_error& e) {
+            throw com::fileError(e);
+        }
+    });
 }
 
 }  // namespace quenmoor::workbook
