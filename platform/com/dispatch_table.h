@@ -158,6 +158,8 @@ private:
                 if constexpr (std::is_void_v<typename S::Result>) {
                     (target.*Function)(std::get<Index>(converted)...);
                     return {};
+                } else if constexpr (std::is_same_v<typename S::Result, Variant>) {
+                    return (target.*Function)(std::get<Index>(converted)...);
                 } else {
                     return toVariant((target.*Function)(std::get<Index>(converted)...));
                 }
@@ -222,15 +224,25 @@ template <class I>
 class DualInterface : public I {
 public:
     HRESULT GetIDsOfNames(std::string_view name, DispId* id) final {
-        return I::dispatchTable().idOf(name, id);
+        return table().idOf(name, id);
     }
     HRESULT Invoke(DispId id, std::uint16_t kind, std::span<Variant> arguments,
                    Variant* result) final {
-        return I::dispatchTable().invoke(*this, id, kind, arguments, result);
+        return table().invoke(*this, id, kind, arguments, result);
     }
 
 protected:
     ~DualInterface() = default;
+
+private:
+    // Every call goes through the table: it is found once, not asked for on each call.
+    static const DispatchTable<I>& table() {
+        if (table_ == nullptr) {
+            table_ = &I::dispatchTable();
+        }
+        return *table_;
+    }
+    static inline const DispatchTable<I>* table_ = nullptr;
 };
 
 // Calls a member by name on an object reached through late binding, the way the add-in
