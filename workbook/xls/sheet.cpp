@@ -90,12 +90,6 @@ CellRef Sheet::refOf(std::uint32_t code) const {
     return ref;
 }
 
-CellRef Sheet::cell(int row, int column) const {
-    const std::uint32_t key = keyOf(row, column);
-    const std::size_t at = find(key);
-    return at < cells_.size() && cells_[at].key == key ? refOf(cells_[at].code) : CellRef{};
-}
-
 std::uint32_t Sheet::encode(CellValue&& value) {
     auto slot = [](auto& pool, std::vector<std::uint32_t>& free, auto&& item) {
         if (free.empty()) {

@@ -70,7 +70,19 @@ public:
     // An empty cell for addresses never set. Throws ComError (E_INVALIDARG) for an
     // address outside the sheet.
     CellValue get(int row, int column) const { return cell(row, column).value(); }
-    CellRef cell(int row, int column) const;
+    CellRef cell(int row, int column) const {
+        const std::uint32_t key = keyOf(row, column);
+        // Lists are read row after row: the cell wanted is mostly the one after the last.
+        std::size_t at = last_ + 1;
+        if (at >= cells_.size() || cells_[at].key != key) {
+            at = find(key);
+        }
+        if (at < cells_.size() && cells_[at].key == key) {
+            last_ = at;
+            return refOf(cells_[at].code);
+        }
+        return CellRef{};
+    }
     // Setting an empty value, or empty text, removes the cell.
     void set(int row, int column, CellValue value);
     // The text of shared string `index`, which must be one of the sheet's strings.
