@@ -39,6 +39,17 @@ void* interfacePointer(I* self, const Guid& riid) {
     return nullptr;
 }
 
+// A class whose objects only the one thread of their apartment ever touches says so with
+// `static constexpr bool apartmentThreaded = true;`.
+template <class D>
+constexpr bool isApartmentThreaded() {
+    if constexpr (requires { D::apartmentThreaded; }) {
+        return D::apartmentThreaded;
+    } else {
+        return false;
+    }
+}
+
 }  // namespace detail
 
 // Reference counting and QueryInterface for a class over the interfaces it lists:
@@ -46,7 +57,9 @@ void* interfacePointer(I* self, const Guid& riid) {
 //     class Application final : public ComObject<Application, ApplicationInterface, SwAddin> { ...
 //     }; ComPtr<Application> app = Application::create();
 //
-// The first listed interface gives the object's IUnknown identity.
+// The first listed interface gives the object's IUnknown identity. The objects of an
+// apartment-threaded class count their references without atomic operations, as nothing
+// but their one thread can reach them.
 template <class Derived, class... Interfaces>
 class ComObject : public Interfaces... {
     static_assert(sizeof...(Interfaces) > 0);
@@ -78,15 +91,32 @@ public:
         return S_OK;
     }
 
-    std::uint32_t AddRef() override { return ++references_; }
+    std::uint32_t AddRef() override {
+        if constexpr (detail::isApartmentThreaded<Derived>()) {
+            const std::uint32_t count = references_.load(std::memory_order_relaxed) + 1;
+            references_.store(count, std::memory_order_relaxed);
+            return count;
+        } else {
+            return ++references_;
+        }
+    }
 
     std::uint32_t Release() override {
-        std::uint32_t left = --references_;
+        std::uint32_t left;
+        if constexpr (detail::isApartmentThreaded<Derived>()) {
+            left = references_.load(std::memory_order_relaxed) - 1;
+            references_.store(left, std::memory_order_relaxed);
+        } else {
+            left = --references_;
+        }
         if (left == 0) {
             delete static_cast<Derived*>(this);
         }
         return left;
     }
+
+    // Whether the one reference left is the caller's: no one else can see the object.
+    bool soleReference() const { return references_.load() == 1; }
 
     ComObject(const ComObject&) = delete;
     ComObject& operator=(const ComObject&) = delete;

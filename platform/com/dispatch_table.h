@@ -1,12 +1,10 @@
 #pragma once
 
-#include <functional>
 #include <initializer_list>
 #include <string>
 #include <string_view>
 #include <tuple>
 #include <type_traits>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -28,7 +26,7 @@ namespace quenmoor::com {
 template <class I>
 class DispatchTable {
 public:
-    using Call = std::function<Variant(I&, std::span<Variant>)>;
+    using Call = Variant (*)(I&, std::span<Variant>);
 
     struct Member {
         std::string name;
@@ -52,13 +50,14 @@ public:
 
     DispatchTable(std::initializer_list<Member> members) {
         for (const Member& member : members) {
-            auto [it, added] =
-                ids_.try_emplace(member.name, static_cast<DispId>(names_.size() + 1));
-            if (added) {
+            DispId id = find(member.name);
+            if (id == 0) {
                 names_.push_back(member.name);
+                lowerNames_.push_back(toLowerAscii(member.name));
                 slots_.emplace_back();
+                id = static_cast<DispId>(names_.size());
             }
-            Slot& slot = slots_[static_cast<std::size_t>(it->second - 1)];
+            Slot& slot = slots_[static_cast<std::size_t>(id - 1)];
             (member.kind == InvokePropertyPut ? slot.put : slot.get) = member;
         }
     }
@@ -67,12 +66,12 @@ public:
         if (id == nullptr) {
             return E_POINTER;
         }
-        auto it = ids_.find(name);
-        if (it == ids_.end()) {
+        const DispId found = find(name);
+        if (found == 0) {
             setErrorInfo("unknown name \"" + std::string(name) + "\"");
             return DISP_E_UNKNOWNNAME;
         }
-        *id = it->second;
+        *id = found;
         return S_OK;
     }
 
@@ -101,9 +100,10 @@ public:
                                name + ": takes " + std::to_string(member->arity) +
                                    " argument(s), got " + std::to_string(arguments.size()));
             }
-            Variant value = member->call(target, arguments);
             if (result != nullptr) {
-                *result = std::move(value);
+                *result = member->call(target, arguments);
+            } else {
+                member->call(target, arguments);
             }
         });
     }
@@ -112,6 +112,25 @@ public:
     const std::vector<std::string>& names() const { return names_; }
 
 private:
+    // The id of name, or 0. Tables hold a few dozen names at most: a scan that compares
+    // lengths first, then letters without regard to case, beats hashing.
+    DispId find(std::string_view name) const {
+        for (std::size_t i = 0; i < lowerNames_.size(); ++i) {
+            const std::string& lower = lowerNames_[i];
+            if (lower.size() != name.size()) {
+                continue;
+            }
+            std::size_t at = 0;
+            while (at < name.size() && lowerAscii(name[at]) == lower[at]) {
+                ++at;
+            }
+            if (at == name.size()) {
+                return static_cast<DispId>(i + 1);
+            }
+        }
+        return 0;
+    }
+
     struct Slot {
         std::optional<Member> get;  // a method or a property get
         std::optional<Member> put;
@@ -139,6 +158,8 @@ private:
                 if constexpr (std::is_void_v<typename S::Result>) {
                     (target.*Function)(std::get<Index>(converted)...);
                     return {};
+                } else if constexpr (std::is_same_v<typename S::Result, Variant>) {
+                    return (target.*Function)(std::get<Index>(converted)...);
                 } else {
                     return toVariant((target.*Function)(std::get<Index>(converted)...));
                 }
@@ -192,8 +213,8 @@ private:
         }
     }
 
-    std::unordered_map<std::string, DispId, CaseInsensitiveHash, CaseInsensitiveEqual> ids_;
     std::vector<std::string> names_;
+    std::vector<std::string> lowerNames_;
     std::vector<Slot> slots_;
 };
 
@@ -203,21 +224,63 @@ template <class I>
 class DualInterface : public I {
 public:
     HRESULT GetIDsOfNames(std::string_view name, DispId* id) final {
-        return I::dispatchTable().idOf(name, id);
+        return table().idOf(name, id);
     }
     HRESULT Invoke(DispId id, std::uint16_t kind, std::span<Variant> arguments,
                    Variant* result) final {
-        return I::dispatchTable().invoke(*this, id, kind, arguments, result);
+        return table().invoke(*this, id, kind, arguments, result);
     }
 
 protected:
     ~DualInterface() = default;
+
+private:
+    // Every call goes through the table: it is found once, not asked for on each call.
+    static const DispatchTable<I>& table() {
+        if (table_ == nullptr) {
+            table_ = &I::dispatchTable();
+        }
+        return *table_;
+    }
+    static inline const DispatchTable<I>* table_ = nullptr;
 };
 
 // Calls a member by name on an object reached through late binding, the way the add-in
 // calls `ActiveDoc`, `CustomInfo2`, `Cells` and `Value`. Throws ComError naming the member.
 QUENMOOR_EXPORT Variant invokeByName(IDispatch* object, std::string_view name, std::uint16_t kind,
                                      std::span<Variant> arguments);
+
+// The id of the member named `name` of object. Throws ComError naming the member when there
+// is none, or no object.
+QUENMOOR_EXPORT DispId idOfName(IDispatch* object, std::string_view name);
+// Invokes the member of object with id, which idOfName gave for name. Throws ComError
+// naming the member.
+QUENMOOR_EXPORT Variant invokeById(IDispatch* object, DispId id, std::string_view name,
+                                   std::uint16_t kind, std::span<Variant> arguments);
+
+// One member of one object, called over and over, as a list is read cell by cell: its name
+// is resolved at the first call and the id kept, since an object's ids stay fixed while it
+// lives. The member holds the object.
+class LateBoundMember {
+public:
+    LateBoundMember(ComPtr<IDispatch> object, std::string name)
+        : object_(std::move(object)), name_(std::move(name)) {}
+
+    template <class... A>
+    Variant operator()(A&&... arguments) {
+        Variant values[] = {Variant(std::forward<A>(arguments))..., Variant()};
+        if (id_ == 0) {
+            id_ = idOfName(object_.get(), name_);
+        }
+        return invokeById(object_.get(), id_, name_, InvokeMethod | InvokePropertyGet,
+                          std::span<Variant>(values, sizeof...(A)));
+    }
+
+private:
+    ComPtr<IDispatch> object_;
+    std::string name_;
+    DispId id_ = 0;
+};
 
 // The dispatch side of a dual object, for calls by name.
 inline ComPtr<IDispatch> lateBound(IDispatch& object) {

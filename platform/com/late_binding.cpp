@@ -4,8 +4,7 @@
 
 namespace quenmoor::com {
 
-Variant invokeByName(IDispatch* object, std::string_view name, std::uint16_t kind,
-                     std::span<Variant> arguments) {
+DispId idOfName(IDispatch* object, std::string_view name) {
     if (object == nullptr) {
         throw ComError(CTL_E_OBJECTNOTSET,
                        std::string(name) + ": object variable not set (no object to call it on)");
@@ -16,9 +15,19 @@ Variant invokeByName(IDispatch* object, std::string_view name, std::uint16_t kin
         takeErrorInfo();
         throw ComError(hr, "object has no member named \"" + std::string(name) + "\"");
     }
+    return id;
+}
+
+Variant invokeById(IDispatch* object, DispId id, std::string_view name, std::uint16_t kind,
+                   std::span<Variant> arguments) {
     Variant result;
     check(object->Invoke(id, kind, arguments, &result), name);
     return result;
+}
+
+Variant invokeByName(IDispatch* object, std::string_view name, std::uint16_t kind,
+                     std::span<Variant> arguments) {
+    return invokeById(object, idOfName(object, name), name, kind, arguments);
 }
 
 }  // namespace quenmoor::com

@@ -116,6 +116,13 @@ std::optional<double> parseDouble(std::string_view text) {
     return value;
 }
 
+std::string_view Variant::text() const {
+    if (const auto* shared = std::get_if<SharedText>(&value_)) {
+        return shared->text;
+    }
+    return std::get<std::string>(value_);
+}
+
 std::string Variant::typeName() const {
     switch (type()) {
         case Type::Empty:
@@ -151,7 +158,7 @@ std::string Variant::toText() const {
         case Type::Bool:
             return std::get<Boolean>(value_).value ? "True" : "False";
         case Type::Text:
-            return std::get<std::string>(value_);
+            return std::string(text());
         case Type::Object:
         case Type::DoubleArray:
             break;
@@ -172,15 +179,15 @@ double Variant::toDouble() const {
         case Type::Bool:
             return std::get<Boolean>(value_).value ? -1 : 0;
         case Type::Text: {
-            const auto& text = std::get<std::string>(value_);
-            auto parsed = parseDouble(text);
+            const std::string_view characters = text();
+            auto parsed = parseDouble(characters);
             if (!parsed) {
-                throw ComError(CTL_E_TYPEMISMATCH,
-                               "Type mismatch: \"" + text + "\" is not a number");
+                throw ComError(CTL_E_TYPEMISMATCH, "Type mismatch: \"" + std::string(characters) +
+                                                       "\" is not a number");
             }
             if (std::isinf(*parsed)) {
-                throw ComError(CTL_E_OVERFLOW,
-                               "Overflow: \"" + text + "\" is beyond the range of a Double");
+                throw ComError(CTL_E_OVERFLOW, "Overflow: \"" + std::string(characters) +
+                                                   "\" is beyond the range of a Double");
             }
             return *parsed;
         }
@@ -191,17 +198,11 @@ double Variant::toDouble() const {
     typeMismatch(*this, "Double");
 }
 
-std::int16_t Variant::toInt16() const {
-    if (type() == Type::Int16) {
-        return std::get<std::int16_t>(value_);
-    }
+std::int16_t Variant::convertToInt16() const {
     return roundToInteger<std::int16_t>(toDouble(), "a 16-bit Integer");
 }
 
-std::int32_t Variant::toInt32() const {
-    if (type() == Type::Int32) {
-        return std::get<std::int32_t>(value_);
-    }
+std::int32_t Variant::convertToInt32() const {
     return roundToInteger<std::int32_t>(toDouble(), "a 32-bit Long");
 }
 
@@ -228,14 +229,14 @@ bool Variant::toBool() const {
         case Type::Bool:
             return std::get<Boolean>(value_).value;
         case Type::Text: {
-            const auto& text = std::get<std::string>(value_);
-            if (equalsIgnoringCase(text, "True")) {
+            const std::string_view characters = text();
+            if (equalsIgnoringCase(characters, "True")) {
                 return true;
             }
-            if (equalsIgnoringCase(text, "False")) {
+            if (equalsIgnoringCase(characters, "False")) {
                 return false;
             }
-            if (auto parsed = parseDouble(text)) {
+            if (auto parsed = parseDouble(characters)) {
                 return *parsed != 0;
             }
             typeMismatch(*this, "Boolean");
@@ -248,7 +249,7 @@ bool Variant::toBool() const {
     }
 }
 
-ComPtr<IDispatch> Variant::toObject() const {
+ComPtr<IDispatch> Variant::toObject() const& {
     if (type() == Type::Empty) {
         return {};
     }
@@ -256,6 +257,13 @@ ComPtr<IDispatch> Variant::toObject() const {
         typeMismatch(*this, "Object");
     }
     return std::get<ComPtr<IDispatch>>(value_);
+}
+
+ComPtr<IDispatch> Variant::toObject() && {
+    if (type() == Type::Object) {
+        return std::move(std::get<ComPtr<IDispatch>>(value_));
+    }
+    return static_cast<const Variant&>(*this).toObject();
 }
 
 std::vector<double> Variant::toDoubleArray() const {
@@ -273,10 +281,10 @@ bool operator==(const Variant& a, const Variant& b) {
     const Type ta = a.type();
     const Type tb = b.type();
     if (ta == Type::Text && tb == Type::Text) {
-        return std::get<std::string>(a.value_) == std::get<std::string>(b.value_);
+        return a.text() == b.text();
     }
     if ((ta == Type::Empty && tb == Type::Text) || (ta == Type::Text && tb == Type::Empty)) {
-        return a.toText().empty() && b.toText().empty();
+        return (ta == Type::Empty || a.text().empty()) && (tb == Type::Empty || b.text().empty());
     }
     if ((isNumber(ta) || ta == Type::Empty) && (isNumber(tb) || tb == Type::Empty)) {
         return a.toDouble() == b.toDouble();

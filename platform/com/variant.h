@@ -36,8 +36,16 @@ public:
     Variant(std::vector<double> values) : value_(std::move(values)) {}
     // Booleans are made explicitly, since bool converts to every number type.
     static Variant boolean(bool value) { return Variant(Boolean{value}); }
+    // Text whose characters the object `owner` keeps alive and never changes: the value
+    // refers to them rather than copying them, so reading a stored text allocates nothing.
+    // Holding the owner also keeps the library of its code loaded.
+    static Variant sharedText(ComPtr<IUnknown> owner, std::string_view text) {
+        return Variant(SharedText{std::move(owner), text});
+    }
 
-    Type type() const { return static_cast<Type>(value_.index()); }
+    Type type() const {
+        return value_.index() == kSharedText ? Type::Text : static_cast<Type>(value_.index());
+    }
     bool isEmpty() const { return type() == Type::Empty; }
     // The name of the type, as error messages give it: "Empty", "Integer", "Long",
     // "Double", "Boolean", "String", "Object", "Double()".
@@ -47,14 +55,22 @@ public:
     // form ("abc" as a number, an object as text), CTL_E_OVERFLOW past the target's range.
     std::string toText() const;
     double toDouble() const;
-    std::int16_t toInt16() const;
-    std::int32_t toInt32() const;
+    std::int16_t toInt16() const {
+        const auto* value = std::get_if<std::int16_t>(&value_);
+        return value != nullptr ? *value : convertToInt16();
+    }
+    std::int32_t toInt32() const {
+        const auto* value = std::get_if<std::int32_t>(&value_);
+        return value != nullptr ? *value : convertToInt32();
+    }
     // A pointer-sized number such as a module handle, which callers pass as a Long or a Double.
     std::int64_t toInt64() const;
     bool toBool() const;
     VariantBool toVariantBool() const { return toBool() ? VariantTrue : VariantFalse; }
     // An empty pointer for Empty; a type mismatch for anything else that is not an object.
-    ComPtr<IDispatch> toObject() const;
+    ComPtr<IDispatch> toObject() const&;
+    // The same, taking the reference over from a value about to go.
+    ComPtr<IDispatch> toObject() &&;
     std::vector<double> toDoubleArray() const;
 
     // The language's `=`: Empty equals "" and 0, numbers compare by value, texts exactly,
@@ -66,10 +82,22 @@ private:
         bool value;
         friend bool operator==(Boolean, Boolean) = default;
     };
+    struct SharedText {
+        ComPtr<IUnknown> owner;
+        std::string_view text;
+    };
+    static constexpr std::size_t kSharedText = 8;
     explicit Variant(Boolean value) : value_(value) {}
+    explicit Variant(SharedText value) : value_(std::move(value)) {}
 
+    // The characters of a Text value.
+    std::string_view text() const;
+    std::int16_t convertToInt16() const;
+    std::int32_t convertToInt32() const;
+
+    // In the order of Type; SharedText is Text too.
     std::variant<std::monostate, std::int16_t, std::int32_t, double, Boolean, std::string,
-                 ComPtr<IDispatch>, std::vector<double>>
+                 ComPtr<IDispatch>, std::vector<double>, SharedText>
         value_;
 };
 

@@ -33,12 +33,12 @@ void DensityPage::build(host::ISldWorks& hostApp, com::ComPtr<com::IDispatch> ha
     spreadsheet.Worksheets("Density")->Activate();
 
     // Row 1 is always a material, even when empty; the first empty cell below ends the list.
-    const auto cells = com::lateBound(spreadsheet);
+    toolkit::CellReader cell(com::lateBound(spreadsheet));
     row.set(1);
     do {
-        MaterialList->AddItems(toolkit::cellValue(cells, row.value(), NameColumn).toText());
+        MaterialList->AddItems(cell(row.value(), NameColumn).toText());
         row.increment("material.xls, sheet Density: row");
-    } while (!(toolkit::cellValue(cells, row.value(), NameColumn) == com::Variant("")));
+    } while (!(cell(row.value(), NameColumn) == com::Variant("")));
 
     row.set(1);
     page.show();

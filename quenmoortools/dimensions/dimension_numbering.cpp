@@ -1,6 +1,7 @@
 #include "quenmoortools/dimensions/dimension_numbering.h"
 
 #include <cmath>
+#include <optional>
 
 #include "platform/com/com_error.h"
 #include "quenmoortools/toolkit/property_page_builder.h"
@@ -21,6 +22,44 @@ void forEachDimension(host::IFeature& feature, Visit&& visit) {
 }
 
 }  // namespace
+
+void NumericNameList::appendNumericOf(const std::deque<std::string>& list1) {
+    for (; filtered_ < list1.size(); ++filtered_) {
+        if (const std::optional<double> value = com::parseDouble(list1[filtered_])) {
+            names_.push_back(list1[filtered_]);
+            values_.push_back(*value);
+        }
+    }
+    passLengths_.push_back(names_.size());
+}
+
+std::int16_t NumericNameList::largest() {
+    // Taking an entry leaves the largest at or above the entry's value rounded down, and the
+    // largest never falls; so the names a pass appends again change nothing, and each run
+    // takes up the scan where the last one stopped, at a name that failed if one did.
+    for (; scanned_ < values_.size(); ++scanned_) {
+        const double value = values_[scanned_];
+        if (std::floor(value) > largest_) {
+            if (std::nearbyint(value) > 32767) {
+                throw com::ComError(com::CTL_E_OVERFLOW,
+                                    "Overflow: the dimension name \"" + names_[scanned_] +
+                                        "\" is beyond 32767, the largest number the "
+                                        "numbering counts from");
+            }
+            largest_ = com::Variant(value).toInt16();  // halves to the even neighbour
+        }
+    }
+    return largest_;
+}
+
+std::vector<std::string> NumericNameList::entries() const {
+    std::vector<std::string> entries;
+    for (const std::size_t length : passLengths_) {
+        entries.insert(entries.end(), names_.begin(),
+                       names_.begin() + static_cast<std::ptrdiff_t>(length));
+    }
+    return entries;
+}
 
 NumberingLists& workingLists() {
     static NumberingLists lists;
@@ -60,26 +99,10 @@ void numberDimensions(host::IModelDoc2& document, toolkit::Int16Counter& counter
         });
     }
 
-    // Every name seen since the lists were made, not only this part's.
-    for (const std::string& name : lists.List1) {
-        if (isNumericName(name)) {
-            lists.List2.push_back(name);
-        }
-    }
-
-    std::int16_t largest = 0;
-    for (const std::string& name : lists.List2) {
-        const double value = *com::parseDouble(name);
-        if (std::floor(value) > largest) {
-            if (std::nearbyint(value) > 32767) {
-                throw com::ComError(
-                    com::CTL_E_OVERFLOW,
-                    "Overflow: the dimension name \"" + name +
-                        "\" is beyond 32767, the largest number the numbering counts from");
-            }
-            largest = com::Variant(value).toInt16();  // halves to the even neighbour
-        }
-    }
+    // The largest number is taken over every name seen since the lists were made, not only
+    // this part's.
+    lists.List2.appendNumericOf(lists.List1);
+    const std::int16_t largest = lists.List2.largest();
     if (largest == 32767) {
         throw com::ComError(com::CTL_E_OVERFLOW,
                             "Overflow: the largest dimension number is 32767, "

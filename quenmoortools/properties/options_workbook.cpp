@@ -13,13 +13,14 @@ void readList(const com::ComPtr<com::IDispatch>& cells, toolkit::Int16Counter& r
               std::string_view where, const std::function<void(const com::Variant&)>& add) {
     const std::string counter = std::string(where) + ": row";
     const com::Variant empty("");
+    toolkit::CellReader cell(cells);
     row.set(1);
     // Each cell is read once: the value that ends the loop test is the next entry.
-    com::Variant value = toolkit::cellValue(cells, row.value(), ListColumn);
+    com::Variant value = cell(row.value(), ListColumn);
     for (;;) {
         add(value);
         row.increment(counter);
-        value = toolkit::cellValue(cells, row.value(), ListColumn);
+        value = cell(row.value(), ListColumn);
         if (value == empty) {
             return;
         }

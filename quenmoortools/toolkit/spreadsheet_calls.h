@@ -12,14 +12,27 @@ namespace quenmoor::toolkit {
 
 inline com::Variant cellValue(const com::ComPtr<com::IDispatch>& sheetOrApplication,
                               std::int32_t row, std::int32_t column) {
-    com::Variant cell = com::call(sheetOrApplication, "Cells", row, column);
-    return com::call(cell.toObject(), "Value");
+    return com::call(com::call(sheetOrApplication, "Cells", row, column).toObject(), "Value");
 }
+
+// Reads cells of one sheet, or of the application's active sheet, one after another, as
+// lists are read: `Cells` is resolved once, `Value` on each cell the sheet hands out.
+class CellReader {
+public:
+    explicit CellReader(com::ComPtr<com::IDispatch> sheetOrApplication)
+        : cells_(std::move(sheetOrApplication), "Cells") {}
+
+    com::Variant operator()(std::int32_t row, std::int32_t column) {
+        return com::call(cells_(row, column).toObject(), "Value");
+    }
+
+private:
+    com::LateBoundMember cells_;
+};
 
 inline void setCellValue(const com::ComPtr<com::IDispatch>& sheet, std::int32_t row,
                          std::int32_t column, const com::Variant& value) {
-    com::Variant cell = com::call(sheet, "Cells", row, column);
-    com::putProperty(cell.toObject(), "Value", value);
+    com::putProperty(com::call(sheet, "Cells", row, column).toObject(), "Value", value);
 }
 
 }  // namespace quenmoor::toolkit

@@ -51,7 +51,7 @@ com::ComPtr<spreadsheet::Range> GlobalObject::Cells(std::int32_t row, std::int32
     EngineCalls::instance().call(Operation::GlobalCells);
     const std::shared_ptr<OpenWorkbook>& active =
         ApplicationState::instance().requireActive("Cells");
-    return cellOf(active, active->activeSheet(), row, column);
+    return cells_.cell(active, active->activeSheet(), row, column);
 }
 
 com::ComPtr<spreadsheet::Workbook> WorkbooksObject::Open(std::string fileName) {

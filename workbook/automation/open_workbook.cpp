@@ -26,14 +26,11 @@ std::size_t OpenWorkbook::findSheet(std::string_view name) const {
                         file_.string() + ": no sheet named " + std::string(name));
 }
 
-void OpenWorkbook::checkCell(std::size_t sheet, std::int32_t row, std::int32_t column) const {
-    if (row < 1 || row > kMaxRows || column < 1 || column > kMaxColumns) {
-        throw com::ComError(com::E_INVALIDARG, name_ + ", sheet \"" + sheetNames_[sheet] +
-                                                   "\": " + cellText(row, column) +
-                                                   " is outside the sheet (rows 1 to " +
-                                                   std::to_string(kMaxRows) + ", columns 1 to " +
-                                                   std::to_string(kMaxColumns) + ")");
-    }
+void OpenWorkbook::failOutside(std::size_t sheet, std::int32_t row, std::int32_t column) const {
+    throw com::ComError(com::E_INVALIDARG,
+                        name_ + ", sheet \"" + sheetNames_[sheet] + "\": " + cellText(row, column) +
+                            " is outside the sheet (rows 1 to " + std::to_string(kMaxRows) +
+                            ", columns 1 to " + std::to_string(kMaxColumns) + ")");
 }
 
 void OpenWorkbook::save() {

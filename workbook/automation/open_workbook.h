@@ -56,7 +56,11 @@ public:
 
     // Throws ComError(E_INVALIDARG) naming the file, the sheet and the cell for an address
     // outside the sheet.
-    void checkCell(std::size_t sheet, std::int32_t row, std::int32_t column) const;
+    void checkCell(std::size_t sheet, std::int32_t row, std::int32_t column) const {
+        if (row < 1 || row > kMaxRows || column < 1 || column > kMaxColumns) {
+            failOutside(sheet, row, column);
+        }
+    }
 
     // Writes the model to the file, atomically: a failure leaves the file as it was.
     void save();
@@ -64,6 +68,7 @@ public:
 
 private:
     [[noreturn]] void failClosed(std::string_view what) const;
+    [[noreturn]] void failOutside(std::size_t sheet, std::int32_t row, std::int32_t column) const;
     static std::string cellText(std::int32_t row, std::int32_t column);
 
     std::filesystem::path file_;

@@ -8,18 +8,36 @@ namespace quenmoor::workbook::automation {
 
 using com::Variant;
 
+CellSource::CellSource() = default;
+CellSource::~CellSource() = default;
+
+com::ComPtr<spreadsheet::Range> CellSource::cell(const std::shared_ptr<OpenWorkbook>& workbook,
+                                                 std::size_t sheet, std::int32_t row,
+                                                 std::int32_t column) {
+    workbook->requireOpen(sheet);
+    workbook->checkCell(sheet, row, column);
+    if (spare_ && spare_->soleReference()) {
+        spare_->moveTo(workbook, sheet, row, column);
+    } else {
+        spare_ = RangeObject::create(workbook, sheet, row, column);
+    }
+    return spare_;
+}
+
 Variant RangeObject::Value() {
     EngineCalls::instance().call(Operation::RangeValue);
     workbook_->requireOpen(sheet_, row_, column_);
-    const CellValue& value = workbook_->sheet(sheet_).get(row_, column_);
-    if (const std::string* text = textOf(value)) {
-        return Variant(*text);
-    }
-    if (const double* number = numberOf(value)) {
-        return Variant(*number);
-    }
-    if (const bool* boolean = booleanOf(value)) {
-        return Variant::boolean(*boolean);
+    const CellRef cell = workbook_->sheet(sheet_).cell(row_, column_);
+    switch (cell.kind) {
+        case CellRef::Kind::text:
+            // The value shares the sheet's characters, which outlive a change of the cell.
+            return Variant::sharedText(com::ComPtr<com::IUnknown>(cell.owner), cell.text);
+        case CellRef::Kind::number:
+            return Variant(cell.number);
+        case CellRef::Kind::boolean:
+            return Variant::boolean(cell.boolean);
+        case CellRef::Kind::empty:
+            break;
     }
     return Variant();
 }

@@ -14,6 +14,24 @@
 // late-bound calls alike through DualInterface.
 namespace quenmoor::workbook::automation {
 
+class RangeObject;
+
+// Hands out the cells of one global object or worksheet. The add-in reads lists through late
+// binding, one Range per cell read, and lets go of each before the next: a Range that no one
+// else holds any more is pointed at the next cell rather than made anew.
+class CellSource {
+public:
+    CellSource();
+    ~CellSource();
+
+    // A cell of a sheet of an open workbook, its address checked.
+    com::ComPtr<spreadsheet::Range> cell(const std::shared_ptr<OpenWorkbook>& workbook,
+                                         std::size_t sheet, std::int32_t row, std::int32_t column);
+
+private:
+    com::ComPtr<RangeObject> spare_;
+};
+
 // The global object. Every instance reaches the one ApplicationState, and the engine's
 // one EngineCalls.
 class GlobalObject final
@@ -28,6 +46,9 @@ public:
     com::ComPtr<spreadsheet::Worksheet> Worksheets(std::string name) override;
     com::ComPtr<spreadsheet::Worksheet> ActiveSheet() override;
     com::ComPtr<spreadsheet::Range> Cells(std::int32_t row, std::int32_t column) override;
+
+private:
+    CellSource cells_;
 };
 
 class WorkbooksObject final
@@ -70,6 +91,7 @@ public:
 private:
     std::shared_ptr<OpenWorkbook> workbook_;
     std::size_t sheet_;
+    CellSource cells_;
 };
 
 // One cell of a sheet. The add-in reads lists cell by cell through late binding, one
@@ -77,6 +99,10 @@ private:
 class RangeObject final
     : public com::ComObject<RangeObject, com::DualInterface<spreadsheet::Range>> {
 public:
+    // The class is registered apartment-threaded; a read takes and lets go of a Range
+    // several times, and atomic counting would cost more than the read.
+    static constexpr bool apartmentThreaded = true;
+
     // The address must have passed OpenWorkbook::checkCell.
     RangeObject(std::shared_ptr<OpenWorkbook> workbook, std::size_t sheet, std::int32_t row,
                 std::int32_t column)
@@ -87,15 +113,22 @@ public:
     // ComError(DISP_E_TYPEMISMATCH) for an object or an array.
     void SetValue(com::Variant value) override;
 
+    // Makes this the handle of another cell; only for a Range no one else holds.
+    void moveTo(const std::shared_ptr<OpenWorkbook>& workbook, std::size_t sheet, std::int32_t row,
+                std::int32_t column) {
+        if (workbook_ != workbook) {
+            workbook_ = workbook;
+        }
+        sheet_ = sheet;
+        row_ = row;
+        column_ = column;
+    }
+
 private:
     std::shared_ptr<OpenWorkbook> workbook_;
     std::size_t sheet_;
     std::int32_t row_;
     std::int32_t column_;
 };
-
-// A cell of a sheet of an open workbook, its address checked.
-com::ComPtr<spreadsheet::Range> cellOf(const std::shared_ptr<OpenWorkbook>& workbook,
-                                       std::size_t sheet, std::int32_t row, std::int32_t column);
 
 }  // namespace quenmoor::workbook::automation

@@ -52,14 +52,7 @@ void WorksheetObject::Activate() {
 
 com::ComPtr<spreadsheet::Range> WorksheetObject::Cells(std::int32_t row, std::int32_t column) {
     EngineCalls::instance().call(Operation::WorksheetCells);
-    return cellOf(workbook_, sheet_, row, column);
-}
-
-com::ComPtr<spreadsheet::Range> cellOf(const std::shared_ptr<OpenWorkbook>& workbook,
-                                       std::size_t sheet, std::int32_t row, std::int32_t column) {
-    workbook->requireOpen(sheet);
-    workbook->checkCell(sheet, row, column);
-    return RangeObject::create(workbook, sheet, row, column);
+    return cells_.cell(workbook_, sheet_, row, column);
 }
 
 }  // namespace quenmoor::workbook::automation

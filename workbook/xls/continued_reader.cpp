@@ -53,6 +53,27 @@ void ContinuedReader::skip(std::size_t count) {
 }
 
 void ContinuedReader::readString(std::string& out, bool shortLength) {
+    // Most strings lie whole in one record, without formatting runs or phonetic data.
+    const std::span<const std::uint8_t> segment = segments_[segment_];
+    const std::size_t header = shortLength ? 2 : 3;
+    if (pos_ <= segment.size() && segment.size() - pos_ >= header) {
+        const std::uint8_t* p = segment.data() + pos_;
+        const std::size_t characters = shortLength ? p[0] : biff::u16(p);
+        const std::uint8_t flags = p[header - 1];
+        const std::size_t unit = (flags & biff::kHighByte) != 0 ? 2 : 1;
+        if ((flags & (biff::kRichSt | biff::kExtSt)) == 0 &&
+            segment.size() - pos_ - header >= characters * unit) {
+            if (unit == 1) {
+                appendLatin1(out, p + header, characters);
+            } else {
+                Utf16Decoder decoder;
+                decoder.appendLe(out, p + header, characters);
+                decoder.finish(out);
+            }
+            pos_ += header + characters * unit;
+            return;
+        }
+    }
     const std::size_t count = shortLength ? u8() : u16();
     const std::uint8_t flags = u8();
     const std::size_t runs = (flags & biff::kRichSt) != 0 ? u16() : 0;

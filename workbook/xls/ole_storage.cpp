@@ -122,7 +122,7 @@ GsfInput* workbookChild(GsfInfile* ole) {
     return nullptr;
 }
 
-std::vector<std::uint8_t> readStream(const std::filesystem::path& file) {
+StreamBytes readStream(const std::filesystem::path& file) {
     std::error_code ec;
     const auto status = std::filesystem::status(file, ec);
     if (!std::filesystem::exists(status)) {
@@ -151,12 +151,14 @@ std::vector<std::uint8_t> readStream(const std::filesystem::path& file) {
     if (size < 0 || static_cast<std::uint64_t>(size) > std::filesystem::file_size(file, ec)) {
         fail(com::E_FAIL, file, "Workbook stream has an impossible size");
     }
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
+    StreamBytes bytes{
+        std::make_unique_for_overwrite<std::uint8_t[]>(static_cast<std::size_t>(size)),
+        static_cast<std::size_t>(size)};
     std::size_t done = 0;
     constexpr std::size_t kChunk = 1 << 20;
-    while (done < bytes.size()) {
-        const std::size_t n = std::min(kChunk, bytes.size() - done);
-        if (gsf_input_read(stream.get(), n, bytes.data() + done) == nullptr) {
+    while (done < bytes.size) {
+        const std::size_t n = std::min(kChunk, bytes.size - done);
+        if (gsf_input_read(stream.get(), n, bytes.data.get() + done) == nullptr) {
             fail(com::E_FAIL, file,
                  "cannot read the Workbook stream at offset " + std::to_string(done) +
                      " (the file is truncated or damaged)");
@@ -166,8 +168,8 @@ std::vector<std::uint8_t> readStream(const std::filesystem::path& file) {
     return bytes;
 }
 
-std::vector<std::uint8_t> buildFile(const std::vector<std::uint8_t>& stream,
-                                    const std::filesystem::path& file) {
+void buildFile(const std::vector<std::uint8_t>& stream, const std::filesystem::path& file,
+               const std::function<void(std::string_view bytes)>& use) {
     GPtr<GsfOutput> sink(gsf_output_memory_new());
     GPtr<GsfOutfile> ole(gsf_outfile_msole_new(sink.get()));
     if (!ole) {
@@ -189,20 +191,20 @@ std::vector<std::uint8_t> buildFile(const std::vector<std::uint8_t>& stream,
         fail(com::E_FAIL, file, "cannot finish the OLE2 compound file");
     }
     // Closing the compound file closed the memory sink too; its bytes live until unref.
-    return std::vector<std::uint8_t>(data, data + size);
+    use(std::string_view(reinterpret_cast<const char*>(data), static_cast<std::size_t>(size)));
 }
 
 }  // namespace
 
-std::vector<std::uint8_t> readWorkbookStream(const std::filesystem::path& file) {
+StreamBytes readWorkbookStream(const std::filesystem::path& file) {
     initGsf();
     return withLibraryMessages([&file] { return readStream(file); });
 }
 
-std::vector<std::uint8_t> buildCompoundFile(const std::vector<std::uint8_t>& stream,
-                                            const std::filesystem::path& file) {
+void buildCompoundFile(const std::vector<std::uint8_t>& stream, const std::filesystem::path& file,
+                       const std::function<void(std::string_view bytes)>& use) {
     initGsf();
-    return withLibraryMessages([&] { return buildFile(stream, file); });
+    withLibraryMessages([&] { buildFile(stream, file, use); });
 }
 
 }  // namespace quenmoor::workbook

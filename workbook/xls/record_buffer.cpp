@@ -22,16 +22,6 @@ void RecordBuffer::end() {
     bytes_[recordStart_ + 3] = static_cast<std::uint8_t>(length >> 8);
 }
 
-void RecordBuffer::put16(std::uint16_t value) {
-    bytes_.push_back(static_cast<std::uint8_t>(value & 0xFF));
-    bytes_.push_back(static_cast<std::uint8_t>(value >> 8));
-}
-
-void RecordBuffer::put32(std::uint32_t value) {
-    put16(static_cast<std::uint16_t>(value & 0xFFFF));
-    put16(static_cast<std::uint16_t>(value >> 16));
-}
-
 void RecordBuffer::putDouble(double value) {
     std::uint64_t bits;
     std::memcpy(&bits, &value, sizeof bits);

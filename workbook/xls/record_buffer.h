@@ -15,8 +15,14 @@ public:
     void end();
 
     void put8(std::uint8_t value) { bytes_.push_back(value); }
-    void put16(std::uint16_t value);
-    void put32(std::uint32_t value);
+    void put16(std::uint16_t value) {
+        bytes_.push_back(static_cast<std::uint8_t>(value & 0xFF));
+        bytes_.push_back(static_cast<std::uint8_t>(value >> 8));
+    }
+    void put32(std::uint32_t value) {
+        put16(static_cast<std::uint16_t>(value & 0xFFFF));
+        put16(static_cast<std::uint16_t>(value >> 16));
+    }
     void putDouble(double value);
     void putBytes(const std::uint8_t* data, std::size_t size);
     void putZeros(std::size_t count) { bytes_.resize(bytes_.size() + count, 0); }

@@ -7,7 +7,7 @@
 
 namespace quenmoor::workbook {
 
-SharedStringTable::Problem SharedStringTable::add(const std::string& text, std::uint32_t& index) {
+SharedStringTable::Problem SharedStringTable::add(std::string_view text, std::uint32_t& index) {
     auto [it, inserted] = index_.try_emplace(text, static_cast<std::uint32_t>(entries_.size()));
     if (!inserted) {
         index = it->second;

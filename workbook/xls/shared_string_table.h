@@ -21,7 +21,9 @@ public:
 
     // Finds or adds text, counting one more use. The table keeps a view of text, which must
     // outlive it.
-    Problem add(const std::string& text, std::uint32_t& index);
+    Problem add(std::string_view text, std::uint32_t& index);
+    // One more use of a string added before.
+    void countUse() { ++uses_; }
 
     // The SST record with its CONTINUE records, then EXTSST.
     void write(RecordBuffer& out) const;

@@ -1,5 +1,6 @@
 #include "workbook/xls/sheet_reader.h"
 
+#include <algorithm>
 #include <array>
 
 #include "workbook/xls/biff.h"
@@ -56,7 +57,8 @@ void gatherContinued(RecordCursor& cursor, const Record& record, std::size_t ski
     }
 }
 
-void SheetReader::read(std::size_t offset, Sheet& sheet) {
+void SheetReader::read(std::size_t offset, std::size_t cellLimit, Sheet& sheet) {
+    cellLimit_ = cellLimit;
     RecordCursor cursor(stream_, offset);
     Record record;
     int depth = 0;
@@ -74,14 +76,38 @@ void SheetReader::read(std::size_t offset, Sheet& sheet) {
     }
 }
 
-void SheetReader::put(Sheet& sheet, const Record& record, std::size_t row, std::size_t column,
-                      CellValue value) {
+void SheetReader::checkColumn(const Record& record, std::size_t column) {
     if (column >= static_cast<std::size_t>(kMaxColumns)) {
         throw FormatError("cell record at offset " + std::to_string(record.offset) +
                           " names column " + std::to_string(column + 1) + ", beyond the " +
                           std::to_string(kMaxColumns) + " columns of a sheet");
     }
+}
+
+void SheetReader::put(Sheet& sheet, const Record& record, std::size_t row, std::size_t column,
+                      CellValue value) {
+    checkColumn(record, column);
     sheet.set(static_cast<int>(row) + 1, static_cast<int>(column) + 1, std::move(value));
+}
+
+// Room for the cells of the area DIMENSIONS gives, as far as the substream can hold them:
+// the sheet then fills without growing.
+void SheetReader::dimensions(const Record& record, Sheet& sheet) const {
+    if (record.data.size() < 12 || sheet.cellCount() != 0) {
+        return;
+    }
+    const std::uint8_t* d = record.data.data();
+    const std::uint32_t firstRow = biff::u32(d);
+    const std::uint32_t rowsEnd = biff::u32(d + 4);
+    const std::uint16_t firstColumn = biff::u16(d + 8);
+    const std::uint16_t columnsEnd = biff::u16(d + 10);
+    if (rowsEnd <= firstRow || columnsEnd <= firstColumn) {
+        return;
+    }
+    const std::size_t area =
+        std::size_t{std::min<std::uint32_t>(rowsEnd - firstRow, kMaxRows)} *
+        std::min<std::uint16_t>(static_cast<std::uint16_t>(columnsEnd - firstColumn), kMaxColumns);
+    sheet.reserve(std::min(area, cellLimit_));
 }
 
 void SheetReader::cell(const Record& record, RecordCursor& cursor, Sheet& sheet) {
@@ -95,7 +121,9 @@ void SheetReader::cell(const Record& record, RecordCursor& cursor, Sheet& sheet)
                                   " refers to string " + std::to_string(index) + " of a table of " +
                                   std::to_string(strings_.size()));
             }
-            put(sheet, record, biff::u16(d), biff::u16(d + 2), std::string(strings_[index]));
+            const std::size_t column = biff::u16(d + 2);
+            checkColumn(record, column);
+            sheet.setShared(biff::u16(d) + 1, static_cast<int>(column) + 1, index);
             break;
         }
         case biff::kNumber:
@@ -145,6 +173,9 @@ void SheetReader::cell(const Record& record, RecordCursor& cursor, Sheet& sheet)
                 put(sheet, record, pendingRow_, pendingColumn_, text_);
                 pendingString_ = false;
             }
+            break;
+        case biff::kDimensions:
+            dimensions(record, sheet);
             break;
         default:
             // BLANK and MULBLANK only format empty cells; other records carry no values.

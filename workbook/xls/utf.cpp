@@ -35,7 +35,13 @@ bool isLow(char32_t unit) {
 }  // namespace
 
 void appendLatin1(std::string& out, const std::uint8_t* bytes, std::size_t count) {
-    for (std::size_t i = 0; i < count; ++i) {
+    // ASCII, by far the most common, is its own UTF-8.
+    std::size_t ascii = 0;
+    while (ascii < count && bytes[ascii] < 0x80) {
+        ++ascii;
+    }
+    out.append(reinterpret_cast<const char*>(bytes), ascii);
+    for (std::size_t i = ascii; i < count; ++i) {
         const std::uint8_t b = bytes[i];
         if (b < 0x80) {
             out.push_back(static_cast<char>(b));

@@ -39,7 +39,7 @@ private:
 
     std::span<const std::uint8_t> stream_;
     std::vector<BoundSheet> sheets_;
-    SharedStrings strings_;
+    com::ComPtr<SharedStrings> strings_ = SharedStrings::create();
     std::size_t globalsEnd_ = 0;
     std::optional<std::vector<std::size_t>> substreams_;
 };
@@ -48,17 +48,15 @@ WorkbookData WorkbookReader::read(std::string& context) {
     context = "in the workbook globals";
     readGlobals();
     WorkbookData workbook;
-    SheetReader reader(stream_, strings_);
+    SheetReader reader(stream_, *strings_);
     for (std::size_t i = 0; i < sheets_.size(); ++i) {
         if (!sheets_[i].worksheet) {
             continue;
         }
         context = "in sheet \"" + sheets_[i].name + "\"";
-        Sheet& sheet = workbook.addSheet(sheets_[i].name);
+        Sheet& sheet = workbook.sheets.emplace_back(sheets_[i].name, strings_);
         const std::size_t offset = locate(i);
-        sheet.reserve(cellEstimate(offset));
-        reader.read(offset, sheet);
-        sheet.compact();
+        reader.read(offset, cellEstimate(offset), sheet);
     }
     return workbook;
 }
@@ -114,12 +112,12 @@ void WorkbookReader::readStrings(RecordCursor& cursor, const Record& sst) {
     for (const auto& segment : segments) {
         available += segment.size();
     }
-    strings_.reserve(std::min<std::size_t>(unique, available / 3));
-    strings_.text().reserve(available);
+    strings_->reserve(std::min<std::size_t>(unique, available / 3));
+    strings_->text().reserve(available);
     ContinuedReader reader(segments, offsets);
     for (std::uint32_t i = 0; i < unique; ++i) {
-        reader.readString(strings_.text());
-        strings_.endString();
+        reader.readString(strings_->text());
+        strings_->endString();
     }
 }
 
@@ -188,10 +186,10 @@ std::size_t WorkbookReader::locate(std::size_t index) {
 }  // namespace
 
 WorkbookData readXls(const std::filesystem::path& file) {
-    const std::vector<std::uint8_t> stream = readWorkbookStream(file);
+    const StreamBytes stream = readWorkbookStream(file);
     std::string context;
     try {
-        return WorkbookReader(stream).read(context);
+        return WorkbookReader(stream.bytes()).read(context);
     } catch (const FormatError& e) {
         throw com::ComError(com::E_FAIL, file.string() + ": " + e.what() + " " + context);
     } catch (const com::ComError& e) {

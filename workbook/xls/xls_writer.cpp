@@ -66,14 +66,36 @@ std::vector<std::u16string> checkedSheetNames(const WorkbookData& workbook,
 std::vector<std::uint32_t> collectStrings(const WorkbookData& workbook, SharedStringTable& table,
                                           const std::filesystem::path& file) {
     std::vector<std::uint32_t> indices;
+    // Text read from a file is mostly the shared strings of one table, each used by many
+    // cells: each is looked up once, and its index kept by its place in that table.
+    const com::IUnknown* memoOwner = nullptr;
+    std::vector<std::uint32_t> memo;
+    constexpr std::uint32_t kNotYet = ~std::uint32_t{0};
     for (const Sheet& sheet : workbook.sheets) {
-        sheet.forEachCell([&](int row, int column, const CellValue& value) {
+        indices.reserve(indices.size() + sheet.cellCount());
+        sheet.forEachCellRef([&](int row, int column, const CellRef& cell) {
             const auto where = [&] {
                 return "sheet \"" + sheet.name() + "\" cell " + cellName(row, column);
             };
-            if (const std::string* text = textOf(value)) {
+            if (cell.kind == CellRef::Kind::text) {
+                if (cell.shared >= 0 && memoOwner == nullptr) {
+                    memoOwner = cell.owner;
+                }
+                std::uint32_t* known = nullptr;
+                if (cell.shared >= 0 && cell.owner == memoOwner) {
+                    const auto at = static_cast<std::size_t>(cell.shared);
+                    if (memo.size() <= at) {
+                        memo.resize(at + 1, kNotYet);
+                    }
+                    known = &memo[at];
+                    if (*known != kNotYet) {
+                        table.countUse();
+                        indices.push_back(*known);
+                        return;
+                    }
+                }
                 std::uint32_t index = 0;
-                switch (table.add(*text, index)) {
+                switch (table.add(cell.text, index)) {
                     case SharedStringTable::Problem::notUtf8:
                         invalid(file, where() + ": text is not valid UTF-8");
                     case SharedStringTable::Problem::tooLong:
@@ -81,8 +103,11 @@ std::vector<std::uint32_t> collectStrings(const WorkbookData& workbook, SharedSt
                     case SharedStringTable::Problem::none:
                         break;
                 }
+                if (known != nullptr) {
+                    *known = index;
+                }
                 indices.push_back(index);
-            } else if (const double* number = numberOf(value); number && !std::isfinite(*number)) {
+            } else if (cell.kind == CellRef::Kind::number && !std::isfinite(cell.number)) {
                 invalid(file, where() + ": a cell cannot hold an infinite or NaN number");
             }
         });
@@ -196,24 +221,24 @@ void writeSheet(RecordBuffer& out, const Sheet& sheet, bool first,
     out.put16(0);
     out.end();
 
-    sheet.forEachCell([&](int row, int column, const CellValue& value) {
+    sheet.forEachCellRef([&](int row, int column, const CellRef& cell) {
         const auto address = [&] {
             out.put16(static_cast<std::uint16_t>(row - 1));
             out.put16(static_cast<std::uint16_t>(column - 1));
             out.put16(kCellXf);
         };
-        if (textOf(value) != nullptr) {
+        if (cell.kind == CellRef::Kind::text) {
             out.begin(biff::kLabelSst);
             address();
             out.put32(textIndices[nextText++]);
-        } else if (const double* number = numberOf(value)) {
+        } else if (cell.kind == CellRef::Kind::number) {
             out.begin(biff::kNumber);
             address();
-            out.putDouble(*number);
+            out.putDouble(cell.number);
         } else {
             out.begin(biff::kBoolErr);
             address();
-            out.put8(*booleanOf(value) ? 1 : 0);
+            out.put8(cell.boolean ? 1 : 0);
             out.put8(0);
         }
         out.end();
@@ -239,6 +264,12 @@ void writeXls(const WorkbookData& workbook, const std::filesystem::path& file) {
     const std::vector<std::uint32_t> textIndices = collectStrings(workbook, strings, file);
 
     RecordBuffer out;
+    // A cell record takes at most 18 bytes; the buffer then grows only for the strings.
+    std::size_t cells = 0;
+    for (const Sheet& sheet : workbook.sheets) {
+        cells += sheet.cellCount();
+    }
+    out.bytes().reserve(18 * cells + 65536);
     const std::vector<std::size_t> offsetFields = writeGlobals(out, names, strings);
     std::size_t nextText = 0;
     for (std::size_t i = 0; i < workbook.sheets.size(); ++i) {
@@ -249,13 +280,13 @@ void writeXls(const WorkbookData& workbook, const std::filesystem::path& file) {
     if (out.size() < kMinStreamSize) {
         out.putZeros(kMinStreamSize - out.size());
     }
-    const std::vector<std::uint8_t> bytes = buildCompoundFile(out.bytes(), file);
-    try {
-        files::replaceFile(
-            file, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
-    } catch (const std::system_error& e) {
-        throw com::fileError(e);
-    }
+    buildCompoundFile(out.bytes(), file, [&](std::string_view bytes) {
+        try {
+            files::replaceFile(file, bytes);
+        } catch (const std::system_error& e) {
+            throw com::fileError(e);
+        }
+    });
 }
 
 }  // namespace quenmoor::workbook

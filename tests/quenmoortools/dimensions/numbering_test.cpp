@@ -18,8 +18,7 @@ class NumberingTest : public ::testing::Test {
 protected:
     void SetUp() override {
         app_ = HostApplication::create();
-        workingLists().List1.clear();
-        workingLists().List2.clear();
+        workingLists() = {};
     }
 
     // A part whose features hold the given names, one feature per inner list, in tree order.
@@ -94,8 +93,8 @@ TEST_F(NumberingTest, ASecondRunAndALaterPartContinueAboveEarlierNumbers) {
     Document& second = part("second", {{"A", "B"}});
     EXPECT_EQ(number(second), (std::vector<std::string>{"3", "4"}));
     EXPECT_EQ(workingLists().List1,
-              (std::vector<std::string>{"D1", "D2", "1", "2", "D9", "A", "B"}));
-    EXPECT_EQ(workingLists().List2, (std::vector<std::string>{"1", "2", "1", "2"}));
+              (std::deque<std::string>{"D1", "D2", "1", "2", "D9", "A", "B"}));
+    EXPECT_EQ(workingLists().List2.entries(), (std::vector<std::string>{"1", "2", "1", "2"}));
 }
 
 class SixteenBitTest : public NumberingTest, public ::testing::WithParamInterface<const char*> {};

@@ -72,6 +72,24 @@ TEST_F(WorkbookSaving, ClosingWithoutSavingLeavesTheFileAsItWas) {
     EXPECT_EQ(global_->Worksheets("properties")->Cells(1, 1)->Value(), Variant("Material"));
 }
 
+// Values share the workbook's text rather than copying it: they must outlive the cell, the
+// workbook and the global object, and keep the library their text lives in loaded.
+TEST_F(WorkbookSaving, AValueReadKeepsItsTextAfterTheCellAndTheWorkbookAreGone) {
+    global_->Workbooks()->Open(copyDefault("Options.xls").string());
+    global_->Worksheets("properties")->Activate();
+    const Variant read = cellByName(1, 1);
+    global_->Worksheets("properties")->Cells(1, 1)->SetValue("Changed");
+    const Variant set = cellByName(1, 1);
+    global_->Worksheets("properties")->Cells(1, 1)->SetValue("Changed again");
+    global_->Workbooks()->Close();
+    global_.reset();
+    late_.reset();
+    com::CoFreeUnusedLibraries();
+    EXPECT_EQ(com::loadedLibraryCount(), 1U);
+    EXPECT_EQ(read, Variant("Material"));
+    EXPECT_EQ(set, Variant("Changed"));
+}
+
 TEST_F(WorkbookSaving, GlobalObjectsShareTheActiveWorkbookAndSheet) {
     const fs::path options = copyDefault("Options.xls");
     const fs::path material = copyDefault("material.xls");
