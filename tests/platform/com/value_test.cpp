@@ -85,6 +85,7 @@ INSTANTIATE_TEST_SUITE_P(
                       DoubleText{"TenToTheFifteenth", 1e15, "1E+15"},
                       DoubleText{"BelowTenThousandth", 1e-5, "1E-05"},
                       DoubleText{"TenThousandth", 0.0001, "0.0001"},
+                      DoubleText{"RoundsUpToPlain", 0.00009999999999999999, "0.0001"},
                       DoubleText{"FifteenDigits", 123456789012345.0, "123456789012345"},
                       DoubleText{"SixteenDigits", 1234567890123456.0, "1.23456789012346E+15"},
                       DoubleText{"RoundsUpToTheExponent", 999999999999999.9, "1E+15"},
