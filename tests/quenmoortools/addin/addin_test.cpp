@@ -2,14 +2,13 @@
 // registry, created through the runtime by its ProgID, and connected with the real host
 // application object.
 
-#include <dlfcn.h>
 #include <gtest/gtest.h>
 
 #include "cadhost/automation/host_application.h"
 #include "contracts/host/addin_events.h"
 #include "platform/com/activation.h"
 #include "platform/com/registry.h"
-#include "platform/com/server_module.h"
+#include "platform/com/server_library.h"
 #include "tests/support/host_model.h"
 
 namespace quenmoor {
@@ -20,31 +19,10 @@ using com::ComPtr;
 
 const com::Guid ApplicationClass = com::guid("{7F2D3665-BAE7-4FF6-853D-1F88A40F2662}");
 
-// The library's own entry points, reached with dlsym as regsvr reaches them.
-class Library {
-public:
-    Library() : handle_(dlopen(QUENMOOR_ADDIN_LIBRARY, RTLD_NOW | RTLD_LOCAL)) {}
-    ~Library() {
-        if (handle_ != nullptr) {
-            dlclose(handle_);
-        }
-    }
-    template <class F>
-    F entry(const char* name) const {
-        return reinterpret_cast<F>(dlsym(handle_, name));
-    }
-    bool loaded() const { return handle_ != nullptr; }
-
-private:
-    void* handle_;
-};
-
 class AddinTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(library_.loaded()) << dlerror();
-        ASSERT_EQ(library_.entry<com::DllRegisterServerFunction>("DllRegisterServer")(), com::S_OK)
-            << com::takeErrorInfo();
+        library_.callRegistration("DllRegisterServer");
         host_ = HostApplication::create();
         ComPtr<com::IUnknown> object = com::CoCreateInstance(
             com::CLSIDFromProgID("quenmoor_systems.APPLICATION"), host::SwAddin::iid);
@@ -63,7 +41,8 @@ protected:
         return addin_->ConnectToSW(static_cast<host::ISldWorks*>(host_.get()), cookie, result);
     }
 
-    Library library_;
+    // The library's own entry points, reached as regsvr reaches them.
+    const com::ServerLibrary library_{QUENMOOR_ADDIN_LIBRARY};
     ComPtr<HostApplication> host_;
     ComPtr<host::SwAddin> addin_;
 };
@@ -79,7 +58,7 @@ TEST_F(AddinTest, UnregistrationRemovesWhatRegistrationWroteAndNoHostKey) {
         EXPECT_FALSE(registry.keyExists(key)) << key << " written by the add-in's registration";
         registry.setValue(key, "", "the host's own entry");
     }
-    ASSERT_EQ(library_.entry<com::DllRegisterServerFunction>("DllUnregisterServer")(), com::S_OK);
+    library_.callRegistration("DllUnregisterServer");
     for (const std::string& key : hostInterfaces) {
         EXPECT_EQ(registry.value(key), "the host's own entry") << key;
     }
