@@ -16,6 +16,7 @@ namespace {
 
 using namespace quenmoor::com;
 using quenmoor::comtests::comErrorOf;
+using quenmoor::comtests::references;
 using quenmoor::comtests::TemporaryRegistry;
 using quenmoor::testcomponents::CLSID_TestCounter;
 using quenmoor::testcomponents::ICounter;
@@ -27,11 +28,6 @@ constexpr Guid CLSID_Elsewhere = guid("{F0686995-7A6A-4F78-A9EC-7BD7DFC4416C}");
 
 void serveFrom(const Guid& clsid, const std::string& library) {
     Registry::instance().setValue("CLSID\\" + clsid.toString() + "\\InprocServer32", "", library);
-}
-
-std::uint32_t references(IUnknown* object) {
-    object->AddRef();
-    return object->Release();
 }
 
 // A counter of the test program itself, registered in process.
