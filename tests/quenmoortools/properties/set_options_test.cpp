@@ -79,7 +79,7 @@ TEST_F(SetOptionsTest, LoadListsEveryNameAndAClickShowsThatPropertysChoices) {
     EXPECT_EQ(w.List1->count(), 10);
 }
 
-TEST_F(SetOptionsTest, AddGoesIntoTheCellsAtOnceAndIntoTheFileOnlyOnSave) {
+TEST_F(SetOptionsTest, AddAndModifyGoIntoTheCellsAtOnceAndIntoTheFileOnlyOnSave) {
     SetOptions& w = open({{"a", "b", "c"}, {"", "Painted"}});
     click(w.List1, 1);
     w.AddItem->click();  // nothing typed: nothing happens
@@ -88,13 +88,20 @@ TEST_F(SetOptionsTest, AddGoesIntoTheCellsAtOnceAndIntoTheFileOnlyOnSave) {
     w.AddItem->click();
     EXPECT_EQ(entries(w.List2), (Strings{"", "Painted", "Anodized"}));
     EXPECT_EQ(w.AddText->text(), "");
+    type(w.ModifyProperty, "Surface");
+    w.Modify->click();
+    EXPECT_EQ(w.List1->item(1)->text(), "Surface");
     EXPECT_EQ(columnOnDisk("list2"), (Strings{"", "Painted"}));
+    EXPECT_EQ(columnOnDisk("properties")[1], "Finish");
 
+    // The renamed property keeps its sheet.
     w.Save->click();
     EXPECT_FALSE(w.isVisible());
     EXPECT_EQ(spreadsheet_->Workbooks()->Count(), 0);
     EXPECT_EQ(columnOnDisk("list2"), (Strings{"", "Painted", "Anodized"}));
     EXPECT_EQ(columnOnDisk("list1"), (Strings{"a", "b", "c"}));
+    EXPECT_EQ(columnOnDisk("properties")[1], "Surface");
+    EXPECT_EQ(showOptionListEditor(*spreadsheet_, path_).List1->item(1)->text(), "Surface");
 }
 
 struct Removal {
@@ -137,20 +144,6 @@ INSTANTIATE_TEST_SUITE_P(
                       Removal{"FirstOfTwo", {"a", "b"}, 0, {"b"}, -1},
                       Removal{"OnlyOne", {"a"}, 0, {}, -1}),
     quenmoor::testsupport::RowName());
-
-TEST_F(SetOptionsTest, ModifyRenamesTheRowAndTheListKeepsItsSheet) {
-    SetOptions& w = open({{"a"}, {"p", "q"}});
-    click(w.List1, 1);
-    type(w.ModifyProperty, "Surface");
-    w.Modify->click();
-    EXPECT_EQ(w.List1->item(1)->text(), "Surface");
-    w.Save->click();
-    EXPECT_EQ(columnOnDisk("properties")[1], "Surface");
-    EXPECT_EQ(columnOnDisk("list2"), (Strings{"p", "q"}));
-
-    SetOptions& again = showOptionListEditor(*spreadsheet_, path_);
-    EXPECT_EQ(again.List1->item(1)->text(), "Surface");
-}
 
 class DiscardTest : public SetOptionsTest, public ::testing::WithParamInterface<bool> {};
 
