@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <regex>
 #include <set>
 #include <string>
@@ -91,11 +89,7 @@ TEST(ChmFileErrors, NameTheFileAndTheTopic) {
     EXPECT_EQ(notFound.code(), com::E_FILE_NOT_FOUND);
     EXPECT_NE(notFound.description().find(missing), std::string::npos) << notFound.what();
 
-    const std::string text = ::testing::TempDir() + "not-a-help-file.chm";
-    std::ofstream(text) << "<html>not compiled</html>";
-    EXPECT_THROW(ChmFile{text}, com::ComError);
-    EXPECT_THROW(ChmFile{::testing::TempDir()}, com::ComError);
-    std::filesystem::remove(text);
+    EXPECT_THROW(ChmFile{::testing::TempDir()}, com::ComError);  // a folder
 
     const ChmFile chm(kHelpFile);
     const com::ComError noTopic = comErrorOf([&] { chm.resolveTopic("Tutorial.html"); });
