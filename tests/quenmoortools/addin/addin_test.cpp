@@ -62,7 +62,7 @@ TEST_F(AddinTest, UnregistrationRemovesWhatRegistrationWroteAndNoHostKey) {
     for (const std::string& key : hostInterfaces) {
         EXPECT_EQ(registry.value(key), "the host's own entry") << key;
     }
-    for (const std::string key :
+    for (const std::string& key :
          {"CLSID\\" + ApplicationClass.toString(), std::string("Quenmoor_Systems.Application"),
           std::string("TypeLib\\{26C42415-1BCE-49D3-A221-FE10B009CF94}")}) {
         EXPECT_FALSE(registry.keyExists(key)) << key;
