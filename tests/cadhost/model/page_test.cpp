@@ -90,38 +90,35 @@ protected:
     std::shared_ptr<ComboControl> combo_;
 };
 
-TEST_F(PageTest, AComboBoxShowsItsFirstItemUntilTheUserChoosesAndMinusOneWhenEmpty) {
+// A combo box shows its first item until the user chooses, and -1 when empty.
+TEST_F(PageTest, UserActionsReachTheEventsAndControlsKeepTheirState) {
     EXPECT_EQ(combo_->selection(), -1);
+    EXPECT_THROW(page_->pressButton(2), com::ComError);  // not shown yet
+    host_.showPage(page_);
+    EXPECT_THROW(page_->chooseItem(0, 0), com::ComError);  // the combo box is empty
     combo_->addItem("Steel");
     combo_->addItem("Aluminium");
     EXPECT_EQ(combo_->selection(), 0);
-    host_.showPage(page_);
     page_->chooseItem(0, 1);
-    EXPECT_EQ(combo_->selection(), 1);
     EXPECT_THROW(page_->chooseItem(0, 2), com::ComError);
-    combo_->clear();
-    EXPECT_EQ(combo_->selection(), -1);
-    EXPECT_EQ(log_.events, (std::vector<std::string>{"selectionChanged 0 1"}));
-}
-
-TEST_F(PageTest, UserActionsReachTheEventsAndControlsKeepTheirState) {
-    EXPECT_THROW(page_->pressButton(2), com::ComError);  // not shown yet
-    host_.showPage(page_);
     page_->pressButton(2);  // the button, not the option button that shares its id
     page_->checkOption(1);
     page_->checkOption(2);
     page_->setCheckbox(17, true);
     page_->typeText(7, "/tmp/out");
     EXPECT_FALSE(page_->help());
-    EXPECT_EQ(log_.events, (std::vector<std::string>{"buttonPressed 2", "optionChecked 1",
-                                                     "optionChecked 2", "checkboxChecked 17 on",
-                                                     "textChanged 7 /tmp/out", "help"}));
+    EXPECT_EQ(log_.events,
+              (std::vector<std::string>{
+                  "selectionChanged 0 1", "buttonPressed 2", "optionChecked 1", "optionChecked 2",
+                  "checkboxChecked 17 on", "textChanged 7 /tmp/out", "help"}));
+    EXPECT_EQ(combo_->selection(), 1);
     EXPECT_FALSE((control<OptionControl>(1, host::ControlOption).checked()));
     EXPECT_TRUE((control<OptionControl>(2, host::ControlOption).checked()));
     EXPECT_TRUE((control<CheckboxControl>(17, host::ControlCheckbox).checked()));
     EXPECT_EQ((control<TextControl>(7, host::ControlTextbox).text()), "/tmp/out");
     EXPECT_THROW(page_->pressButton(55), com::ComError);
-    EXPECT_THROW(page_->chooseItem(0, 0), com::ComError);  // the combo box is empty
+    combo_->clear();
+    EXPECT_EQ(combo_->selection(), -1);
 }
 
 TEST_F(PageTest, ShowingASecondPageCancelsTheFirstAndReleasingCancelsTheLast) {

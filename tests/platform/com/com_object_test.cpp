@@ -8,6 +8,7 @@ namespace {
 
 using namespace quenmoor::com;
 using quenmoor::comtests::comErrorOf;
+using quenmoor::comtests::references;
 
 class IAlpha : public IUnknown {
 public:
@@ -48,12 +49,6 @@ public:
 private:
     bool& destroyed_;
 };
-
-// The count of references to the object, as AddRef and Release report it.
-std::uint32_t references(IUnknown* object) {
-    object->AddRef();
-    return object->Release();
-}
 
 TEST(ComPtr, CopyMoveAdoptAndPutKeepTheCountAndReleaseAtTheEnd) {
     bool destroyed = false;

@@ -45,4 +45,11 @@ private:
 
 using quenmoor::testsupport::comErrorOf;
 
+// The count of references to the object, as AddRef and Release report it.
+template <class Interface>
+std::uint32_t references(Interface* object) {
+    object->AddRef();
+    return object->Release();
+}
+
 }  // namespace quenmoor::comtests

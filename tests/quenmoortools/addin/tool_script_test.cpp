@@ -1,5 +1,5 @@
-// The tools as a user meets them: the real host program with the real add-in and
-// spreadsheet engine, driven by scripts. A test that needs workbooks of its own gets an
+// The tools and their windows as a user meets them: the real host program with the real
+// add-in and spreadsheet engine, driven by scripts. A test that needs workbooks of its own gets an
 // add-in folder of its own: a copy of the library beside the workbooks it writes.
 
 #include <gtest/gtest.h>
@@ -73,24 +73,6 @@ protected:
 
     testsupport::ScratchFolder folder_;
 };
-
-TEST_F(ToolScriptTest, NumberingRenamesOnOkOnlyAndAgainAboveWhatItSaw) {
-    auto result = script(
-        "new part p\nfeature F1 D1 3\nfeature F2 D2 7 D3\n"
-        "menu \"Numerate Dimension Names\"\ncancel\ndoc\n"
-        "menu \"Numerate Dimension Names\"\nok\ndoc\n");
-    ASSERT_EQ(result.exitCode, 0) << result.err;
-    auto names = facts(result.out, "dimension ");
-    ASSERT_EQ(names.size(), 10u) << result.out;
-    const std::vector<std::string> unchanged(names.begin(), names.begin() + 5);
-    const std::vector<std::string> numbered(names.begin() + 5, names.end());
-    EXPECT_EQ(unchanged, (std::vector<std::string>{"dimension \"D1\" 10", "dimension \"3\" 10",
-                                                   "dimension \"D2\" 10", "dimension \"7\" 10",
-                                                   "dimension \"D3\" 10"}));
-    EXPECT_EQ(numbered, (std::vector<std::string>{"dimension \"8\" 10", "dimension \"3\" 10",
-                                                  "dimension \"9\" 10", "dimension \"7\" 10",
-                                                  "dimension \"10\" 10"}));
-}
 
 // The material list ends at the first row whose column A is empty, except that row 1 is
 // always an entry.
@@ -197,6 +179,42 @@ TEST_F(ToolScriptTest, TheExportPackageLeavesOneFilePerFormatTheHostCanWrite) {
     }
     EXPECT_EQ(written, (std::set<std::string>{"bracket-drawing.dxf", "bracket.igs", "bracket.step",
                                               "bracket.stl", "bracket.tif"}));
+}
+
+// What the user sees of the add-in's windows: the option list editor as it first opens, the
+// appearance panel's scroll bars, and the windows that stay open after a disconnect.
+TEST_F(ToolScriptTest, TheAddinsWindowsAsTheUserSeesThem) {
+    const auto result = script(
+        "new part p\nmenu \"Custom Properties\"\npress 2\nwindow SetOptions\n"
+        "menu \"Appearance Panel\"\nwindow Attributes\nmenu About\nmenu Help\n"
+        "disconnect\nwindow Form1\nwindow HelpViewer\nwindow SetOptions\n"
+        "choose SetOptions.List1 1\nwindow SetOptions\nclick SetOptions.Cancel\n");
+    ASSERT_EQ(result.exitCode, 0) << result.err << result.out;
+    const std::string& out = result.out;
+    const auto first = [&](const std::string& prefix) {
+        const auto found = facts(out, prefix);
+        return found.empty() ? std::string() : found.front();
+    };
+
+    // The editor opens active, with no property chosen until the user clicks one.
+    EXPECT_TRUE(first("window SetOptions").ends_with(" active")) << out;
+    EXPECT_TRUE(first("control List1 ").ends_with(" selection -1")) << out;
+    EXPECT_EQ(first("control List2 "),
+              "control List2 QListWidget 256 32 185 134 items selection -1");
+    for (const std::string bar :
+         {"rbar", "Gbar", "bbar", "ambient", "specular", "shine", "transparent"}) {
+        EXPECT_TRUE(first("control " + bar + " ").starts_with("control " + bar + " QScrollBar "));
+    }
+
+    // Disconnecting leaves the windows and the help viewer open, and they still work.
+    EXPECT_TRUE(
+        first("window Form1 ").starts_with("window Form1 \"About Quenmoor Tools\" visible"));
+    EXPECT_NE(first("window HelpViewer ").find(" visible "), std::string::npos) << out;
+    std::vector<std::string> modify;
+    for (const auto& line : facts(out, "control ModifyProperty ")) {
+        modify.push_back(line.substr(line.rfind(" text ")));
+    }
+    EXPECT_EQ(modify, (std::vector<std::string>{" text \"\"", " text \"\"", " text \"Finish\""}));
 }
 
 }  // namespace

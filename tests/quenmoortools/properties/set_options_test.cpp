@@ -79,38 +79,7 @@ TEST_F(SetOptionsTest, LoadListsEveryNameAndAClickShowsThatPropertysChoices) {
     EXPECT_EQ(w.List1->count(), 10);
 }
 
-// The window as a user first meets it: shown and active, its first control focused.
-TEST_F(SetOptionsTest, AnActivatedWindowShowsNoPropertyUntilOneIsClicked) {
-    SetOptions& w = open({{"Steel", "Brass"}, {"Painted"}});
-    w.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
-    ASSERT_TRUE(w.List1->hasFocus());
-    EXPECT_EQ(w.selectedListSheet(), "");
-    EXPECT_EQ(w.List2->count(), 0);
-    EXPECT_EQ(w.ModifyProperty->text(), "");
-    type(w.AddText, "Oak");
-    w.AddItem->click();
-    EXPECT_NE(w.StatusLine->text().indexOf("choose a property"), -1)
-        << w.StatusLine->text().toStdString();
-    EXPECT_EQ(columnOnDisk("list1"), (Strings{"Steel", "Brass"}));
-
-    click(w.List1, 0);
-    EXPECT_EQ(w.selectedListSheet(), "list1");
-    EXPECT_EQ(entries(w.List2), (Strings{"Steel", "Brass"}));
-    EXPECT_EQ(w.ModifyProperty->text(), "Material");
-}
-
-TEST_F(SetOptionsTest, AClickOnTheChosenPropertyReadsItAgain) {
-    SetOptions& w = open({{"Steel", "Brass"}});
-    click(w.List1, 0);
-    ASSERT_EQ(w.List2->count(), 2);
-    spreadsheet_->Workbooks()->Close();  // as a page close does under the window
-    click(w.List1, 0);
-    EXPECT_EQ(w.List2->count(), 0);
-    EXPECT_NE(w.StatusLine->text().indexOf("closed"), -1) << w.StatusLine->text().toStdString();
-}
-
-TEST_F(SetOptionsTest, AddGoesIntoTheCellsAtOnceAndIntoTheFileOnlyOnSave) {
+TEST_F(SetOptionsTest, AddAndModifyGoIntoTheCellsAtOnceAndIntoTheFileOnlyOnSave) {
     SetOptions& w = open({{"a", "b", "c"}, {"", "Painted"}});
     click(w.List1, 1);
     w.AddItem->click();  // nothing typed: nothing happens
@@ -119,13 +88,20 @@ TEST_F(SetOptionsTest, AddGoesIntoTheCellsAtOnceAndIntoTheFileOnlyOnSave) {
     w.AddItem->click();
     EXPECT_EQ(entries(w.List2), (Strings{"", "Painted", "Anodized"}));
     EXPECT_EQ(w.AddText->text(), "");
+    type(w.ModifyProperty, "Surface");
+    w.Modify->click();
+    EXPECT_EQ(w.List1->item(1)->text(), "Surface");
     EXPECT_EQ(columnOnDisk("list2"), (Strings{"", "Painted"}));
+    EXPECT_EQ(columnOnDisk("properties")[1], "Finish");
 
+    // The renamed property keeps its sheet.
     w.Save->click();
     EXPECT_FALSE(w.isVisible());
     EXPECT_EQ(spreadsheet_->Workbooks()->Count(), 0);
     EXPECT_EQ(columnOnDisk("list2"), (Strings{"", "Painted", "Anodized"}));
     EXPECT_EQ(columnOnDisk("list1"), (Strings{"a", "b", "c"}));
+    EXPECT_EQ(columnOnDisk("properties")[1], "Surface");
+    EXPECT_EQ(showOptionListEditor(*spreadsheet_, path_).List1->item(1)->text(), "Surface");
 }
 
 struct Removal {
@@ -169,20 +145,6 @@ INSTANTIATE_TEST_SUITE_P(
                       Removal{"OnlyOne", {"a"}, 0, {}, -1}),
     quenmoor::testsupport::RowName());
 
-TEST_F(SetOptionsTest, ModifyRenamesTheRowAndTheListKeepsItsSheet) {
-    SetOptions& w = open({{"a"}, {"p", "q"}});
-    click(w.List1, 1);
-    type(w.ModifyProperty, "Surface");
-    w.Modify->click();
-    EXPECT_EQ(w.List1->item(1)->text(), "Surface");
-    w.Save->click();
-    EXPECT_EQ(columnOnDisk("properties")[1], "Surface");
-    EXPECT_EQ(columnOnDisk("list2"), (Strings{"p", "q"}));
-
-    SetOptions& again = showOptionListEditor(*spreadsheet_, path_);
-    EXPECT_EQ(again.List1->item(1)->text(), "Surface");
-}
-
 class DiscardTest : public SetOptionsTest, public ::testing::WithParamInterface<bool> {};
 
 TEST_P(DiscardTest, LeavesTheFileAsItWas) {
@@ -212,12 +174,10 @@ TEST_F(SetOptionsTest, WhatCannotBeDoneIsSaidInTheStatusLine) {
     const auto status = [&] { return w.StatusLine->text().toStdString(); };
 
     type(w.AddText, "c");
-    w.AddItem->click();
-    EXPECT_NE(status().find("choose a property"), std::string::npos) << status();
-    w.RemoveItem->click();
-    EXPECT_NE(status().find("choose a property"), std::string::npos) << status();
-    w.Modify->click();
-    EXPECT_NE(status().find("choose a property"), std::string::npos) << status();
+    for (QPushButton* button : {w.AddItem, w.RemoveItem, w.Modify}) {
+        button->click();
+        EXPECT_NE(status().find("choose a property"), std::string::npos) << status();
+    }
 
     click(w.List1, 4);  // there is no sheet list5
     EXPECT_NE(status().find("list5"), std::string::npos) << status();
@@ -235,6 +195,11 @@ TEST_F(SetOptionsTest, WhatCannotBeDoneIsSaidInTheStatusLine) {
     EXPECT_TRUE(w.isVisible());
     EXPECT_EQ(columnOnDisk("list1"), Strings{"a"});
 
+    // A click on the chosen property reads it again, and finds the workbook closed.
+    w.StatusLine->clear();
+    click(w.List1, 0);
+    EXPECT_EQ(w.List2->count(), 0);
+    EXPECT_NE(status().find("closed"), std::string::npos) << status();
     w.Cancel->click();
     EXPECT_FALSE(w.isVisible());
 }
