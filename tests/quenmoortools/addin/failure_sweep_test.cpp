@@ -11,7 +11,6 @@
 #include <map>
 #include <numeric>
 #include <set>
-#include <sstream>
 
 #include "tests/support/named_rows.h"
 #include "tests/support/run_process.h"
@@ -78,51 +77,62 @@ protected:
         return found;
     }
 
-    // The script with `inject` before the completion, in a host whose files may grow to
-    // `fileSizeLimit` bytes (0: no limit); leaves the folder as it was found.
-    Outcome run(const std::string& inject, bool complete = true, int fileSizeLimit = 0) {
-        const Tool& tool = GetParam();
-        std::string script = tool.setup + inject + "echo ===\n" +
-                             (complete ? tool.completion : "") + "echo ===\n" + tool.state +
-                             "echo ===\n" + tool.shown;
+    // Runs a script in the host, whose files may grow to `fileSizeLimit` bytes (0: no
+    // limit), and gives what it printed between "===" lines; the folder is then put back
+    // as it was found, so that the next run starts from the same files.
+    std::vector<std::vector<std::string>> sections(const std::string& script,
+                                                   int fileSizeLimit = 0) {
         std::vector<std::string> command = {Bin + "/cadhost", "--addin",
                                             "Quenmoor_Systems.Application", "--script", "-"};
         if (fileSizeLimit != 0) {
             command.insert(command.begin(),
                            {"prlimit", "--fsize=" + std::to_string(fileSizeLimit)});
         }
-        auto result = runProcess(command, withFolder(script));
-        EXPECT_EQ(result.exitCode, 0) << inject << result.out << result.err;
-        std::vector<std::string> parts;
-        std::istringstream out(result.out);
-        for (std::string line; std::getline(out, line);) {
+        const auto result = runProcess(command, withFolder(script));
+        EXPECT_EQ(result.exitCode, 0) << script << result.out << result.err;
+        std::vector<std::vector<std::string>> found(1);
+        for (const auto& line : lines(result.out)) {
             if (line == "===") {
-                parts.emplace_back();
-            } else if (!parts.empty()) {
-                parts.back() += line + "\n";
+                found.emplace_back();
+            } else {
+                found.back().push_back(line);
             }
         }
-        parts.resize(3);
-        Outcome found{parts[0], {}, parts[2], files()};
-        for (const auto& line : lines(parts[1])) {
-            if (!line.starts_with("redraws ")) {  // how often the host drew is no value
-                found.state.push_back(line);
-            }
-        }
-        restore();
-        return found;
-    }
-
-    // The next run starts from the same files.
-    void restore() {
         for (const auto& [name, bytes] : files()) {
             if (!before_.contains(name)) {
                 fs::remove(folder_ / name);
             }
         }
+        lastFiles_ = files();
         for (const auto& [name, bytes] : before_) {
             std::ofstream(folder_ / name, std::ios::binary) << bytes;
         }
+        found.resize(std::max<std::size_t>(found.size(), 5));
+        return found;
+    }
+
+    // The tool's run with `inject` before the completion.
+    Outcome run(const std::string& inject, bool complete = true, int fileSizeLimit = 0) {
+        const Tool& tool = GetParam();
+        const auto parts =
+            sections(tool.setup + inject + "echo ===\n" + (complete ? tool.completion : "") +
+                         "echo ===\n" + tool.state + "echo ===\n" + tool.shown,
+                     fileSizeLimit);
+        Outcome found{text(parts[1]), {}, text(parts[3]), lastFiles_};
+        for (const auto& line : parts[2]) {
+            if (!line.starts_with("redraws ")) {  // how often the host drew is no value
+                found.state.push_back(line);
+            }
+        }
+        return found;
+    }
+
+    static std::string text(const std::vector<std::string>& part) {
+        std::string joined;
+        for (const auto& line : part) {
+            joined += line + "\n";
+        }
+        return joined;
     }
 
     // The calls the completion makes, as "fail METHOD" or "spreadsheet fail OPERATION",
@@ -130,21 +140,7 @@ protected:
     // before and after it.
     std::map<std::string, int> completionCalls() {
         const std::string census = "echo ===\njournal\nspreadsheet calls\necho ===\n";
-        const Tool& tool = GetParam();
-        auto result = runProcess(
-            {Bin + "/cadhost", "--addin", "Quenmoor_Systems.Application", "--script", "-"},
-            withFolder(tool.setup + census + tool.completion + census));
-        std::vector<std::vector<std::string>> parts(1);
-        for (const auto& line : lines(result.out)) {
-            if (line == "===") {
-                parts.emplace_back();
-            } else {
-                parts.back().push_back(line);
-            }
-        }
-        restore();
-        EXPECT_EQ(parts.size(), 5u) << result.out << result.err;
-        parts.resize(5);
+        const auto parts = sections(GetParam().setup + census + GetParam().completion + census);
         std::map<std::string, int> calls;
         std::map<std::string, int> counts;  // the engine's, before
         for (std::size_t part : {1u, 3u}) {
@@ -171,6 +167,7 @@ protected:
 
     testsupport::ScratchFolder folder_;
     std::map<std::string, std::string> before_;
+    std::map<std::string, std::string> lastFiles_;  // as the last script left them
 };
 
 void PrintTo(const Tool& tool, std::ostream* out) {

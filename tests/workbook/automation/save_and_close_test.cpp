@@ -56,22 +56,6 @@ INSTANTIATE_TEST_SUITE_P(
                       Stored{"Empty", Variant(), Variant::Type::Empty, ""}),
     quenmoor::testsupport::RowName());
 
-TEST_F(WorkbookSaving, ClosingWithoutSavingLeavesTheFileAsItWas) {
-    const fs::path options = copyDefault("Options.xls");
-    const std::string before = fileBytes(options);
-    global_->Workbooks()->Open(options.string());
-    global_->Worksheets("properties")->Cells(1, 1)->SetValue("Changed");
-    com::call(com::call(late_, "ActiveWorkbook").toObject(), "Close", Variant::boolean(false));
-    EXPECT_EQ(global_->Workbooks()->Count(), 0);
-
-    global_->Workbooks()->Open(options.string());
-    global_->Worksheets("properties")->Cells(1, 1)->SetValue("Changed again");
-    global_->Workbooks()->Close();
-    EXPECT_EQ(fileBytes(options), before);
-    global_->Workbooks()->Open(options.string());
-    EXPECT_EQ(global_->Worksheets("properties")->Cells(1, 1)->Value(), Variant("Material"));
-}
-
 // Values share the workbook's text rather than copying it: they must outlive the cell, the
 // workbook and the global object, and keep the library their text lives in loaded.
 TEST_F(WorkbookSaving, AValueReadKeepsItsTextAfterTheCellAndTheWorkbookAreGone) {
