@@ -66,7 +66,9 @@ public:
     }
 
 private:
-    static constexpr const char* Domains[] = {"libgsf", "libgsf:msole", "GLib", "GLib-GObject"};
+    // Null is the domain of messages that name none, as some of libgsf's warnings do.
+    static constexpr const char* Domains[] = {nullptr, "libgsf", "libgsf:msole", "GLib",
+                                              "GLib-GObject"};
 
     static void collect(const gchar* domain, GLogLevelFlags level, const gchar* message,
                         gpointer data) {
@@ -75,7 +77,7 @@ private:
             g_log_default_handler(domain, level, message, nullptr);
             return;
         }
-        const std::string line = std::string(domain != nullptr ? domain : "GLib") + ": " +
+        const std::string line = std::string(domain != nullptr ? domain : "libgsf") + ": " +
                                  (message != nullptr ? message : "");
         if (line.find("assertion '") == std::string::npos && self->lines_.size() < 3 &&
             std::find(self->lines_.begin(), self->lines_.end(), line) == self->lines_.end()) {
