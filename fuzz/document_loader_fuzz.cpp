@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto second = fuzz::scratchFolder() / "second.json";
     cadhost::saveDocument(*document, first);
     cadhost::saveDocument(*cadhost::loadDocument(first), second);
-    if (fuzz::readScratchFile(first) != fuzz::readScratchFile(second)) {
+    if (fuzz::fileBytes(first) != fuzz::fileBytes(second)) {
         std::abort();
     }
     return 0;

@@ -1,30 +1,20 @@
 #pragma once
 
-#include <unistd.h>
-
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <string>
 #include <string_view>
+
+#include "tests/support/scratch_folder.h"
 
 namespace quenmoor::fuzz {
 
-// A folder of this process's own under the temporary folder, emptied and removed when the
-// process ends; every target writes its inputs and outputs there.
+// A folder of this process's own under the temporary folder, removed with its content
+// when the process ends; every target writes its inputs and outputs there.
 inline const std::filesystem::path& scratchFolder() {
-    static const std::filesystem::path folder = [] {
-        auto path = std::filesystem::temp_directory_path() /
-                    ("quenmoor-fuzz-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(path);
-        std::atexit([] {
-            std::error_code ignored;
-            std::filesystem::remove_all(scratchFolder(), ignored);
-        });
-        return path;
-    }();
-    return folder;
+    static const testsupport::ScratchFolder folder;
+    return folder.path();
 }
 
 inline std::filesystem::path writeScratchFile(std::string_view name, const std::uint8_t* data,
@@ -39,9 +29,6 @@ inline std::filesystem::path writeScratchFile(std::string_view name, const std::
     return path;
 }
 
-inline std::string readScratchFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using testsupport::fileBytes;
 
 }  // namespace quenmoor::fuzz

@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;  // a name or a text the file format cannot hold is refused, by name
     }
     workbook::writeXls(workbook::readXls(first), second);
-    if (fuzz::readScratchFile(first) != fuzz::readScratchFile(second)) {
+    if (fuzz::fileBytes(first) != fuzz::fileBytes(second)) {
         std::abort();
     }
     return 0;
