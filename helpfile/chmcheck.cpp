@@ -1,7 +1,7 @@
-// chmcheck FILE ENTRY...: the build's last step on the compiled help file. It clears the
-// two compile-time stamps chmcmd writes, so that the same sources give the same bytes,
-// then fails unless every ENTRY can be read back through chmlib.
-#include <chm_lib.h>
+// chmcheck FILE ENTRY...: the build's last step on the compiled help file. It mends the
+// header's second GUID, clears the two compile-time stamps chmcmd writes, so that the same
+// sources give the same bytes, then fails unless every ENTRY can be read back.
+#include <mspack.h>
 
 #include <cstdint>
 #include <cstdio>
@@ -21,9 +21,15 @@ std::uint64_t littleEndian(const std::string& bytes, std::size_t at, std::size_t
     return value;
 }
 
+bool writeFile(const std::string& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return static_cast<bool>(out.flush());
+}
+
 // Returns false when the file is not laid out as chmcmd writes it (an ITSF version 3
 // header with an uncompressed #SYSTEM entry); the file is then left as it is.
-bool clearStamps(const std::string& path) {
+bool normalise(const std::string& path) {
     std::string bytes;
     {
         std::ifstream in(path, std::ios::binary);
@@ -32,23 +38,34 @@ bool clearStamps(const std::string& path) {
     if (bytes.size() < 0x60 || bytes.compare(0, 4, "ITSF") != 0 || littleEndian(bytes, 4, 4) != 3) {
         return false;
     }
-    chmUnitInfo system{};
-    chmFile* file = chm_open(path.c_str());
-    const bool found = file != nullptr &&
-                       chm_resolve_object(file, "/#SYSTEM", &system) == CHM_RESOLVE_SUCCESS &&
-                       system.space == CHM_UNCOMPRESSED;
-    if (file != nullptr) {
-        chm_close(file);
-    }
-    if (!found) {
-        return false;
-    }
-    const std::size_t begin = littleEndian(bytes, 0x58, 8) + system.start;
-    const std::size_t end = begin + system.length;
-    if (end > bytes.size()) {
-        return false;
+    // The header holds two GUIDs, {7C01FD10-...} and then {7C01FD11-...}; chmcmd writes the
+    // first twice, and readers that check the header refuse the file.
+    if (bytes.compare(0x18, 16, bytes, 0x28, 16) == 0 && bytes[0x28] == '\x10') {
+        bytes[0x28] = '\x11';
     }
     bytes.replace(0x10, 4, 4, '\0');
+    if (!writeFile(path, bytes)) {
+        return false;
+    }
+    // Where #SYSTEM lies in the file, when it is stored uncompressed.
+    std::size_t begin = 0;
+    std::size_t end = 0;
+    mschm_decompressor* reader = mspack_create_chm_decompressor(nullptr);
+    mschmd_header* chm = reader != nullptr ? reader->open(reader, path.c_str()) : nullptr;
+    for (const mschmd_file* file = chm != nullptr ? chm->files : nullptr; file != nullptr;
+         file = file->next) {
+        if (std::string(file->filename) == "/#SYSTEM" && file->section->id == 0) {
+            begin = static_cast<std::size_t>(chm->sec0.offset + file->offset);
+            end = begin + static_cast<std::size_t>(file->length);
+        }
+    }
+    if (chm != nullptr) {
+        reader->close(reader, chm);
+    }
+    mspack_destroy_chm_decompressor(reader);
+    if (end == 0 || end > bytes.size()) {
+        return false;
+    }
     // #SYSTEM: a 4-byte version, then records of a 2-byte code, a 2-byte length and data.
     // Code 10 is the compile time.
     for (std::size_t at = begin + 4; at + 4 <= end;) {
@@ -62,9 +79,7 @@ bool clearStamps(const std::string& path) {
         }
         at += 4 + length;
     }
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return static_cast<bool>(out);
+    return writeFile(path, bytes);
 }
 
 }  // namespace
@@ -76,7 +91,7 @@ int main(int argc, char** argv) {
     }
     const std::string path = argv[1];
     try {
-        if (!clearStamps(path)) {
+        if (!normalise(path)) {
             std::fprintf(stderr, "chmcheck: %s: unexpected layout, compile stamps kept\n",
                          path.c_str());
         }

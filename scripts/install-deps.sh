@@ -12,7 +12,7 @@ packages=(
     nlohmann-json3-dev
     libgsf-1-dev libfreexl-dev
     qt6-base-dev libgl-dev fonts-dejavu-core
-    libchm-dev fp-utils
+    libmspack-dev fp-utils
     libocct-modeling-algorithms-dev libocct-data-exchange-dev libtbb-dev
     libdxflib-dev libtiff-dev
     clang-format

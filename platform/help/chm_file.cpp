@@ -2,18 +2,16 @@
 
 #include "platform/com/text_case.h"
 
-#include <chm_lib.h>
+#include <mspack.h>
 
 #include <algorithm>
-#include <bit>
 #include <cctype>
-#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <map>
-#include <optional>
-#include <set>
+#include <memory>
+#include <unordered_map>
 
 #include "platform/com/com_error.h"
 
@@ -24,205 +22,118 @@ namespace {
 using com::ComError;
 
 // An entry larger than this is taken for a damaged directory, not read into memory.
-constexpr LONGUINT64 LargestEntry = 64u << 20;
-// Help compilers write directory chunks of 4 or 8 KiB and compressed blocks of 32 KiB.
-constexpr std::uint64_t LargestBlock = 1u << 20;
+constexpr off_t LargestEntry = off_t{64} << 20;
 
-std::uint64_t littleEndian(const unsigned char* bytes, int count) {
-    std::uint64_t value = 0;
-    for (int i = count - 1; i >= 0; --i) {
-        value = value << 8 | bytes[i];
-    }
-    return value;
-}
-
-// chmlib trusts the numbers of a help file's headers: it follows the directory's chain of
-// listing chunks until one says -1, allocates chunks and compressed blocks at the sizes
-// given, and divides by the block length of the reset table and by a reset block count
-// derived from the LZX control data. A damaged file can so keep it listing for ever, make
-// it allocate gigabytes, or stop the process with a division by zero. The layout is read
-// here first, with the same arithmetic, and such a file is refused before chmlib sees it.
-class ChmLayout {
-public:
-    explicit ChmLayout(const std::string& path) : in_(path, std::ios::binary) {}
-
-    // What is wrong with the file, or "" when chmlib may open it (which includes files
-    // too short or too odd for chmlib to open at all: it refuses those itself).
-    std::string damage() {
-        const auto header = bytesAt(0, 0x60);
-        if (header.size() < 0x58 || std::memcmp(header.data(), "ITSF", 4) != 0) {
-            return {};
-        }
-        const std::uint64_t directory = number(header, 0x48, 8);
-        const auto itsp = bytesAt(directory, 0x54);
-        if (itsp.empty() || directory > MaxOffset) {
-            return {};
-        }
-        data_ = number(header, 4, 4) >= 3 && header.size() >= 0x60
-                    ? number(header, 0x58, 8)
-                    : directory + number(header, 0x50, 8);
-        const std::uint64_t chunks = directory + number(itsp, 0x08, 4);
-        const std::uint64_t chunkSize = number(itsp, 0x10, 4);
-        if (chunkSize > LargestBlock) {
-            return "its directory claims chunks of " + std::to_string(chunkSize) + " bytes";
-        }
-        std::set<std::int32_t> visited;
-        for (auto chunk = static_cast<std::int32_t>(number(itsp, 0x20, 4)); chunk != -1;) {
-            if (!visited.insert(chunk).second) {
-                return "its directory runs in a circle";
-            }
-            const auto listing =
-                bytesAt(chunks + static_cast<std::uint32_t>(chunk) * chunkSize, chunkSize);
-            if (listing.size() < 0x14) {
-                break;  // chmlib stops at a chunk it cannot read
-            }
-            readEntries(listing);
-            chunk = static_cast<std::int32_t>(number(listing, 0x10, 4));
-        }
-        return compressionDamage();
-    }
-
-private:
-    struct Entry {
-        std::uint64_t section = 0;
-        std::uint64_t start = 0;
-        std::uint64_t length = 0;
-    };
-
-    static constexpr std::uint64_t MaxOffset = std::uint64_t{1} << 62;
-
-    std::vector<unsigned char> bytesAt(std::uint64_t offset, std::uint64_t size) {
-        if (offset > MaxOffset || size > LargestBlock) {
-            return {};
-        }
-        std::vector<unsigned char> bytes(size);
-        in_.clear();
-        in_.seekg(static_cast<std::streamoff>(offset));
-        in_.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(size));
-        bytes.resize(static_cast<std::size_t>(std::max<std::streamsize>(in_.gcount(), 0)));
-        return bytes;
-    }
-
-    static std::uint64_t number(const std::vector<unsigned char>& bytes, std::size_t at, int size) {
-        return at + size <= bytes.size() ? littleEndian(bytes.data() + at, size) : 0;
-    }
-
-    // The entries of a listing chunk: a name, then its section, start and length, each a
-    // number of 7-bit groups, most significant first, the high bit saying another follows.
-    void readEntries(const std::vector<unsigned char>& chunk) {
-        const std::size_t free = static_cast<std::size_t>(number(chunk, 4, 4));
-        const std::size_t end = free < chunk.size() ? chunk.size() - free : 0;
-        std::size_t at = 0x14;
-        const auto encoded = [&]() -> std::optional<std::uint64_t> {
-            std::uint64_t value = 0;
-            for (int groups = 0; at < end && groups < 9; ++groups) {
-                const unsigned char byte = chunk[at++];
-                value = value << 7 | (byte & 0x7Fu);
-                if ((byte & 0x80u) == 0) {
-                    return value;
-                }
-            }
-            return std::nullopt;
-        };
-        while (at < end) {
-            const auto nameLength = encoded();
-            if (!nameLength || *nameLength > end - at) {
-                return;
-            }
-            std::string name(reinterpret_cast<const char*>(chunk.data() + at),
-                             static_cast<std::size_t>(*nameLength));
-            at += static_cast<std::size_t>(*nameLength);
-            const auto section = encoded();
-            const auto start = encoded();
-            const auto length = encoded();
-            if (!section || !start || !length) {
-                return;
-            }
-            entries_.emplace(com::toLowerAscii(name), Entry{*section, *start, *length});
-        }
-    }
-
-    // The entries chmlib may take for `name`: it compares names without regard to case,
-    // and may reach a chunk through the index rather than the chain, so any of them.
-    std::vector<Entry> candidates(const char* name) const {
-        std::vector<Entry> found;
-        for (auto [at, end] = entries_.equal_range(com::toLowerAscii(name)); at != end; ++at) {
-            found.push_back(at->second);
-        }
-        return found;
-    }
-
-    // chmlib decodes the compressed section when the reset table, the content and the
-    // control data are all found outside it (any section but 1 counts as uncompressed).
-    // It then reads the control data's stated length, however short, and the reset
-    // table's first 0x28 bytes, turning compression off only when those cannot be read.
-    std::string compressionDamage() {
-        const auto outside = [](const std::vector<Entry>& entries) {
-            return std::any_of(entries.begin(), entries.end(),
-                               [](const Entry& e) { return e.section != 1; });
-        };
-        const auto resets = candidates(ResetTable);
-        const auto controls = candidates(ControlData);
-        if (!outside(resets) || !outside(controls) || !outside(candidates(Content))) {
-            return {};
-        }
-        for (const Entry& reset : resets) {
-            const auto table = reset.section != 1 ? bytesAt(data_ + reset.start, 0x28)
-                                                  : std::vector<unsigned char>();
-            const std::uint64_t blockLength = number(table, 0x20, 8);
-            if (table.size() == 0x28 && (blockLength == 0 || blockLength > LargestBlock)) {
-                return "its compressed blocks are " + std::to_string(blockLength) + " bytes long";
-            }
-        }
-        for (const Entry& control : controls) {
-            if (control.section != 1 && !usableControlData(control)) {
-                return "its compression settings are damaged";
-            }
-        }
-        return {};
-    }
-
-    bool usableControlData(const Entry& control) {
-        if (control.length < 0x18 || control.start > MaxOffset) {
-            return false;  // chmlib would read past what the entry holds
-        }
-        const auto bytes = bytesAt(data_ + control.start, 0x18);
-        if (bytes.size() < 0x18) {
-            return true;  // chmlib cannot read it either, and leaves compression off
-        }
-        // chmlib's own 32-bit arithmetic, wrapping where it wraps.
-        auto resetInterval = static_cast<std::uint32_t>(number(bytes, 0x0C, 4));
-        auto windowSize = static_cast<std::uint32_t>(number(bytes, 0x10, 4));
-        if (number(bytes, 0x08, 4) == 2) {
-            resetInterval *= 0x8000u;
-            windowSize *= 0x8000u;
-        }
-        const auto windowsPerReset = static_cast<std::uint32_t>(number(bytes, 0x14, 4));
-        // The LZX decoder takes windows of 2^15 to 2^21 bytes; chmlib does not check that
-        // it got one before using it.
-        const int windowBits = std::countr_zero(windowSize);
-        return windowSize / 2 != 0 && resetInterval / (windowSize / 2) * windowsPerReset != 0 &&
-               windowBits >= 15 && windowBits <= 21;
-    }
-
-    static constexpr const char* ResetTable =
-        "::DataSpace/Storage/MSCompressed/Transform/{7FC28940-9D31-11D0-9B27-00A0C91E9C7C}/"
-        "InstanceData/ResetTable";
-    static constexpr const char* ControlData = "::DataSpace/Storage/MSCompressed/ControlData";
-    static constexpr const char* Content = "::DataSpace/Storage/MSCompressed/Content";
-
-    std::ifstream in_;
-    std::uint64_t data_ = 0;                     // where section 0, the uncompressed one, begins
-    std::multimap<std::string, Entry> entries_;  // by name in lower case
+// libmspack reaches files through a table of functions. This one reads the help file with
+// stdio and extracts an entry into a string, refusing to write more than the entry claims.
+// libmspack's warnings concern files it still reads, so they are dropped; what it cannot
+// read comes back as an error code.
+struct Stream {
+    std::FILE* in = nullptr;
+    std::string* out = nullptr;
+    std::size_t limit = 0;
 };
 
-int collectEntry(chmFile*, chmUnitInfo* unit, void* context) {
-    auto* entries = static_cast<std::vector<std::string>*>(context);
-    std::string name = unit->path;
-    if (!name.empty() && name.back() != '/') {
-        entries->push_back(std::move(name));
+struct StringSystem : mspack_system {
+    StringSystem() : mspack_system{} {
+        open = &openStream;
+        close = [](mspack_file* file) {
+            Stream* stream = streamOf(file);
+            if (stream->in != nullptr) {
+                std::fclose(stream->in);
+            }
+            delete stream;
+        };
+        read = [](mspack_file* file, void* buffer, int bytes) -> int {
+            Stream* stream = streamOf(file);
+            if (stream->in == nullptr || bytes < 0) {
+                return -1;
+            }
+            const std::size_t got =
+                std::fread(buffer, 1, static_cast<std::size_t>(bytes), stream->in);
+            return std::ferror(stream->in) ? -1 : static_cast<int>(got);
+        };
+        write = [](mspack_file* file, void* buffer, int bytes) -> int {
+            Stream* stream = streamOf(file);
+            if (stream->out == nullptr || bytes < 0 ||
+                static_cast<std::size_t>(bytes) > stream->limit - stream->out->size()) {
+                return -1;
+            }
+            stream->out->append(static_cast<const char*>(buffer), static_cast<std::size_t>(bytes));
+            return bytes;
+        };
+        seek = [](mspack_file* file, off_t offset, int mode) -> int {
+            Stream* stream = streamOf(file);
+            const int whence = mode == MSPACK_SYS_SEEK_START ? SEEK_SET
+                               : mode == MSPACK_SYS_SEEK_CUR ? SEEK_CUR
+                                                             : SEEK_END;
+            return stream->in != nullptr && fseeko(stream->in, offset, whence) == 0 ? 0 : -1;
+        };
+        tell = [](mspack_file* file) -> off_t {
+            Stream* stream = streamOf(file);
+            return stream->in != nullptr ? ftello(stream->in) : -1;
+        };
+        message = &dropMessage;
+        alloc = [](mspack_system*, std::size_t bytes) { return std::malloc(bytes); };
+        free = [](void* memory) { std::free(memory); };
+        copy = [](void* from, void* to, std::size_t bytes) { std::memmove(to, from, bytes); };
     }
-    return CHM_ENUMERATOR_CONTINUE;
+
+    // Where the next file libmspack opens for writing goes.
+    std::string* output = nullptr;
+    std::size_t outputLimit = 0;
+
+private:
+    static Stream* streamOf(mspack_file* file) { return reinterpret_cast<Stream*>(file); }
+
+    static void dropMessage(mspack_file*, const char*, ...) {}
+
+    static mspack_file* openStream(mspack_system* self, const char* filename, int mode) {
+        auto* system = static_cast<StringSystem*>(self);
+        auto stream = std::make_unique<Stream>();
+        if (mode == MSPACK_SYS_OPEN_READ) {
+            stream->in = std::fopen(filename, "rb");
+            if (stream->in == nullptr) {
+                return nullptr;
+            }
+        } else if (mode == MSPACK_SYS_OPEN_WRITE && system->output != nullptr) {
+            stream->out = system->output;
+            stream->limit = system->outputLimit;
+        } else {
+            return nullptr;
+        }
+        return reinterpret_cast<mspack_file*>(stream.release());
+    }
+};
+
+// What libmspack's error code says about the file.
+std::string problem(int error) {
+    switch (error) {
+        case MSPACK_ERR_OPEN:
+            return "it cannot be opened";
+        case MSPACK_ERR_READ:
+        case MSPACK_ERR_SEEK:
+            return "it ends early or cannot be read";
+        case MSPACK_ERR_WRITE:
+            return "it holds more than its directory says";
+        case MSPACK_ERR_NOMEMORY:
+            return "there is not enough memory";
+        case MSPACK_ERR_SIGNATURE:
+            return "it is not a compiled help file";
+        case MSPACK_ERR_DATAFORMAT:
+            return "its directory or compression settings are damaged";
+        case MSPACK_ERR_CHECKSUM:
+        case MSPACK_ERR_DECRUNCH:
+            return "its compressed content is damaged";
+        default:
+            return "error " + std::to_string(error);
+    }
+}
+
+// A content file: under the root, not an internal "#" or "$" entry, not a directory.
+bool isContent(const std::string& name) {
+    return name.size() > 1 && name.front() == '/' && name[1] != '#' && name[1] != '$' &&
+           name.back() != '/';
 }
 
 std::string percentDecoded(const std::string& text) {
@@ -254,20 +165,53 @@ bool hasScheme(const std::string& href) {
 
 }  // namespace
 
-ChmFile::ChmFile(const std::string& path) : path_(path), handle_(nullptr, chm_close) {
+struct ChmFile::Archive {
+    Archive() = default;
+    Archive(const Archive&) = delete;
+    Archive& operator=(const Archive&) = delete;
+    ~Archive() {
+        if (header != nullptr) {
+            decompressor->close(decompressor, header);
+        }
+        if (decompressor != nullptr) {
+            mspack_destroy_chm_decompressor(decompressor);
+        }
+    }
+
+    // libmspack keeps a pointer to the name it opened, to reopen the file when it extracts.
+    std::string path;
+    StringSystem system;
+    mschm_decompressor* decompressor = nullptr;
+    mschmd_header* header = nullptr;
+    std::unordered_map<std::string, mschmd_file*> files;
+};
+
+ChmFile::ChmFile(const std::string& path) : path_(path), archive_(std::make_unique<Archive>()) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error)) {
         throw ComError(com::E_FILE_NOT_FOUND, path + ": help file not found");
     }
-    if (const std::string damage = ChmLayout(path).damage(); !damage.empty()) {
-        throw ComError(com::E_FAIL, path + ": not a readable compiled help file (" + damage + ")");
+    int selftest = MSPACK_ERR_OK;
+    MSPACK_SYS_SELFTEST(selftest);
+    archive_->decompressor =
+        selftest == MSPACK_ERR_OK ? mspack_create_chm_decompressor(&archive_->system) : nullptr;
+    if (archive_->decompressor == nullptr) {
+        throw ComError(com::E_FAIL, path + ": the help file reader could not be started");
     }
-    handle_.reset(chm_open(path.c_str()));
-    if (!handle_) {
-        throw ComError(com::E_FAIL, path + ": not a readable compiled help file");
+    archive_->path = path;
+    archive_->header = archive_->decompressor->open(archive_->decompressor, archive_->path.c_str());
+    if (archive_->header == nullptr) {
+        throw ComError(com::E_FAIL,
+                       path + ": not a readable compiled help file (" +
+                           problem(archive_->decompressor->last_error(archive_->decompressor)) +
+                           ")");
     }
-    chm_enumerate(handle_.get(), CHM_ENUMERATE_NORMAL | CHM_ENUMERATE_FILES, collectEntry,
-                  &entries_);
+    for (mschmd_file* file = archive_->header->files; file != nullptr; file = file->next) {
+        std::string name = file->filename;
+        if (isContent(name) && archive_->files.emplace(name, file).second) {
+            entries_.push_back(std::move(name));
+        }
+    }
 }
 
 ChmFile::ChmFile(ChmFile&&) noexcept = default;
@@ -286,25 +230,25 @@ std::string ChmFile::find(const std::string& entry) const {
 
 std::string ChmFile::read(const std::string& entry) const {
     const std::string stored = find(entry);
-    chmUnitInfo unit{};
-    if (stored.empty() ||
-        chm_resolve_object(handle_.get(), stored.c_str(), &unit) != CHM_RESOLVE_SUCCESS) {
+    if (stored.empty()) {
         throw ComError(com::E_FILE_NOT_FOUND, path_ + ": no entry " + entry);
     }
-    if (unit.length > LargestEntry) {
+    mschmd_file* file = archive_->files.at(stored);
+    if (file->length < 0 || file->length > LargestEntry) {
         throw ComError(com::E_FAIL, path_ + ": entry " + entry + " is damaged (it claims " +
-                                        std::to_string(unit.length) + " bytes)");
+                                        std::to_string(file->length) + " bytes)");
     }
-    std::string bytes(static_cast<std::size_t>(unit.length), '\0');
-    LONGUINT64 done = 0;
-    while (done < unit.length) {
-        const LONGINT64 got = chm_retrieve_object(handle_.get(), &unit,
-                                                  reinterpret_cast<unsigned char*>(&bytes[done]),
-                                                  done, static_cast<LONGINT64>(unit.length - done));
-        if (got <= 0) {
-            throw ComError(com::E_FAIL, path_ + ": entry " + entry + " is damaged");
-        }
-        done += static_cast<LONGUINT64>(got);
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(file->length));
+    archive_->system.output = &bytes;
+    archive_->system.outputLimit = static_cast<std::size_t>(file->length);
+    // libmspack opens the output by name; the system ignores the name and writes to bytes.
+    const int error = archive_->decompressor->extract(archive_->decompressor, file, "");
+    archive_->system.output = nullptr;
+    if (error != MSPACK_ERR_OK || bytes.size() != static_cast<std::size_t>(file->length)) {
+        throw ComError(com::E_FAIL, path_ + ": entry " + entry + " is damaged (" +
+                                        problem(error == MSPACK_ERR_OK ? MSPACK_ERR_READ : error) +
+                                        ")");
     }
     return bytes;
 }

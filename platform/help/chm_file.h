@@ -4,8 +4,6 @@
 #include <string>
 #include <vector>
 
-struct chmFile;
-
 namespace quenmoor::help {
 
 // A compiled HTML help file opened for reading. Entry paths are those of the archive:
@@ -38,8 +36,10 @@ public:
     std::string resolveTopic(const std::string& topic) const;
 
 private:
+    struct Archive;
+
     std::string path_;
-    std::unique_ptr<chmFile, void (*)(chmFile*)> handle_;
+    std::unique_ptr<Archive> archive_;
     std::vector<std::string> entries_;
 };
 

@@ -2,12 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <regex>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "tests/support/com_error_of.h"
+#include "tests/support/scratch_folder.h"
 
 namespace quenmoor::help {
 namespace {
@@ -97,6 +99,36 @@ TEST(ChmFileErrors, NameTheFileAndTheTopic) {
     EXPECT_NE(noTopic.description().find("Tutorial.html"), std::string::npos) << noTopic.what();
     EXPECT_THROW(chm.read("/images/missing.png"), com::ComError);
     EXPECT_THROW(chm.resolveTopic(""), com::ComError);
+}
+
+// A help file cut short, as by an interrupted copy: every entry reads whole or fails naming
+// the file and the entry; none comes back short.
+TEST(ChmFileErrors, ATruncatedFileNeverGivesAShortEntry) {
+    const ChmFile whole(kHelpFile);
+    const std::string bytes = testsupport::fileBytes(kHelpFile);
+    const testsupport::ScratchFolder scratch;
+    for (const std::size_t kept : {bytes.size() / 2, bytes.size() - 1}) {
+        const std::string cut = (scratch / ("cut" + std::to_string(kept) + ".chm")).string();
+        std::ofstream(cut, std::ios::binary)
+            .write(bytes.data(), static_cast<std::streamsize>(kept));
+        int failed = 0;
+        try {
+            const ChmFile chm(cut);
+            for (const auto& entry : chm.entries()) {
+                try {
+                    EXPECT_EQ(chm.read(entry), whole.read(entry)) << entry;
+                } catch (const com::ComError& error) {
+                    ++failed;
+                    EXPECT_NE(error.description().find(cut + ": entry " + entry), std::string::npos)
+                        << error.what();
+                }
+            }
+        } catch (const com::ComError& error) {
+            ++failed;
+            EXPECT_NE(error.description().find(cut), std::string::npos) << error.what();
+        }
+        EXPECT_GT(failed, 0) << "nothing was missed in " << cut;
+    }
 }
 
 TEST(ResolveLink, FollowsTheRulesOfRelativeAddresses) {
