@@ -63,11 +63,12 @@ ComPtr<IDispatch> globalObject() {
 std::size_t readList(const ComPtr<IDispatch>& global, const std::string& sheet) {
     call(call(global, "Worksheets", sheet).toObject(), "Activate");
     quenmoor::com::LateBoundMember cells(global, "Cells");
+    const Variant empty("");
     std::size_t entries = 1;
     benchmark::DoNotOptimize(call(cells(1, 1).toObject(), "Value"));
     for (std::int32_t row = 2;; ++row) {
         Variant value = call(cells(row, 1).toObject(), "Value");
-        if (value == Variant("")) {
+        if (value == empty) {
             return entries;
         }
         ++entries;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <compare>
 #include <cstdint>
 #include <functional>
@@ -27,7 +28,12 @@ struct QUENMOOR_EXPORT Guid {
     // Upper-case digits in braces, the way the registry writes it.
     std::string toString() const;
 
-    friend constexpr bool operator==(const Guid&, const Guid&) = default;
+    // As two words: QueryInterface compares identifiers on every call that hands out an object.
+    friend constexpr bool operator==(const Guid& a, const Guid& b) {
+        const auto x = std::bit_cast<std::array<std::uint64_t, 2>>(a);
+        const auto y = std::bit_cast<std::array<std::uint64_t, 2>>(b);
+        return x[0] == y[0] && x[1] == y[1];
+    }
     friend constexpr auto operator<=>(const Guid&, const Guid&) = default;
 };
 

@@ -116,11 +116,56 @@ std::optional<double> parseDouble(std::string_view text) {
     return value;
 }
 
-std::string_view Variant::text() const {
-    if (const auto* shared = std::get_if<SharedText>(&value_)) {
-        return shared->text;
+void Variant::copyStorage(const Variant& other) {
+    switch (other.kind_) {
+        case Kind::String:
+            new (&string_) std::string(other.string_);
+            break;
+        case Kind::Object:
+            new (&object_) ComPtr<IDispatch>(other.object_);
+            break;
+        case Kind::DoubleArray:
+            new (&doubles_) std::vector<double>(other.doubles_);
+            break;
+        case Kind::SharedText:
+            new (&shared_) SharedText(other.shared_);
+            break;
+        default:
+            break;
     }
-    return std::get<std::string>(value_);
+    kind_ = other.kind_;  // only once the copy is made, should it throw
+}
+
+void Variant::moveOtherStorage(Variant&& other) noexcept {
+    if (other.kind_ == Kind::String) {
+        new (&string_) std::string(std::move(other.string_));
+    } else if (other.kind_ == Kind::DoubleArray) {
+        new (&doubles_) std::vector<double>(std::move(other.doubles_));
+    }
+    kind_ = other.kind_;
+}
+
+void Variant::destroyStorage() noexcept {
+    switch (kind_) {
+        case Kind::String:
+            string_.~basic_string();
+            break;
+        case Kind::Object:
+            object_.~ComPtr();
+            break;
+        case Kind::DoubleArray:
+            doubles_.~vector();
+            break;
+        case Kind::SharedText:
+            shared_.~SharedText();
+            break;
+        default:
+            break;
+    }
+}
+
+std::string_view Variant::text() const {
+    return kind_ == Kind::SharedText ? shared_.text : std::string_view(string_);
 }
 
 std::string Variant::typeName() const {
@@ -150,13 +195,13 @@ std::string Variant::toText() const {
         case Type::Empty:
             return {};
         case Type::Int16:
-            return std::to_string(std::get<std::int16_t>(value_));
+            return std::to_string(int16_);
         case Type::Int32:
-            return std::to_string(std::get<std::int32_t>(value_));
+            return std::to_string(int32_);
         case Type::Double:
-            return formatDouble(std::get<double>(value_));
+            return formatDouble(double_);
         case Type::Bool:
-            return std::get<Boolean>(value_).value ? "True" : "False";
+            return bool_ ? "True" : "False";
         case Type::Text:
             return std::string(text());
         case Type::Object:
@@ -171,13 +216,13 @@ double Variant::toDouble() const {
         case Type::Empty:
             return 0;
         case Type::Int16:
-            return std::get<std::int16_t>(value_);
+            return int16_;
         case Type::Int32:
-            return std::get<std::int32_t>(value_);
+            return int32_;
         case Type::Double:
-            return std::get<double>(value_);
+            return double_;
         case Type::Bool:
-            return std::get<Boolean>(value_).value ? -1 : 0;
+            return bool_ ? -1 : 0;
         case Type::Text: {
             const std::string_view characters = text();
             auto parsed = parseDouble(characters);
@@ -209,9 +254,9 @@ std::int32_t Variant::convertToInt32() const {
 std::int64_t Variant::toInt64() const {
     switch (type()) {
         case Type::Int16:
-            return std::get<std::int16_t>(value_);
+            return int16_;
         case Type::Int32:
-            return std::get<std::int32_t>(value_);
+            return int32_;
         default:
             break;
     }
@@ -227,7 +272,7 @@ std::int64_t Variant::toInt64() const {
 bool Variant::toBool() const {
     switch (type()) {
         case Type::Bool:
-            return std::get<Boolean>(value_).value;
+            return bool_;
         case Type::Text: {
             const std::string_view characters = text();
             if (equalsIgnoringCase(characters, "True")) {
@@ -256,12 +301,12 @@ ComPtr<IDispatch> Variant::toObject() const& {
     if (type() != Type::Object) {
         typeMismatch(*this, "Object");
     }
-    return std::get<ComPtr<IDispatch>>(value_);
+    return object_;
 }
 
 ComPtr<IDispatch> Variant::toObject() && {
     if (type() == Type::Object) {
-        return std::move(std::get<ComPtr<IDispatch>>(value_));
+        return std::move(object_);
     }
     return static_cast<const Variant&>(*this).toObject();
 }
@@ -270,7 +315,7 @@ std::vector<double> Variant::toDoubleArray() const {
     if (type() != Type::DoubleArray) {
         typeMismatch(*this, "Double()");
     }
-    return std::get<std::vector<double>>(value_);
+    return doubles_;
 }
 
 bool operator==(const Variant& a, const Variant& b) {

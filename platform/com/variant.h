@@ -4,7 +4,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <variant>
 #include <vector>
 
 #include "platform/com/com_ptr.h"
@@ -25,27 +24,70 @@ class QUENMOOR_EXPORT Variant {
 public:
     enum class Type { Empty, Int16, Int32, Double, Bool, Text, Object, DoubleArray };
 
-    Variant() = default;
-    Variant(std::int16_t value) : value_(value) {}
-    Variant(std::int32_t value) : value_(value) {}
-    Variant(double value) : value_(value) {}
-    Variant(std::string value) : value_(std::move(value)) {}
-    Variant(std::string_view value) : value_(std::string(value)) {}
-    Variant(const char* value) : value_(std::string(value)) {}
-    Variant(ComPtr<IDispatch> object) : value_(std::move(object)) {}
-    Variant(std::vector<double> values) : value_(std::move(values)) {}
+    Variant() noexcept {}
+    Variant(std::int16_t value) noexcept : kind_(Kind::Int16), int16_(value) {}
+    Variant(std::int32_t value) noexcept : kind_(Kind::Int32), int32_(value) {}
+    Variant(double value) noexcept : kind_(Kind::Double), double_(value) {}
+    Variant(std::string value) noexcept : kind_(Kind::String), string_(std::move(value)) {}
+    Variant(std::string_view value) : kind_(Kind::String), string_(value) {}
+    Variant(const char* value) : kind_(Kind::String), string_(value) {}
+    Variant(ComPtr<IDispatch> object) noexcept : kind_(Kind::Object), object_(std::move(object)) {}
+    Variant(std::vector<double> values) noexcept
+        : kind_(Kind::DoubleArray), doubles_(std::move(values)) {}
     // Booleans are made explicitly, since bool converts to every number type.
-    static Variant boolean(bool value) { return Variant(Boolean{value}); }
+    static Variant boolean(bool value) {
+        Variant made;
+        made.kind_ = Kind::Bool;
+        made.bool_ = value;
+        return made;
+    }
     // Text whose characters the object `owner` keeps alive and never changes: the value
     // refers to them rather than copying them, so reading a stored text allocates nothing.
     // Holding the owner also keeps the library of its code loaded.
     static Variant sharedText(ComPtr<IUnknown> owner, std::string_view text) {
-        return Variant(SharedText{std::move(owner), text});
+        Variant made;
+        made.kind_ = Kind::SharedText;
+        new (&made.shared_) SharedText{std::move(owner), text};
+        return made;
     }
 
-    Type type() const {
-        return value_.index() == kSharedText ? Type::Text : static_cast<Type>(value_.index());
+    // Values are passed on every late-bound call, so the numbers, Booleans and Empty are
+    // copied, moved and dropped inline; only texts, objects and arrays go out of line.
+    Variant(const Variant& other) {
+        if (other.scalar()) {
+            copyScalar(other);
+        } else {
+            copyStorage(other);
+        }
     }
+    Variant(Variant&& other) noexcept {
+        if (other.scalar()) {
+            copyScalar(other);
+        } else {
+            moveStorage(std::move(other));
+        }
+    }
+    Variant& operator=(const Variant& other) {
+        if (this != &other) {
+            Variant copy(other);
+            *this = std::move(copy);
+        }
+        return *this;
+    }
+    Variant& operator=(Variant&& other) noexcept {
+        if (this != &other) {
+            reset();
+            if (other.scalar()) {
+                copyScalar(other);
+            } else {
+                moveStorage(std::move(other));
+            }
+        }
+        return *this;
+    }
+    ~Variant() { reset(); }
+
+    Type type() const { return kind_ == Kind::SharedText ? Type::Text : static_cast<Type>(kind_); }
     bool isEmpty() const { return type() == Type::Empty; }
     // The name of the type, as error messages give it: "Empty", "Integer", "Long",
     // "Double", "Boolean", "String", "Object", "Double()".
@@ -55,14 +97,8 @@ public:
     // form ("abc" as a number, an object as text), CTL_E_OVERFLOW past the target's range.
     std::string toText() const;
     double toDouble() const;
-    std::int16_t toInt16() const {
-        const auto* value = std::get_if<std::int16_t>(&value_);
-        return value != nullptr ? *value : convertToInt16();
-    }
-    std::int32_t toInt32() const {
-        const auto* value = std::get_if<std::int32_t>(&value_);
-        return value != nullptr ? *value : convertToInt32();
-    }
+    std::int16_t toInt16() const { return kind_ == Kind::Int16 ? int16_ : convertToInt16(); }
+    std::int32_t toInt32() const { return kind_ == Kind::Int32 ? int32_ : convertToInt32(); }
     // A pointer-sized number such as a module handle, which callers pass as a Long or a Double.
     std::int64_t toInt64() const;
     bool toBool() const;
@@ -78,27 +114,85 @@ public:
     friend QUENMOOR_EXPORT bool operator==(const Variant& a, const Variant& b);
 
 private:
-    struct Boolean {
-        bool value;
-        friend bool operator==(Boolean, Boolean) = default;
+    // In the order of Type; SharedText is Text too.
+    enum class Kind : std::uint8_t {
+        Empty,
+        Int16,
+        Int32,
+        Double,
+        Bool,
+        String,
+        Object,
+        DoubleArray,
+        SharedText
     };
     struct SharedText {
         ComPtr<IUnknown> owner;
         std::string_view text;
     };
-    static constexpr std::size_t kSharedText = 8;
-    explicit Variant(Boolean value) : value_(value) {}
-    explicit Variant(SharedText value) : value_(std::move(value)) {}
+
+    bool scalar() const { return kind_ < Kind::String; }
+    void copyScalar(const Variant& other) noexcept {
+        kind_ = other.kind_;
+        switch (other.kind_) {
+            case Kind::Int16:
+                int16_ = other.int16_;
+                break;
+            case Kind::Int32:
+                int32_ = other.int32_;
+                break;
+            case Kind::Double:
+                double_ = other.double_;
+                break;
+            case Kind::Bool:
+                bool_ = other.bool_;
+                break;
+            default:
+                break;
+        }
+    }
+    void reset() noexcept {
+        if (!scalar()) {
+            destroyStorage();
+        }
+        kind_ = Kind::Empty;
+    }
+    void copyStorage(const Variant& other);
+    // Objects and shared texts, what late-bound calls return most, are taken over inline,
+    // leaving the other value Empty so that dropping it costs nothing.
+    void moveStorage(Variant&& other) noexcept {
+        if (other.kind_ == Kind::Object) {
+            new (&object_) ComPtr<IDispatch>(std::move(other.object_));
+            other.object_.~ComPtr();
+        } else if (other.kind_ == Kind::SharedText) {
+            new (&shared_) SharedText(std::move(other.shared_));
+            other.shared_.~SharedText();
+        } else {
+            moveOtherStorage(std::move(other));
+            return;
+        }
+        kind_ = other.kind_;
+        other.kind_ = Kind::Empty;
+    }
+    void moveOtherStorage(Variant&& other) noexcept;
+    void destroyStorage() noexcept;
 
     // The characters of a Text value.
     std::string_view text() const;
     std::int16_t convertToInt16() const;
     std::int32_t convertToInt32() const;
 
-    // In the order of Type; SharedText is Text too.
-    std::variant<std::monostate, std::int16_t, std::int32_t, double, Boolean, std::string,
-                 ComPtr<IDispatch>, std::vector<double>, SharedText>
-        value_;
+    Kind kind_ = Kind::Empty;
+    union {
+        std::int16_t int16_;
+        std::int32_t int32_;
+        double double_;
+        bool bool_;
+        std::string string_;
+        ComPtr<IDispatch> object_;
+        std::vector<double> doubles_;
+        SharedText shared_;
+    };
 };
 
 // Text of a double as the automation runtime writes it: up to 15 significant digits,
