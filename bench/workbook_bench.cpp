@@ -23,6 +23,7 @@
 #include "contracts/spreadsheet/spreadsheet.h"
 #include "platform/com/activation.h"
 #include "platform/com/server_module.h"
+#include "quenmoortools/toolkit/spreadsheet_calls.h"
 #include "workbook/xls/xls_file.h"
 
 namespace {
@@ -59,16 +60,15 @@ ComPtr<IDispatch> globalObject() {
 }
 
 // Reads a list as the add-in does: row 1, then rows until the first empty cell, each by
-// Cells(row, 1).Value, with the name Cells resolved once for the list.
+// Cells(row, 1).Value through the add-in's own cell reader.
 std::size_t readList(const ComPtr<IDispatch>& global, const std::string& sheet) {
     call(call(global, "Worksheets", sheet).toObject(), "Activate");
-    quenmoor::com::LateBoundMember cells(global, "Cells");
+    quenmoor::toolkit::CellReader cell(global);
     const Variant empty("");
     std::size_t entries = 1;
-    benchmark::DoNotOptimize(call(cells(1, 1).toObject(), "Value"));
+    benchmark::DoNotOptimize(cell(1, 1));
     for (std::int32_t row = 2;; ++row) {
-        Variant value = call(cells(row, 1).toObject(), "Value");
-        if (value == empty) {
+        if (cell(row, 1) == empty) {
             return entries;
         }
         ++entries;

@@ -24,7 +24,7 @@ namespace quenmoor::com {
 //         DispatchTable<IDimension>::put<&IDimension::SetName>("Name"),
 //     };
 template <class I>
-class DispatchTable {
+class DispatchTable final : public ITypeInfo {
 public:
     using Call = Variant (*)(I&, std::span<Variant>);
 
@@ -62,7 +62,7 @@ public:
         }
     }
 
-    HRESULT idOf(std::string_view name, DispId* id) const {
+    HRESULT GetIDsOfNames(std::string_view name, DispId* id) const override {
         if (id == nullptr) {
             return E_POINTER;
         }
@@ -224,12 +224,13 @@ template <class I>
 class DualInterface : public I {
 public:
     HRESULT GetIDsOfNames(std::string_view name, DispId* id) final {
-        return table().idOf(name, id);
+        return table().GetIDsOfNames(name, id);
     }
     HRESULT Invoke(DispId id, std::uint16_t kind, std::span<Variant> arguments,
                    Variant* result) final {
         return table().invoke(*this, id, kind, arguments, result);
     }
+    const ITypeInfo* GetTypeInfo() final { return &table(); }
 
 protected:
     ~DualInterface() = default;
@@ -279,6 +280,31 @@ public:
 private:
     ComPtr<IDispatch> object_;
     std::string name_;
+    DispId id_ = 0;
+};
+
+// One member called on many objects, as `Value` on each cell a sheet hands out: its name is
+// resolved once for each type of object met (see ITypeInfo), and for every object that
+// does not give its type.
+class MemberOfEachObject {
+public:
+    explicit MemberOfEachObject(std::string name) : name_(std::move(name)) {}
+
+    template <class... A>
+    Variant operator()(IDispatch* object, A&&... arguments) {
+        Variant values[] = {Variant(std::forward<A>(arguments))..., Variant()};
+        const ITypeInfo* type = object != nullptr ? object->GetTypeInfo() : nullptr;
+        if (type == nullptr || type != type_) {
+            id_ = idOfName(object, name_);
+            type_ = type;
+        }
+        return invokeById(object, id_, name_, InvokeMethod | InvokePropertyGet,
+                          std::span<Variant>(values, sizeof...(A)));
+    }
+
+private:
+    std::string name_;
+    const ITypeInfo* type_ = nullptr;
     DispId id_ = 0;
 };
 

@@ -16,18 +16,20 @@ inline com::Variant cellValue(const com::ComPtr<com::IDispatch>& sheetOrApplicat
 }
 
 // Reads cells of one sheet, or of the application's active sheet, one after another, as
-// lists are read: `Cells` is resolved once, `Value` on each cell the sheet hands out.
+// lists are read: `Cells` is resolved once, `Value` once for each type of cell met.
 class CellReader {
 public:
     explicit CellReader(com::ComPtr<com::IDispatch> sheetOrApplication)
         : cells_(std::move(sheetOrApplication), "Cells") {}
 
     com::Variant operator()(std::int32_t row, std::int32_t column) {
-        return com::call(cells_(row, column).toObject(), "Value");
+        const com::ComPtr<com::IDispatch> cell = cells_(row, column).toObject();
+        return value_(cell.get());
     }
 
 private:
     com::LateBoundMember cells_;
+    com::MemberOfEachObject value_{"Value"};
 };
 
 inline void setCellValue(const com::ComPtr<com::IDispatch>& sheet, std::int32_t row,

@@ -43,6 +43,7 @@ public:
     HRESULT Invoke(com::DispId, std::uint16_t, std::span<com::Variant>, com::Variant*) override {
         return com::DISP_E_MEMBERNOTFOUND;
     }
+    const com::ITypeInfo* GetTypeInfo() override { return nullptr; }
 };
 
 }  // namespace quenmoor::testsupport
