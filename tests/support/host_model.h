@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "cadhost/automation/host_application.h"
-#include "cadhost/automation/page_object.h"
 
 namespace quenmoor::testsupport {
 
@@ -20,12 +19,6 @@ inline std::vector<std::string> journalCalls(const cadhost::HostApplication& hos
         }
     }
     return found;
-}
-
-// The host's model of a page an add-in holds; null for an object this host did not make.
-inline const cadhost::PropertyPage* modelOf(const com::ComPtr<host::IPropertyManagerPage2>& page) {
-    const auto* object = dynamic_cast<const cadhost::PageObject*>(page.get());
-    return object != nullptr ? object->page().get() : nullptr;
 }
 
 }  // namespace quenmoor::testsupport

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QApplication>
+#include <QList>
+#include <QWidget>
 #include <cstdlib>
 
 namespace quenmoor::testsupport {
@@ -15,6 +17,18 @@ inline QApplication* offscreenApplication() {
     static char name[] = "quenmoor_tests";
     static char* argv[] = {name, nullptr};
     return new QApplication(argc, argv);
+}
+
+// The top-level windows of that object name, once the deletions asked for are done.
+inline QList<QWidget*> topLevelWindows(const QString& name) {
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QList<QWidget*> found;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->objectName() == name) {
+            found.append(widget);
+        }
+    }
+    return found;
 }
 
 }  // namespace quenmoor::testsupport

@@ -2,11 +2,11 @@
 
 #include <sys/wait.h>
 
-#include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <sstream>
+
+#include "tests/support/scratch_folder.h"
 
 namespace quenmoor::testsupport {
 
@@ -20,19 +20,10 @@ std::string shellQuoted(const std::string& text) {
     return quoted + "'";
 }
 
-std::string readFile(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
 }  // namespace
 
 ProcessResult runProcess(const std::vector<std::string>& command, const std::string& input) {
-    namespace fs = std::filesystem;
-    char folderTemplate[] = "/tmp/quenmoor-process-XXXXXX";
-    const fs::path folder = mkdtemp(folderTemplate);
+    const ScratchFolder folder;
     std::ofstream(folder / "in", std::ios::binary) << input;
     std::string line;
     for (const auto& word : command) {
@@ -43,9 +34,8 @@ ProcessResult runProcess(const std::vector<std::string>& command, const std::str
     ProcessResult result;
     int status = std::system(line.c_str());
     result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    result.out = readFile(folder / "out");
-    result.err = readFile(folder / "err");
-    fs::remove_all(folder);
+    result.out = fileBytes(folder / "out");
+    result.err = fileBytes(folder / "err");
     return result;
 }
 

@@ -3,21 +3,14 @@
 // the tests start inherit it.
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdlib>
-#include <filesystem>
-#include <string>
+
+#include "tests/support/scratch_folder.h"
 
 int main(int argc, char** argv) {
-    namespace fs = std::filesystem;
-    const fs::path folder =
-        fs::temp_directory_path() / ("quenmoor-test-" + std::to_string(getpid()));
-    fs::create_directories(folder);
+    const quenmoor::testsupport::ScratchFolder folder;
     setenv("QUENMOOR_REGISTRY", (folder / "registry.json").c_str(), 1);
     ::testing::InitGoogleTest(&argc, argv);
-    int status = RUN_ALL_TESTS();
-    std::error_code ignored;
-    fs::remove_all(folder, ignored);
-    return status;
+    return RUN_ALL_TESTS();
 }

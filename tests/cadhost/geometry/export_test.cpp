@@ -1,6 +1,8 @@
 // What a user finds in the folder after SaveAs2: exchange files that other programs read
 // back into the same solid, closed meshes, real pictures and drawing outlines; and nothing
-// at all when a save fails.
+// at all when a save fails. Solids built from feature trees that cannot be built fail
+// naming the document, the feature and the reason, so that the user knows which dimension
+// to change.
 
 #include <gtest/gtest.h>
 #include <tiffio.h>
@@ -20,9 +22,12 @@
 #include <memory>
 #include <set>
 
+#include "cadhost/geometry/shape.h"
 #include "cadhost/model/document_geometry.h"
 #include "cadhost/model/host_model.h"
 #include "platform/com/com_error.h"
+#include "tests/support/com_error_of.h"
+#include "tests/support/named_rows.h"
 #include "tests/support/scratch_folder.h"
 
 namespace quenmoor::cadhost {
@@ -211,7 +216,6 @@ TEST_F(ExportTest, AFailedSaveWritesNothingAndSaysWhy) {
     };
     const Case cases[] = {
         {&part, "bracket.sat", "no writer for \".sat\" files"},
-        {&drawing, "sheet.dwg", "no writer for \".dwg\" files"},
         {&drawing, "sheet.step", "no writer for \".step\" files of a drawing"},
         {&part, "missing/bracket.step", "cannot create a file in"},
         {&empty, "empty.step", "\"empty\" has no solid to export"},
@@ -252,6 +256,56 @@ TEST_F(ExportTest, DimensionValuesShapeTheSolidAndTheirNamesDoNot) {
     EXPECT_NEAR(longer - original, 30 * 60 * 8, 1e-6 * longer);  // a longer plate, same holes
     ASSERT_EQ(save(part, "longer.step"), 0);
     EXPECT_NEAR(readBack(folder_ / "longer.step").first, longer, 1e-6 * longer);
+}
+
+using geometry::FeatureDefinition;
+
+const FeatureDefinition Plate{"Base", "extrude", {100, 50, 10}, {}};
+
+struct Impossible {
+    const char* name;
+    std::vector<FeatureDefinition> features;
+    const char* message;
+};
+
+class ImpossiblePartTest : public ::testing::TestWithParam<Impossible> {};
+
+TEST_P(ImpossiblePartTest, NamesTheFeatureAndTheReason) {
+    EXPECT_TRUE(quenmoor::testsupport::failsNaming(
+        [this] { geometry::buildPart("p", GetParam().features); }, GetParam().message));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Features, ImpossiblePartTest,
+    ::testing::Values(Impossible{"CutFirst",
+                                 {{"Cut-1", "cut", {20, 5}, {}}},
+                                 "p: feature \"Cut-1\": there is no solid to work on yet"},
+                      Impossible{"NoThickness",
+                                 {{"Base", "extrude", {100, 50}, {}}},
+                                 "feature \"Base\": needs a thickness as dimension 3"},
+                      Impossible{"NegativeWidth",
+                                 {{"Base", "extrude", {100, -50, 10}, {}}},
+                                 "its width must be above 0, not -50"},
+                      Impossible{"HoleOutside",
+                                 {Plate, {"Hole-2", "hole", {6}, {200, 0}}},
+                                 "the hole at (200, 0) misses the part"},
+                      Impossible{"OneCoordinate",
+                                 {Plate, {"Hole-3", "hole", {6}, {1}}},
+                                 "a position is two numbers"},
+                      Impossible{"HoleTooLarge",
+                                 {Plate, {"Hole-4", "hole", {500}, {}}},
+                                 "the hole removes the whole part"},
+                      Impossible{"SlotShorterThanWide",
+                                 {Plate, {"Slot", "cut", {5, 10}, {}}},
+                                 "a slot's length (5) must be at least its width"},
+                      Impossible{"FilletTooLarge",
+                                 {Plate, {"Round", "fillet", {25}, {}}},
+                                 "does not fit the plate's corners"}),
+    quenmoor::testsupport::RowName());
+
+// Sketches and planes carry no solid; a tree of them alone is an empty part.
+TEST(PartGeometry, ATreeOfSketchesAloneIsAnEmptyPart) {
+    EXPECT_TRUE(geometry::buildPart("p", {{"Sketch1", "sketch", {}, {}}}).empty());
 }
 
 }  // namespace

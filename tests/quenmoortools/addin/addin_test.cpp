@@ -37,10 +37,6 @@ protected:
         }
     }
 
-    com::HRESULT connect(std::int32_t cookie, com::VariantBool* result) {
-        return addin_->ConnectToSW(static_cast<host::ISldWorks*>(host_.get()), cookie, result);
-    }
-
     // The library's own entry points, reached as regsvr reaches them.
     const com::ServerLibrary library_{QUENMOOR_ADDIN_LIBRARY};
     ComPtr<HostApplication> host_;
@@ -87,23 +83,15 @@ TEST_F(AddinTest, TheCallbackTargetCanBeRegisteredByName) {
 // (tests/cadhost/app/script_test.cpp); here, what the host needs to call the items back.
 TEST_F(AddinTest, ConnectingReturnsFalseAndGivesEveryItemTheCookie) {
     com::VariantBool result = com::VariantTrue;
-    ASSERT_EQ(connect(7, &result), com::S_OK) << com::takeErrorInfo();
+    ASSERT_EQ(addin_->ConnectToSW(static_cast<host::ISldWorks*>(host_.get()), 7, &result),
+              com::S_OK)
+        << com::takeErrorInfo();
     EXPECT_EQ(result, com::VariantFalse);
     EXPECT_EQ(testsupport::journalCalls(*host_, "SetAddinCallbackInfo"),
               std::vector<std::string>{"SetAddinCallbackInfo 7"});
     ASSERT_FALSE(host_->model().menuBar().items().empty());
     for (const auto& item : host_->model().menuBar().items()) {
         EXPECT_EQ(item.cookie, 7) << item.text;
-    }
-}
-
-// The menu items are picked through the real host by the scripts; the workers that OK runs
-// are reached by name, whatever the letter case.
-TEST_F(AddinTest, TheWorkersThatOkRunsAreReachedByName) {
-    auto dispatch = addin_.as<com::IDispatch>("add-in");
-    for (const char* worker : {"NumberDims", "PACKAGEFILE", "applyDensity"}) {
-        com::DispId id = 0;
-        EXPECT_EQ(dispatch->GetIDsOfNames(worker, &id), com::S_OK) << worker;
     }
 }
 

@@ -36,9 +36,8 @@ struct Tool {
 };
 
 struct Outcome {
-    std::string completion;  // what the completion printed
+    std::string told;  // what the completion printed, and where the tool tells of a failure
     std::vector<std::string> state;
-    std::string shown;
     std::map<std::string, std::string> files;  // the folder's files and their bytes
 };
 
@@ -118,21 +117,19 @@ protected:
             sections(tool.setup + inject + "echo ===\n" + (complete ? tool.completion : "") +
                          "echo ===\n" + tool.state + "echo ===\n" + tool.shown,
                      fileSizeLimit);
-        Outcome found{text(parts[1]), {}, text(parts[3]), lastFiles_};
+        Outcome found{{}, {}, lastFiles_};
+        for (const auto& line : parts[1]) {
+            found.told += line + "\n";
+        }
         for (const auto& line : parts[2]) {
             if (!line.starts_with("redraws ")) {  // how often the host drew is no value
                 found.state.push_back(line);
             }
         }
-        return found;
-    }
-
-    static std::string text(const std::vector<std::string>& part) {
-        std::string joined;
-        for (const auto& line : part) {
-            joined += line + "\n";
+        for (const auto& line : parts[3]) {
+            found.told += line + "\n";
         }
-        return joined;
+        return found;
     }
 
     // The calls the completion makes, as "fail METHOD" or "spreadsheet fail OPERATION",
@@ -200,9 +197,8 @@ TEST_P(FailureSweepTest, EveryFailedCallIsNamedAndLosesNothing) {
         for (int nth : callsToFail(count)) {
             SCOPED_TRACE(call + " " + std::to_string(nth));
             const Outcome failed = run(call + " " + std::to_string(nth) + "\n");
-            EXPECT_NE((failed.completion + failed.shown).find(operation + ": "), std::string::npos)
-                << "not named:\n"
-                << failed.completion << failed.shown;
+            EXPECT_NE(failed.told.find(operation + ": "), std::string::npos)
+                << "not named:\n" + failed.told;
             if (GetParam().transaction) {
                 EXPECT_TRUE(failed.state == unchanged.state || failed.state == done.state);
             } else {
@@ -241,13 +237,12 @@ TEST_P(FullDiskTest, IsNamedAndKeepsTheOlderFile) {
     ASSERT_FALSE(written.empty());
     const Outcome full = run("", true, 4096);
     EXPECT_EQ(full.files, before_);
-    const std::string told = full.completion + full.shown;
     for (const auto& name : written) {
-        EXPECT_TRUE(told.find(name) != std::string::npos || !before_.contains(name))
+        EXPECT_TRUE(full.told.find(name) != std::string::npos || !before_.contains(name))
             << name << " not named:\n"
-            << told;
+            << full.told;
     }
-    EXPECT_NE(told.find("File too large"), std::string::npos) << told;
+    EXPECT_NE(full.told.find("File too large"), std::string::npos) << full.told;
 }
 
 const Tool ListEditorSave{"ListEditorSave",

@@ -5,45 +5,17 @@
 #include <cstdlib>
 #include <stdexcept>
 #include <string_view>
-#include <system_error>
 
 #include "tests/support/run_process.h"
+#include "tests/support/scratch_folder.h"
 
 namespace quenmoor::workbook::testsupport {
 
 namespace fs = std::filesystem;
 
-namespace {
-
 // A conversion that hangs is killed well before CTest's timeout, so that no soffice
 // outlives its test.
 constexpr const char* kConversionSeconds = "240";
-
-// Removes the profile folder of one start of soffice.
-class Profile {
-public:
-    Profile() {
-        std::string pattern = (fs::temp_directory_path() / "quenmoor-soffice-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) {
-            throw std::runtime_error("cannot create a LibreOffice profile folder in " +
-                                     fs::temp_directory_path().string());
-        }
-        path_ = pattern;
-    }
-    Profile(const Profile&) = delete;
-    Profile& operator=(const Profile&) = delete;
-    ~Profile() {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-
-    std::string url() const { return "file://" + path_.string(); }
-
-private:
-    fs::path path_;
-};
-
-}  // namespace
 
 std::optional<fs::path> findSoffice() {
     const char* path = std::getenv("PATH");
@@ -62,10 +34,12 @@ std::optional<fs::path> findSoffice() {
 std::vector<fs::path> convertWithLibreOffice(const fs::path& soffice,
                                              const std::vector<fs::path>& files,
                                              const std::string& format, const fs::path& folder) {
-    const Profile profile;
+    // A profile of this start's own, removed after it.
+    const quenmoor::testsupport::ScratchFolder profile;
+    const std::string installation = "-env:UserInstallation=file://" + profile.path().string();
     std::vector<std::string> command = {
         "timeout",        "-k",         "10",          kConversionSeconds,
-        soffice.string(), "--headless", "--norestore", "-env:UserInstallation=" + profile.url(),
+        soffice.string(), "--headless", "--norestore", installation,
         "--convert-to",   format,       "--outdir",    folder.string()};
     for (const fs::path& file : files) {
         command.push_back(file.string());

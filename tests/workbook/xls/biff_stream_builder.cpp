@@ -1,4 +1,4 @@
-#include "biff_stream_builder.h"
+#include "xls_test_support.h"
 
 #include <gsf/gsf.h>
 

@@ -1,4 +1,4 @@
-#include "expect_workbook.h"
+#include "xls_test_support.h"
 
 #include <gtest/gtest.h>
 

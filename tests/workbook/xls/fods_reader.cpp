@@ -1,4 +1,4 @@
-#include "fods_reader.h"
+#include "xls_test_support.h"
 
 #include <QFile>
 #include <QXmlStreamReader>

@@ -1,4 +1,4 @@
-#include "freexl_oracle.h"
+#include "xls_test_support.h"
 
 #include <freexl.h>
 

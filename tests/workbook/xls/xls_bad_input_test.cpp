@@ -5,13 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "biff_stream_builder.h"
-#include "expect_workbook.h"
 #include "platform/com/com_error.h"
 #include "tests/support/com_error_of.h"
 #include "tests/support/named_rows.h"
 #include "tests/support/scratch_folder.h"
 #include "workbook/xls/xls_file.h"
+#include "xls_test_support.h"
 
 namespace quenmoor::workbook {
 namespace {
@@ -128,25 +127,6 @@ TEST(XlsSheetNames, MayHold31CharactersOfTwoBytes) {
     longest.addSheet(name);
     writeXls(longest, folder / "names.xls");
     EXPECT_EQ(readXls(folder / "names.xls").sheets.at(0).name(), name);
-}
-
-// A disk that fills during the save is the failure sweep's full-disk case, through the
-// list editor; here the save is refused before anything is written.
-TEST(XlsAtomicSave, AFailedSaveLeavesTheOldFileAndNoTemporaryFile) {
-    ScratchFolder folder;
-    const auto file = folder / "Options.xls";
-    writeXls(sampleWorkbook(2), file);
-    const std::string before = quenmoor::testsupport::fileBytes(file);
-
-    WorkbookData invalid = sampleWorkbook(10);
-    invalid.addSheet("LIST1");
-    EXPECT_THROW(writeXls(invalid, file), com::ComError);
-    EXPECT_EQ(quenmoor::testsupport::fileBytes(file), before);
-    EXPECT_EQ(folder.entries(), std::vector<std::string>{"Options.xls"});
-
-    writeXls(sampleWorkbook(3), file);
-    EXPECT_EQ(readXls(file).sheets.at(0).get(3, 1), CellValue(std::string("entry 3")));
-    EXPECT_EQ(folder.entries(), std::vector<std::string>{"Options.xls"});
 }
 
 }  // namespace

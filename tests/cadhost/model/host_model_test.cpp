@@ -1,20 +1,27 @@
-// Property pages as the user drives them in the host's pane: what was built is what the
-// user sees, and every user action reaches the page's events in the right order.
+// The plain model alone. Property pages as the user drives them in the host's pane: what was
+// built is what the user sees, and every user action reaches the page's events in the right
+// order. Document files read as a user may have left them: whatever is wrong is refused
+// naming the file, and nothing is opened.
 
 #include <gtest/gtest.h>
+
+#include <fstream>
 
 #include "cadhost/model/button_control.h"
 #include "cadhost/model/checkbox_control.h"
 #include "cadhost/model/combo_control.h"
+#include "cadhost/model/document_file.h"
 #include "cadhost/model/host_model.h"
 #include "cadhost/model/option_control.h"
 #include "cadhost/model/text_control.h"
 #include "tests/support/com_error_of.h"
+#include "tests/support/named_rows.h"
+#include "tests/support/scratch_folder.h"
 
 namespace quenmoor::cadhost {
 namespace {
 
-using quenmoor::testsupport::comErrorOf;
+using quenmoor::testsupport::failsNaming;
 
 // What the page's events heard, and the event to fail, as an add-in's handler may.
 struct EventLog {
@@ -136,6 +143,36 @@ TEST_F(PageTest, ShowingASecondPageCancelsTheFirstAndReleasingCancelsTheLast) {
     host_.showPage(unshown);
     EXPECT_THROW(unshown->help(), com::ComError);
 }
+
+struct BadFile {
+    const char* name;
+    const char* contents;  // null: no file at all
+    const char* message;
+};
+
+class BadDocumentFileTest : public ::testing::TestWithParam<BadFile> {};
+
+TEST_P(BadDocumentFileTest, IsRefusedNamingTheFileAndWhatIsWrong) {
+    const quenmoor::testsupport::ScratchFolder folder;
+    const auto file = folder / "document.json";
+    if (GetParam().contents != nullptr) {
+        std::ofstream(file) << GetParam().contents;
+    }
+    EXPECT_TRUE(failsNaming([&] { loadDocument(file); }, file.string()));
+    EXPECT_TRUE(failsNaming([&] { loadDocument(file); }, GetParam().message));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, BadDocumentFileTest,
+    ::testing::Values(BadFile{"Missing", nullptr, "cannot open the document file"},
+                      BadFile{"NotJson", "not json at all", "not a document file"},
+                      BadFile{"Array", "[1, 2]", "expected a JSON object"},
+                      BadFile{"UnknownType", R"({"type": "sketch"})", "\"type\" must be"},
+                      BadFile{"TwoValues", R"({"type": "part", "materialValues": [1, 2]})",
+                              "needs 9 values"},
+                      BadFile{"SelectionOfNothing", R"({"type": "assembly", "selection": ["x-1"]})",
+                              "no component \"x-1\""}),
+    quenmoor::testsupport::RowName());
 
 }  // namespace
 }  // namespace quenmoor::cadhost
