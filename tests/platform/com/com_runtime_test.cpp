@@ -339,6 +339,43 @@ TEST(DispatchTable, BadInvocationsReturnTheirCodeAndNameTheMember) {
     EXPECT_EQ(gauge->Invoke(99, InvokeMethod, {}, &result), DISP_E_MEMBERNOTFOUND);
 }
 
+// A second type that has a Reading too, under another id than the gauge's.
+class IMeter : public IDispatch {
+public:
+    static constexpr Guid iid = guid("{2B0E4D1A-0000-4000-8000-000000000011}");
+    using Base = IDispatch;
+
+    virtual std::int32_t Reading() = 0;
+
+    static const DispatchTable<IMeter>& dispatchTable() {
+        static const DispatchTable<IMeter> table{
+            DispatchTable<IMeter>::get<&IMeter::Reading>("Reading")};
+        return table;
+    }
+
+protected:
+    ~IMeter() = default;
+};
+
+class Meter final : public ComObject<Meter, DualInterface<IMeter>> {
+public:
+    std::int32_t Reading() override { return 12; }
+};
+
+TEST(DispatchTable, AMemberCalledOnManyObjectsIsResolvedForEachTypeMet) {
+    const ComPtr<IDispatch> gauge = Gauge::create();
+    const ComPtr<IDispatch> meter = Meter::create();
+    ASSERT_EQ(gauge->GetTypeInfo(), Gauge::create()->GetTypeInfo());
+    ASSERT_NE(gauge->GetTypeInfo(), meter->GetTypeInfo());
+    MemberOfEachObject reading("Reading");
+    std::vector<std::int32_t> read;
+    for (const auto& object : {gauge, meter, meter, gauge}) {
+        read.push_back(reading(object.get()).toInt32());
+    }
+    EXPECT_EQ(read, (std::vector<std::int32_t>{70000, 12, 12, 70000}));
+    EXPECT_EQ(comErrorOf([&] { reading(nullptr); }).code(), CTL_E_OBJECTNOTSET);
+}
+
 void writeText(const fs::path& file, const std::string& text) {
     std::ofstream(file, std::ios::binary | std::ios::trunc) << text;
 }
