@@ -26,7 +26,8 @@ namespace quenmoor::com {
 template <class I>
 class DispatchTable final : public ITypeInfo {
 public:
-    using Call = Variant (*)(I&, std::span<Variant>);
+    // Calls the member and puts its result, if one is wanted, in place of *result.
+    using Call = void (*)(I&, std::span<Variant>, Variant* result);
 
     struct Member {
         std::string name;
@@ -100,11 +101,7 @@ public:
                                name + ": takes " + std::to_string(member->arity) +
                                    " argument(s), got " + std::to_string(arguments.size()));
             }
-            if (result != nullptr) {
-                *result = member->call(target, arguments);
-            } else {
-                member->call(target, arguments);
-            }
+            member->call(target, arguments, result);
         });
     }
 
@@ -151,22 +148,49 @@ private:
         using S = Signature<decltype(Function)>;
         using Arguments = typename S::Arguments;
         constexpr std::size_t arity = std::tuple_size_v<Arguments>;
-        Call call = [](I& target, std::span<Variant> arguments) -> Variant {
-            return [&]<std::size_t... Index>(std::index_sequence<Index...>)->Variant {
+        Call call = [](I& target, std::span<Variant> arguments, Variant* result) {
+            [&]<std::size_t... Index>(std::index_sequence<Index...>) {
                 Arguments converted{
                     fromVariant<std::tuple_element_t<Index, Arguments>>(arguments[Index])...};
-                if constexpr (std::is_void_v<typename S::Result>) {
-                    (target.*Function)(std::get<Index>(converted)...);
-                    return {};
-                } else if constexpr (std::is_same_v<typename S::Result, Variant>) {
+                const auto invoke = [&] {
                     return (target.*Function)(std::get<Index>(converted)...);
+                };
+                if constexpr (std::is_void_v<typename S::Result>) {
+                    invoke();
+                    if (result != nullptr) {
+                        *result = Variant();
+                    }
+                } else if (result == nullptr) {
+                    invoke();
+                } else if constexpr (std::is_same_v<typename S::Result, Variant>) {
+                    constructResult(result, invoke);
                 } else {
-                    return toVariant((target.*Function)(std::get<Index>(converted)...));
+                    constructResult(result, [&] { return toVariant(invoke()); });
                 }
             }
             (std::make_index_sequence<arity>{});
         };
         return Member{std::move(name), kind, arity, std::move(call)};
+    }
+
+    // Builds the result where the caller holds it, without a move: every late-bound call
+    // returns a value, and a move of a value just written costs more than the call itself.
+    // Should make() throw, *result is left Empty.
+    template <class Make>
+    static void constructResult(Variant* result, Make&& make) {
+        struct EmptyOnThrow {
+            Variant* result;
+            bool made = false;
+            ~EmptyOnThrow() {
+                if (!made) {
+                    new (result) Variant();
+                }
+            }
+        };
+        result->~Variant();
+        EmptyOnThrow guard{result};
+        new (result) Variant(make());
+        guard.made = true;
     }
 
     template <class T>
