@@ -145,27 +145,12 @@ void Variant::moveOtherStorage(Variant&& other) noexcept {
     kind_ = other.kind_;
 }
 
-void Variant::destroyStorage() noexcept {
-    switch (kind_) {
-        case Kind::String:
-            string_.~basic_string();
-            break;
-        case Kind::Object:
-            object_.~ComPtr();
-            break;
-        case Kind::DoubleArray:
-            doubles_.~vector();
-            break;
-        case Kind::SharedText:
-            shared_.~SharedText();
-            break;
-        default:
-            break;
+void Variant::destroyOtherStorage() noexcept {
+    if (kind_ == Kind::String) {
+        string_.~basic_string();
+    } else if (kind_ == Kind::DoubleArray) {
+        doubles_.~vector();
     }
-}
-
-std::string_view Variant::text() const {
-    return kind_ == Kind::SharedText ? shared_.text : std::string_view(string_);
 }
 
 std::string Variant::typeName() const {
@@ -304,13 +289,6 @@ ComPtr<IDispatch> Variant::toObject() const& {
     return object_;
 }
 
-ComPtr<IDispatch> Variant::toObject() && {
-    if (type() == Type::Object) {
-        return std::move(object_);
-    }
-    return static_cast<const Variant&>(*this).toObject();
-}
-
 std::vector<double> Variant::toDoubleArray() const {
     if (type() != Type::DoubleArray) {
         typeMismatch(*this, "Double()");
@@ -318,16 +296,13 @@ std::vector<double> Variant::toDoubleArray() const {
     return doubles_;
 }
 
-bool operator==(const Variant& a, const Variant& b) {
-    using Type = Variant::Type;
+bool Variant::equalsOtherwise(const Variant& b) const {
+    const Variant& a = *this;
     auto isNumber = [](Type t) {
         return t == Type::Int16 || t == Type::Int32 || t == Type::Double || t == Type::Bool;
     };
     const Type ta = a.type();
     const Type tb = b.type();
-    if (ta == Type::Text && tb == Type::Text) {
-        return a.text() == b.text();
-    }
     if ((ta == Type::Empty && tb == Type::Text) || (ta == Type::Text && tb == Type::Empty)) {
         return (ta == Type::Empty || a.text().empty()) && (tb == Type::Empty || b.text().empty());
     }

@@ -106,12 +106,23 @@ public:
     // An empty pointer for Empty; a type mismatch for anything else that is not an object.
     ComPtr<IDispatch> toObject() const&;
     // The same, taking the reference over from a value about to go.
-    ComPtr<IDispatch> toObject() &&;
+    ComPtr<IDispatch> toObject() && {
+        if (kind_ == Kind::Object) {
+            return std::move(object_);
+        }
+        return static_cast<const Variant&>(*this).toObject();
+    }
     std::vector<double> toDoubleArray() const;
 
     // The language's `=`: Empty equals "" and 0, numbers compare by value, texts exactly,
     // a text never equals a number, objects by identity.
-    friend QUENMOOR_EXPORT bool operator==(const Variant& a, const Variant& b);
+    friend bool operator==(const Variant& a, const Variant& b) {
+        // Texts first, inline: a list is read until a cell equals "".
+        if (a.isText() && b.isText()) {
+            return a.text() == b.text();
+        }
+        return a.equalsOtherwise(b);
+    }
 
 private:
     // In the order of Type; SharedText is Text too.
@@ -132,6 +143,8 @@ private:
     };
 
     bool scalar() const { return kind_ < Kind::String; }
+    bool isText() const { return kind_ == Kind::String || kind_ == Kind::SharedText; }
+    bool equalsOtherwise(const Variant& other) const;
     void copyScalar(const Variant& other) noexcept {
         kind_ = other.kind_;
         switch (other.kind_) {
@@ -175,10 +188,21 @@ private:
         other.kind_ = Kind::Empty;
     }
     void moveOtherStorage(Variant&& other) noexcept;
-    void destroyStorage() noexcept;
+    void destroyStorage() noexcept {
+        if (kind_ == Kind::Object) {
+            object_.~ComPtr();
+        } else if (kind_ == Kind::SharedText) {
+            shared_.~SharedText();
+        } else {
+            destroyOtherStorage();
+        }
+    }
+    void destroyOtherStorage() noexcept;
 
     // The characters of a Text value.
-    std::string_view text() const;
+    std::string_view text() const {
+        return kind_ == Kind::SharedText ? shared_.text : std::string_view(string_);
+    }
     std::int16_t convertToInt16() const;
     std::int32_t convertToInt32() const;
 
