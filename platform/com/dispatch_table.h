@@ -283,30 +283,6 @@ QUENMOOR_EXPORT DispId idOfName(IDispatch* object, std::string_view name);
 QUENMOOR_EXPORT Variant invokeById(IDispatch* object, DispId id, std::string_view name,
                                    std::uint16_t kind, std::span<Variant> arguments);
 
-// One member of one object, called over and over, as a list is read cell by cell: its name
-// is resolved at the first call and the id kept, since an object's ids stay fixed while it
-// lives. The member holds the object.
-class LateBoundMember {
-public:
-    LateBoundMember(ComPtr<IDispatch> object, std::string name)
-        : object_(std::move(object)), name_(std::move(name)) {}
-
-    template <class... A>
-    Variant operator()(A&&... arguments) {
-        Variant values[] = {Variant(std::forward<A>(arguments))..., Variant()};
-        if (id_ == 0) {
-            id_ = idOfName(object_.get(), name_);
-        }
-        return invokeById(object_.get(), id_, name_, InvokeMethod | InvokePropertyGet,
-                          std::span<Variant>(values, sizeof...(A)));
-    }
-
-private:
-    ComPtr<IDispatch> object_;
-    std::string name_;
-    DispId id_ = 0;
-};
-
 // One member called on many objects, as `Value` on each cell a sheet hands out: its name is
 // resolved once for each type of object met (see ITypeInfo), and for every object that
 // does not give its type.
@@ -330,6 +306,23 @@ private:
     std::string name_;
     const ITypeInfo* type_ = nullptr;
     DispId id_ = 0;
+};
+
+// One member of one object, called over and over, as a list is read cell by cell: its name
+// is resolved at the first call and the id kept. The member holds the object.
+class LateBoundMember {
+public:
+    LateBoundMember(ComPtr<IDispatch> object, std::string name)
+        : object_(std::move(object)), member_(std::move(name)) {}
+
+    template <class... A>
+    Variant operator()(A&&... arguments) {
+        return member_(object_.get(), std::forward<A>(arguments)...);
+    }
+
+private:
+    ComPtr<IDispatch> object_;
+    MemberOfEachObject member_;
 };
 
 // The dispatch side of a dual object, for calls by name.

@@ -60,13 +60,7 @@ public:
             copyStorage(other);
         }
     }
-    Variant(Variant&& other) noexcept {
-        if (other.scalar()) {
-            copyScalar(other);
-        } else {
-            moveStorage(std::move(other));
-        }
-    }
+    Variant(Variant&& other) noexcept { moveFrom(std::move(other)); }
     Variant& operator=(const Variant& other) {
         if (this != &other) {
             Variant copy(other);
@@ -77,11 +71,7 @@ public:
     Variant& operator=(Variant&& other) noexcept {
         if (this != &other) {
             reset();
-            if (other.scalar()) {
-                copyScalar(other);
-            } else {
-                moveStorage(std::move(other));
-            }
+            moveFrom(std::move(other));
         }
         return *this;
     }
@@ -173,7 +163,11 @@ private:
     void copyStorage(const Variant& other);
     // Objects and shared texts, what late-bound calls return most, are taken over inline,
     // leaving the other value Empty so that dropping it costs nothing.
-    void moveStorage(Variant&& other) noexcept {
+    void moveFrom(Variant&& other) noexcept {
+        if (other.scalar()) {
+            copyScalar(other);
+            return;
+        }
         if (other.kind_ == Kind::Object) {
             new (&object_) ComPtr<IDispatch>(std::move(other.object_));
             other.object_.~ComPtr();

@@ -166,7 +166,7 @@ bool hasScheme(const std::string& href) {
 }  // namespace
 
 struct ChmFile::Archive {
-    Archive() = default;
+    explicit Archive(const std::string& file) : path(file) {}
     Archive(const Archive&) = delete;
     Archive& operator=(const Archive&) = delete;
     ~Archive() {
@@ -186,7 +186,7 @@ struct ChmFile::Archive {
     std::unordered_map<std::string, mschmd_file*> files;
 };
 
-ChmFile::ChmFile(const std::string& path) : path_(path), archive_(std::make_unique<Archive>()) {
+ChmFile::ChmFile(const std::string& path) : archive_(std::make_unique<Archive>(path)) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error)) {
         throw ComError(com::E_FILE_NOT_FOUND, path + ": help file not found");
@@ -198,7 +198,6 @@ ChmFile::ChmFile(const std::string& path) : path_(path), archive_(std::make_uniq
     if (archive_->decompressor == nullptr) {
         throw ComError(com::E_FAIL, path + ": the help file reader could not be started");
     }
-    archive_->path = path;
     archive_->header = archive_->decompressor->open(archive_->decompressor, archive_->path.c_str());
     if (archive_->header == nullptr) {
         throw ComError(com::E_FAIL,
@@ -218,8 +217,12 @@ ChmFile::ChmFile(ChmFile&&) noexcept = default;
 ChmFile& ChmFile::operator=(ChmFile&&) noexcept = default;
 ChmFile::~ChmFile() = default;
 
+const std::string& ChmFile::path() const {
+    return archive_->path;
+}
+
 std::string ChmFile::find(const std::string& entry) const {
-    if (std::find(entries_.begin(), entries_.end(), entry) != entries_.end()) {
+    if (archive_->files.contains(entry)) {
         return entry;
     }
     const auto match = std::find_if(entries_.begin(), entries_.end(), [&](const std::string& e) {
@@ -231,11 +234,11 @@ std::string ChmFile::find(const std::string& entry) const {
 std::string ChmFile::read(const std::string& entry) const {
     const std::string stored = find(entry);
     if (stored.empty()) {
-        throw ComError(com::E_FILE_NOT_FOUND, path_ + ": no entry " + entry);
+        throw ComError(com::E_FILE_NOT_FOUND, path() + ": no entry " + entry);
     }
     mschmd_file* file = archive_->files.at(stored);
     if (file->length < 0 || file->length > LargestEntry) {
-        throw ComError(com::E_FAIL, path_ + ": entry " + entry + " is damaged (it claims " +
+        throw ComError(com::E_FAIL, path() + ": entry " + entry + " is damaged (it claims " +
                                         std::to_string(file->length) + " bytes)");
     }
     std::string bytes;
@@ -246,7 +249,7 @@ std::string ChmFile::read(const std::string& entry) const {
     const int error = archive_->decompressor->extract(archive_->decompressor, file, "");
     archive_->system.output = nullptr;
     if (error != MSPACK_ERR_OK || bytes.size() != static_cast<std::size_t>(file->length)) {
-        throw ComError(com::E_FAIL, path_ + ": entry " + entry + " is damaged (" +
+        throw ComError(com::E_FAIL, path() + ": entry " + entry + " is damaged (" +
                                         problem(error == MSPACK_ERR_OK ? MSPACK_ERR_READ : error) +
                                         ")");
     }
@@ -257,14 +260,14 @@ std::string ChmFile::resolveTopic(const std::string& topic) const {
     std::string name = topic.substr(0, topic.find('#'));
     std::replace(name.begin(), name.end(), '\\', '/');
     if (name.empty()) {
-        throw ComError(com::E_INVALIDARG, path_ + ": no topic given");
+        throw ComError(com::E_INVALIDARG, path() + ": no topic given");
     }
     if (name.front() != '/') {
         name.insert(name.begin(), '/');
     }
     std::string stored = find(name);
     if (stored.empty()) {
-        throw ComError(com::E_FILE_NOT_FOUND, path_ + ": no topic " + topic);
+        throw ComError(com::E_FILE_NOT_FOUND, path() + ": no topic " + topic);
     }
     return stored;
 }

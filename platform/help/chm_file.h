@@ -18,7 +18,7 @@ public:
     ChmFile& operator=(ChmFile&&) noexcept;
     ~ChmFile();
 
-    const std::string& path() const { return path_; }
+    const std::string& path() const;
 
     // The content files of the archive (no directories, no internal "#" or "$" entries),
     // in archive order.
@@ -38,7 +38,6 @@ public:
 private:
     struct Archive;
 
-    std::string path_;
     std::unique_ptr<Archive> archive_;
     std::vector<std::string> entries_;
 };

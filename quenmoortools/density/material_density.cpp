@@ -34,11 +34,12 @@ void DensityPage::build(host::ISldWorks& hostApp, com::ComPtr<com::IDispatch> ha
 
     // Row 1 is always a material, even when empty; the first empty cell below ends the list.
     toolkit::CellReader cell(com::lateBound(spreadsheet));
+    const com::Variant empty("");
     row.set(1);
     do {
         MaterialList->AddItems(cell(row.value(), NameColumn).toText());
         row.increment("material.xls, sheet Density: row");
-    } while (!(cell(row.value(), NameColumn) == com::Variant("")));
+    } while (!(cell(row.value(), NameColumn) == empty));
 
     row.set(1);
     page.show();
