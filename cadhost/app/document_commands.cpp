@@ -77,7 +77,11 @@ void addDocumentCommands(ScriptRunner& runner) {
     });
     runner.define("close", 0, 0, [&](const Arguments&) {
         std::string title = runner.activeDocument("close").title();
-        app.closeActive();
+        if (const PropertyPage* page = app.openPage();
+            page != nullptr && page->document() == app.active()) {
+            out << "closed page " << quote(page->title()) << " with cancel\n";
+        }
+        runner.attempt([&] { app.closeActive(); });
         out << "closed " << quote(title) << '\n';
     });
     runner.define("export", 1, 1, [&](const Arguments& a) {

@@ -19,7 +19,12 @@ void printControl(std::ostream& out, const PageControl& control) {
 }
 
 void printPage(std::ostream& out, const PropertyPage& page) {
-    out << "page " << quote(page.title()) << " options " << page.options() << '\n';
+    out << "page " << quote(page.title()) << " options " << page.options() << " document ";
+    if (std::shared_ptr<Document> document = page.document()) {
+        out << quote(document->title()) << '\n';
+    } else {
+        out << "none\n";
+    }
     if (!page.message().empty()) {
         out << "message " << quote(page.message()) << " severity " << page.severity() << '\n';
     }

@@ -53,10 +53,11 @@ ComPtr<host::IPropertyManagerPage2> HostApplication::CreatePropertyManagerPage(
 
 ComPtr<host::IModelDoc2> HostApplication::ActiveDoc() {
     journal_->record("ActiveDoc");
-    if (!model_->active()) {
+    std::shared_ptr<Document> document = model_->addinDocument();
+    if (!document) {
         return {};
     }
-    return DocumentObject::create(model_, journal_, model_->active());
+    return DocumentObject::create(model_, journal_, std::move(document));
 }
 
 bool HostApplication::SetUserPreferenceIntegerValue(std::int32_t preference, std::int32_t value) {

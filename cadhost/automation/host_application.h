@@ -33,7 +33,8 @@ public:
     bool RemoveMenu(std::int32_t documentType, std::string menu, std::string callback) override;
     ComPtr<host::IPropertyManagerPage2> CreatePropertyManagerPage(
         std::string title, std::int32_t options, ComPtr<com::IDispatch> handler) override;
-    // Null while no document is open.
+    // Null while no document is open. While a page's event is handled, the page's own
+    // document, whatever the user made active since.
     ComPtr<host::IModelDoc2> ActiveDoc() override;
     bool SetUserPreferenceIntegerValue(std::int32_t preference, std::int32_t value) override;
     bool SetUserPreferenceDoubleValue(std::int32_t preference, double value) override;

@@ -1,6 +1,7 @@
 #include "cadhost/model/host_model.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "cadhost/model/document_file.h"
 #include "platform/com/com_error.h"
@@ -75,9 +76,29 @@ void HostModel::closeActive() {
     if (!active_) {
         throw com::ComError(com::E_UNEXPECTED, "close: no document is open");
     }
+    std::optional<com::ComError> failure;
+    if (PropertyPage* page = openPage(); page != nullptr && page->document() == active_) {
+        try {
+            page->close(host::CloseCancel);
+        } catch (const com::ComError& e) {
+            failure = e;
+        }
+    }
     active_->markClosed();
     std::erase(documents_, active_);
     active_ = documents_.empty() ? nullptr : documents_.back();
+    if (failure) {
+        throw *failure;
+    }
+}
+
+std::shared_ptr<Document> HostModel::addinDocument() const {
+    for (const auto& page : pages_) {
+        if (page->handlingEvent()) {
+            return page->document();
+        }
+    }
+    return active_;
 }
 
 std::int32_t HostModel::activeDocumentType() const {
@@ -92,7 +113,7 @@ std::shared_ptr<PropertyPage> HostModel::addPage(std::string title, std::int32_t
 }
 
 void HostModel::showPage(const std::shared_ptr<PropertyPage>& page) {
-    page->markShown();
+    page->markShown(active_);
     if (PropertyPage* open = openPage(); open != nullptr && open != page.get()) {
         try {
             open->close(host::CloseCancel);

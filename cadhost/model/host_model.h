@@ -29,9 +29,15 @@ public:
     void activate(std::string_view title);
     // Saves the active document to its file, or to `path`, which it then keeps.
     void saveActive(const std::optional<std::filesystem::path>& path);
+    // Closes the active document. A page shown for it closes first, with Cancel; its
+    // add-in's failure is raised once the document is closed.
     void closeActive();
     Document* activeDocument() const { return active_.get(); }
     const std::shared_ptr<Document>& active() const { return active_; }
+    // The document an add-in works on: while a page's event is handled, the page's own
+    // (null when it was shown with none open), whatever document the user made active
+    // since; else the active one.
+    std::shared_ptr<Document> addinDocument() const;
     const std::vector<std::shared_ptr<Document>>& documents() const { return documents_; }
 
     // The document type whose menus the user sees: the active document's, or the type

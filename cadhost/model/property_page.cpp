@@ -22,10 +22,11 @@ const std::shared_ptr<PageGroup>& PropertyPage::addGroup(std::int32_t id, std::s
     return groups_.back();
 }
 
-void PropertyPage::markShown() {
+void PropertyPage::markShown(const std::shared_ptr<Document>& document) {
     if (closed_) {
         throw com::ComError(com::E_UNEXPECTED, "Show: page \"" + title_ + "\" is closed already");
     }
+    document_ = document;
     shown_ = true;
 }
 
@@ -70,6 +71,7 @@ void PropertyPage::checkOpen(std::string_view action) const {
 void PropertyPage::pressButton(std::int32_t id) {
     checkOpen("press");
     control<ButtonControl>(id, "button");
+    const EventScope scope(*this);
     events_->buttonPressed(id);
 }
 
@@ -83,34 +85,40 @@ void PropertyPage::checkOption(std::int32_t id) {
             }
         }
     }
+    const EventScope scope(*this);
     events_->optionChecked(id);
 }
 
 void PropertyPage::setCheckbox(std::int32_t id, bool checked) {
     checkOpen("set");
     control<CheckboxControl>(id, "check box").check(checked);
+    const EventScope scope(*this);
     events_->checkboxChecked(id, checked);
 }
 
 void PropertyPage::chooseItem(std::int32_t id, std::int32_t index) {
     checkOpen("set");
     control<ComboControl>(id, "combo box").choose(index);
+    const EventScope scope(*this);
     events_->selectionChanged(id, index);
 }
 
 void PropertyPage::typeText(std::int32_t id, std::string text) {
     checkOpen("set");
     control<TextControl>(id, "text box").type(text);
+    const EventScope scope(*this);
     events_->textChanged(id, text);
 }
 
 bool PropertyPage::help() {
     checkOpen("help");
+    const EventScope scope(*this);
     return events_->help();
 }
 
 void PropertyPage::close(std::int32_t reason) {
     checkOpen("close");
+    const EventScope scope(*this);
     closed_ = true;
     std::optional<com::ComError> failure;
     try {

@@ -18,10 +18,13 @@
 
 namespace quenmoor::cadhost {
 
+class Document;
+
 // A property page: built by an add-in from groups of controls of the kinds above, shown in
 // the host's property pane, and closed by the user with OK or Cancel. Every user action updates the
 // controls, then goes to the page's events; a failing event is raised as ComError with the add-in's
-// description.
+// description. A page belongs to the document that was active when it was shown: while one
+// of its events runs, that document is the one the add-in works on.
 class PropertyPage {
 public:
     PropertyPage(std::string title, std::int32_t options, std::unique_ptr<PageEvents> events);
@@ -38,8 +41,13 @@ public:
 
     bool isShown() const { return shown_; }
     bool isClosed() const { return closed_; }
-    // Throws ComError naming the page once it is closed: a closed page is not shown again.
-    void markShown();
+    // Shows the page for `document` (null when none is open). Throws ComError naming the
+    // page once it is closed: a closed page is not shown again.
+    void markShown(const std::shared_ptr<Document>& document);
+    // The document the page was shown for; null when there was none or it is gone.
+    std::shared_ptr<Document> document() const { return document_.lock(); }
+    // Whether one of the page's events is being handled now.
+    bool handlingEvent() const { return eventDepth_ > 0; }
 
     // The user's actions. Controls are found by id and kind, since a page may give a
     // button and a combo box the same id. Each throws ComError naming the id when the page
@@ -65,6 +73,18 @@ public:
                              const std::function<bool(const PageControl&)>& accepts) const;
 
 private:
+    // Counts an event being handled for as long as it lives.
+    class EventScope {
+    public:
+        explicit EventScope(PropertyPage& page) : page_(page) { ++page_.eventDepth_; }
+        ~EventScope() { --page_.eventDepth_; }
+        EventScope(const EventScope&) = delete;
+        EventScope& operator=(const EventScope&) = delete;
+
+    private:
+        PropertyPage& page_;
+    };
+
     template <class Kind>
     Kind& control(std::int32_t id, std::string_view what) const;
     void checkOpen(std::string_view action) const;
@@ -75,6 +95,8 @@ private:
     std::string message_;
     std::int32_t severity_ = 0;
     std::vector<std::shared_ptr<PageGroup>> groups_;
+    std::weak_ptr<Document> document_;
+    int eventDepth_ = 0;
     bool shown_ = false;
     bool closed_ = false;
 };

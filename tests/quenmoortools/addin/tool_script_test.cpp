@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <filesystem>
@@ -157,6 +158,59 @@ TEST_F(ToolScriptTest, TheConverterWritesItsResultAndKeepsItWhenTheValueIsNoNumb
     EXPECT_EQ(facts(result.out, "control 26 text"),
               std::vector<std::string>{
                   "control 26 text \"\" align 2 options 3 tip \"\" text \"25.4000508001016\""});
+}
+
+// A page acts on the document it was shown for, whichever the user made active since, and
+// goes with that document.
+TEST_F(ToolScriptTest, APageWritesOnlyIntoItsOwnDocument) {
+    const auto result = script(
+        "new part A\nfeature Base D1\nmenu \"Custom Properties\"\nset 7 \"from A's page\"\n"
+        "new part B\nfeature Base D7\nproperty Revision C\npage\nok\ndoc\nactivate A\ndoc\n"
+        "menu \"Numerate Dimension Names\"\nactivate B\nok\ndoc\nactivate A\ndoc\n");
+    ASSERT_EQ(result.exitCode, 0) << result.err << result.out;
+    EXPECT_EQ(facts(result.out, "page "),
+              std::vector<std::string>{"page \"Quenmoor\" options 3 document \"A\""});
+    // B keeps its own property alone; A's page wrote into A.
+    const auto properties = facts(result.out, "property ");
+    EXPECT_EQ(std::count(properties.begin(), properties.end(), "property \"Revision\" 30 \"C\""), 2)
+        << result.out;
+    EXPECT_EQ(std::count_if(properties.begin(), properties.end(),
+                            [](const std::string& p) { return p.ends_with("\"from A's page\""); }),
+              2)
+        << result.out;
+    EXPECT_EQ(properties.size(), 21u) << result.out;
+    EXPECT_EQ(facts(result.out, "dimension "),
+              (std::vector<std::string>{"dimension \"D7\" 10", "dimension \"D1\" 10",
+                                        "dimension \"D7\" 10", "dimension \"1\" 10"}));
+    EXPECT_TRUE(facts(result.out, "error ").empty()) << result.out;
+}
+
+TEST_F(ToolScriptTest, ClosingItsDocumentCancelsThePageAndOthersLeaveItOpen) {
+    const auto result = script(
+        "new part A\nfeature Base D1\nnew part B\nfeature Base D2\nactivate A\n"
+        "menu \"Numerate Dimension Names\"\nactivate B\nclose\npage\nclose\npage\n"
+        "new part C\nfeature Base D3\nmenu \"Unit Converter\"\nok\ndoc\n");
+    ASSERT_EQ(result.exitCode, 0) << result.err << result.out;
+    EXPECT_EQ(
+        facts(result.out, "closed "),
+        (std::vector<std::string>{"closed \"B\"", "closed page \"Quenmoor\" with cancel",
+                                  "closed \"A\"", "closed page \"Unit Conversion\" with ok"}));
+    const auto pages = facts(result.out, "page ");
+    ASSERT_EQ(pages.size(), 2u) << result.out;
+    EXPECT_EQ(pages[0], "page \"Quenmoor\" options 3 document \"A\"");
+    EXPECT_EQ(pages[1], "page none");
+    // The numbering page went with Cancel: a later OK of another page numbers nothing.
+    EXPECT_EQ(facts(result.out, "dimension "), std::vector<std::string>{"dimension \"D3\" 10"});
+}
+
+TEST_F(ToolScriptTest, APageShownWithNoDocumentActsOnNoneOpenedLater) {
+    const auto result = script(
+        "doctype 1\nmenu \"Numerate Dimension Names\"\npage\nnew part B\nfeature Base D1\n"
+        "ok\ndoc\n");
+    ASSERT_EQ(result.exitCode, 0) << result.err << result.out;
+    EXPECT_TRUE(facts(result.out, "page ")[0].ends_with(" document none")) << result.out;
+    EXPECT_EQ(facts(result.out, "dimension "), std::vector<std::string>{"dimension \"D1\" 10"});
+    EXPECT_EQ(facts(result.out, "error ").size(), 1u) << result.out;
 }
 
 TEST_F(ToolScriptTest, TheExportPackageLeavesOneFilePerFormatTheHostCanWrite) {
