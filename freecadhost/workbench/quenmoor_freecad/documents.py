@@ -5,7 +5,16 @@ when the document's parts come from other documents through App::Link, else a pa
 Custom properties are the document's Meta entries; features are the objects of the active
 body (else of the document) in tree order, and a sketch's display dimensions are its
 dimensional constraints.
+
+FreeCAD's expressions reach a constraint by its name only when the name reads as an
+identifier: `Sketch.Constraints.12` does not parse, so a document that holds it loses the
+expression when it is reopened. A dimension the add-in names with a number is therefore
+named "_" and the number, which FreeCAD renames in every expression that reached it and
+restores; the add-in reads such a name back as the number.
 """
+
+import re
+
 
 import FreeCAD as App
 import FreeCADGui as Gui
@@ -73,19 +82,32 @@ def active_body(document):
     return bodies[0] if len(bodies) == 1 else None
 
 
+NUMBERED_NAME = re.compile(r"_([0-9]+)")
+
+
+def name_for_addin(constraint_name):
+    numbered = NUMBERED_NAME.fullmatch(constraint_name)
+    return numbered.group(1) if numbered else constraint_name
+
+
+def constraint_name(name):
+    return "_" + name if name.isdigit() and name.isascii() else name
+
+
 class Dimension:
-    """A dimensional constraint of a sketch; its name is the constraint's name."""
+    """A dimensional constraint of a sketch; its name is the constraint's name, a number
+    given by the add-in kept with "_" before it."""
 
     def __init__(self, sketch, index):
         self.sketch = sketch
         self.index = index
 
     def name(self):
-        return self.sketch.Constraints[self.index].Name
+        return name_for_addin(self.sketch.Constraints[self.index].Name)
 
     def set_name(self, name):
         try:
-            self.sketch.renameConstraint(self.index, name)
+            self.sketch.renameConstraint(self.index, constraint_name(name))
         except Exception as failure:
             raise HostError(
                 'sketch "%s": constraint %d cannot be named "%s": %s'
@@ -152,13 +174,19 @@ class Selection:
 
 
 class Document:
-    def __init__(self, host, document):
+    """A document as the add-in reaches it; `document_type`, when given, is the type it
+    keeps whatever window is active (a page's document keeps the type it was opened with)."""
+
+    def __init__(self, host, document, document_type=None):
         self.host = host
         self.document = document
+        self.name = document.Name
+        self.label = document.Label
+        self.document_type = document_type
 
     def _check_open(self):
-        if self.document.Name not in App.listDocuments():
-            raise HostError("the document is closed")
+        if App.listDocuments().get(self.name) is not self.document:
+            raise HostError('document "%s" is closed' % self.label)
 
     def _configuration(self, configuration):
         if configuration != "":
@@ -169,6 +197,8 @@ class Document:
 
     def type(self):
         self._check_open()
+        if self.document_type is not None:
+            return self.document_type
         return document_type(self.document)
 
     def title(self):

@@ -166,6 +166,8 @@ def save_as(host, document, path):
     temporary = None
     try:
         writer = _writer(host, document, extension)
+        if os.path.exists(folder) and not os.path.isdir(folder):
+            raise SaveFailure("%s is a file, not a folder" % folder)
         if not os.path.isdir(folder):
             raise SaveFailure("the folder %s does not exist" % folder)
         # The writers choose the format by the extension, so the temporary name keeps it.
@@ -181,6 +183,8 @@ def save_as(host, document, path):
             os.chmod(temporary, os.stat(path).st_mode & 0o7777)
         else:
             os.chmod(temporary, 0o644)
+        if host.step is not None:
+            host.step.keep_aside(path)  # the older file comes back if the tool fails
         os.replace(temporary, path)
         temporary = None
         return 0

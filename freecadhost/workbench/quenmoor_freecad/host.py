@@ -9,6 +9,7 @@ import FreeCADGui as Gui
 from quenmoor_freecad import documents, report, task_panel
 from quenmoor_freecad.menus import MenuBar
 from quenmoor_freecad.report import HostError
+from quenmoor_freecad.transaction import Transaction
 
 
 class Host:
@@ -19,6 +20,10 @@ class Host:
         self.save_failures = []
         self.page = None
         self.bridge = None
+        self.tool = None  # the caption of the menu command running now
+        self.step = None  # the Transaction of the command or OK running now
+        self.acting_page = None  # the page whose event runs now
+        App.addDocumentObserver(self)
 
     # What the add-in calls, through the host application object.
     def add_menu(self, document_type, title, position):
@@ -31,9 +36,12 @@ class Host:
         return self.menus.remove_menu(document_type, title, callback)
 
     def create_page(self, title, options, events):
-        return task_panel.Page(self, title, options, events)
+        return task_panel.Page(self, title, options, events, self.tool or title)
 
     def active_document(self):
+        """FreeCAD's active document; while a page's event runs, the page's own."""
+        if self.acting_page is not None:
+            return self.acting_page.host_document()
         document = App.ActiveDocument
         return documents.Document(self, document) if document is not None else None
 
@@ -69,29 +77,55 @@ class Host:
             page.close(task_panel.CLOSE_CANCEL)
             Gui.Control.closeDialog()
 
+    @contextlib.contextmanager
+    def acting_for(self, page):
+        """While a page's event runs, the page's document is the one the add-in works on,
+        and FreeCAD's active one, whatever window the user clicked since."""
+        previous, self.acting_page = self.acting_page, page
+        try:
+            page.activate_document()
+            yield
+        finally:
+            self.acting_page = previous
+
+    def slotDeletedDocument(self, document):
+        # A page goes with its document, as Cancel closes it: nothing is written anywhere.
+        page = self.page
+        if page is not None and not page.closed and page.belongs_to(document):
+            page.lose_document()
+            page.close(task_panel.CLOSE_CANCEL)
+            Gui.Control.closeDialog()
+
     # Menu picks and undo.
     def connected(self):
         return self.bridge is not None and self.bridge.connected()
 
-    @contextlib.contextmanager
-    def transaction(self, name):
-        """What the add-in changes in the active document under `name` is one undo step."""
-        document = App.ActiveDocument if name else None
-        if document is not None:
-            document.openTransaction("Quenmoor: " + name)
+    def run_step(self, name, action):
+        """Runs action as one undo step named after the tool: it is committed when the
+        action succeeds, undone whole when it fails, and never left open. A failure of any
+        kind goes to the report view; returns whether the action succeeded."""
+        step = Transaction(name)
+        outer, self.step = self.step, step
+        step.open()
         try:
-            yield
+            action()
+        except Exception as failure:
+            step.abort()
+            report.error(str(failure) or type(failure).__name__)
+            return False
+        else:
+            step.commit()
+            return True
         finally:
-            if document is not None and document.Name in App.listDocuments():
-                document.commitTransaction()
+            self.step = outer
 
     def run(self, callback, caption):
         """Calls a menu item's callback; a failure goes to the report view."""
         if not self.connected():
             report.error("%s: the Quenmoor add-in is not connected" % caption)
             return
+        outer, self.tool = self.tool, caption
         try:
-            with self.transaction(caption):
-                self.bridge.call(callback)
-        except RuntimeError as failure:
-            report.error(str(failure))
+            self.run_step(caption, lambda: self.bridge.call(callback))
+        finally:
+            self.tool = outer

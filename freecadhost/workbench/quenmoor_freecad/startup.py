@@ -10,6 +10,7 @@ system-wide workbench gets the add-in without a registration step.
 import os
 import sys
 
+import FreeCAD as App
 from PySide import QtGui
 
 from quenmoor_freecad import registry, report
@@ -86,6 +87,7 @@ def stop():
     if _host is None or not _host.connected():
         return
     _host.close_page()
+    App.removeDocumentObserver(_host)
     try:
         _host.bridge.disconnect()
     except RuntimeError as failure:

@@ -5,11 +5,17 @@ its groups. The add-in's page handler hears every event a user causes: OK closes
 with reason 1, Cancel and any other close with reason 2, Help asks for help; typing,
 choosing, checking and pressing reach it as on any host. The add-in's own changes to a
 control send no event. One page is open at a time: showing another cancels it.
+
+A page belongs to the document that was active when it was shown: its events act on that
+document, with the type it had then, and it closes as Cancel does when that document goes.
+What OK changes is one undo step named after the tool that built the page.
 """
 
+import FreeCAD as App
+import FreeCADGui as Gui
 from PySide import QtGui
 
-from quenmoor_freecad import report
+from quenmoor_freecad import documents, report
 from quenmoor_freecad.report import HostError
 
 CLOSE_OKAY, CLOSE_CANCEL = 1, 2
@@ -25,8 +31,8 @@ def _report_failure(action):
     """Runs an event of the add-in; a failure goes to the report view, as FreeCAD's own do."""
     try:
         return action()
-    except RuntimeError as failure:
-        report.error(str(failure))
+    except Exception as failure:
+        report.error(str(failure) or type(failure).__name__)
         return None
 
 
@@ -160,8 +166,11 @@ class Group:
 class Page:
     """The FreeCAD side of one property page, and the task panel that shows it."""
 
-    def __init__(self, host, title, options, events):
+    def __init__(self, host, title, options, events, tool):
         self.host, self.title, self.options, self.events = host, title, options, events
+        self.tool = tool
+        self.document = None
+        self.document_type = None
         self.controls = {}
         self.shown = False
         self.closed = False
@@ -194,7 +203,37 @@ class Page:
         self.layout.addStretch(1)
         self.host.show_page(self)
         self.shown = True
+        self.document = App.ActiveDocument
+        if self.document is not None:
+            self.document_type = documents.document_type(self.document)
         return 0
+
+    # The page's document.
+    def _document_open(self):
+        if self.document is None:
+            return False
+        try:
+            return App.listDocuments().get(self.document.Name) is self.document
+        except Exception:  # a document FreeCAD has deleted answers nothing any more
+            return False
+
+    def belongs_to(self, document):
+        return self._document_open() and self.document is document
+
+    def lose_document(self):
+        self.document = None
+
+    def host_document(self):
+        """The page's document as the add-in sees it, or None when it has none."""
+        if not self._document_open():
+            return None
+        return documents.Document(self.host, self.document, self.document_type)
+
+    def activate_document(self):
+        if not self._document_open() or App.ActiveDocument is self.document:
+            return
+        Gui.setActiveDocument(self.document.Name)
+        App.setActiveDocument(self.document.Name)
 
     # What FreeCAD's task view calls.
     def getStandardButtons(self):
@@ -225,18 +264,23 @@ class Page:
     def event(self, send):
         if self.closed or not self.events.attached():
             return None
-        return _report_failure(lambda: send(self.events))
+        with self.host.acting_for(self):
+            return _report_failure(lambda: send(self.events))
 
     def close(self, reason):
-        """Sends the close and after-close events once, then lets go of the handler."""
+        """Sends the close and after-close events once, then lets go of the handler. What
+        OK changes is one undo step, or nothing when it fails."""
         if self.closed:
             return
         self.closed = True
         events = self.events
         try:
-            with self.host.transaction(self.title if reason == CLOSE_OKAY else None):
-                _report_failure(lambda: events.on_close(reason))
-            _report_failure(events.after_close)
+            with self.host.acting_for(self):
+                if reason == CLOSE_OKAY:
+                    self.host.run_step(self.tool, lambda: events.on_close(reason))
+                else:
+                    _report_failure(lambda: events.on_close(reason))
+                _report_failure(events.after_close)
         finally:
             events.detach()
             self.host.page_closed(self)
