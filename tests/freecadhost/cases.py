@@ -527,6 +527,7 @@ def case_pages():
         run_command("Quenmoor_tebrincallback")
         choose(control(0, QtGui.QComboBox), 1)
         _activate(other)
+        screenshot("freecad-page-over-another-document")
         task_button("ok")
         expect_equal(dict(other.Meta), before, "the other document's Meta entries")
         expect(len(first.Meta) >= 9, "the page's document took the page: %r" % first.Meta)

@@ -201,11 +201,15 @@ class Page:
         if self.closed:
             raise HostError('Show: page "%s" is closed already' % self.title)
         self.layout.addStretch(1)
+        document = App.ActiveDocument
+        if document is not None:
+            # The task view's header tells the user which document the page acts on.
+            self.form.setWindowTitle("%s: %s" % (self.title, document.Label))
         self.host.show_page(self)
         self.shown = True
-        self.document = App.ActiveDocument
-        if self.document is not None:
-            self.document_type = documents.document_type(self.document)
+        self.document = document
+        if document is not None:
+            self.document_type = documents.document_type(document)
         return 0
 
     # The page's document.
