@@ -1,6 +1,7 @@
 """The end-to-end cases: the add-in in FreeCAD, driven through its menu commands, task
 panels and windows, checked through FreeCAD's own API."""
 
+import contextlib
 import os
 
 import FreeCADGui as Gui
@@ -565,8 +566,9 @@ def case_pages():
     check("closing a page's document cancels the page", closing_the_document_cancels_the_page)
 
 
-def _fail_at(cls, method, call, failure):
-    """Makes the call-th call of a host adapter method raise `failure`; returns the undo."""
+@contextlib.contextmanager
+def _failing(cls, method, call, failure):
+    """Makes the call-th call of a host adapter method raise `failure` while it lasts."""
     original = getattr(cls, method)
     calls = [0]
 
@@ -577,7 +579,10 @@ def _fail_at(cls, method, call, failure):
         return original(self, *args)
 
     setattr(cls, method, failing)
-    return lambda: setattr(cls, method, original)
+    try:
+        yield
+    finally:
+        setattr(cls, method, original)
 
 
 def case_transactions():
@@ -590,13 +595,9 @@ def case_transactions():
         document, sketch = _numbered_sketch(["W", "X", "Y", "Z"])
         undo_steps = document.UndoCount
         clear_reports()
-        restore = _fail_at(documents.Dimension, "set_name", 3,
-                           AttributeError("the sketch went away"))
-        try:
+        with _failing(documents.Dimension, "set_name", 3, AttributeError("the sketch went away")):
             run_command("Quenmoor_NumDims")
             task_button("ok")
-        finally:
-            restore()
         expect_equal([c.Name for c in sketch.Constraints], ["W", "X", "Y", "Z"], "names")
         expect_equal(document.UndoCount, undo_steps, "undo steps")
         expect(any("the sketch went away" in line for line in reported_errors()),
@@ -604,13 +605,10 @@ def case_transactions():
 
         part = open_document("bracket")
         before = dict(part.Meta)
-        restore = _fail_at(documents.Document, "add_custom_info", 5,
-                           RuntimeError("FreeCAD refused the entry"))
-        try:
+        with _failing(documents.Document, "add_custom_info", 5,
+                      RuntimeError("FreeCAD refused the entry")):
             run_command("Quenmoor_tebrincallback")
             task_button("ok")
-        finally:
-            restore()
         expect_equal(dict(part.Meta), before, "Meta after a failed write")
 
     def a_failed_package_leaves_the_older_files():
@@ -620,11 +618,8 @@ def case_transactions():
             with open(os.path.join(folder, name), "w") as older:
                 older.write("older " + name)
         # IGES and STEP are written, then the host fails the STL save.
-        restore = _fail_at(documents.Document, "save_as", 3, OSError("the disk is full"))
-        try:
+        with _failing(documents.Document, "save_as", 3, OSError("the disk is full")):
             _export("bracket", "Quenmoor_Pack", [13, 14, 16], folder)
-        finally:
-            restore()
         expect_equal(sorted(os.listdir(folder)), ["bracket.igs", "bracket.step"], "the folder")
         for name in ("bracket.step", "bracket.igs"):
             expect_equal(open(os.path.join(folder, name)).read(20), "older " + name, name)
