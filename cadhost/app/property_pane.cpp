@@ -81,6 +81,13 @@ void PropertyPane::refresh() {
     title->setObjectName("PageTitle");
     title->setStyleSheet("font-size:15px; font-weight:600; padding:2px 0;");
     column->addWidget(title);
+    // With several documents open, the user sees which one the page acts on.
+    if (std::shared_ptr<Document> document = page->document()) {
+        auto* owner = new QLabel("for " + text(document->title()), content_);
+        owner->setObjectName("PageDocument");
+        owner->setStyleSheet("color:#555;");
+        column->addWidget(owner);
+    }
 
     auto* buttons = new QHBoxLayout;
     auto* ok = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), "OK", content_);
