@@ -468,10 +468,13 @@ def case_bad_input():
 
     def unwritable_folder():
         folder = os.path.join(SCRATCH, "not-a-folder")
-        open(folder, "w").close()
+        with open(folder, "w") as placeholder:
+            placeholder.write("kept")
         clear_reports()
-        _export("bracket", "Quenmoor_Pack", [14], os.path.join(folder, "inside"))
-        expect(os.path.isfile(folder), "the file in the folder's place is untouched")
+        _export("bracket", "Quenmoor_Pack", [14], folder)
+        expect_equal(open(folder).read(), "kept", "the file in the folder's place")
+        expect(any("%s is a file, not a folder" % folder in line for line in reported_errors()),
+               "the report view names the file: %r" % reported_errors())
 
     def missing_options_workbook():
         from quenmoor_freecad import startup
@@ -560,8 +563,25 @@ def case_pages():
         expect_equal([c.Name for c in sketch_b.Constraints], ["B1"], "the other's names")
         expect_equal(reported_errors(), [], "what the user was told")
 
+    def ok_twice_numbers_once_and_a_deleted_sketch_is_skipped():
+        document, sketch = _numbered_sketch(["N1", "N2"])
+        gone = document.getObject("Body").newObject("Sketcher::SketchObject", "Gone")
+        document.recompute()
+        run_command("Quenmoor_NumDims")
+        document.getObject("Body").removeObject(gone)
+        document.removeObject("Gone")
+        current = host().page
+        current.accept()
+        current.accept()
+        settle()
+        expect_equal([c.Name for c in sketch.Constraints], ["_1", "_2"], "names after two OKs")
+        expect_equal(reported_errors(), [], "what the user was told")
+
     check("OK after switching documents acts on the page's own",
           ok_after_switching_writes_only_the_pages_document)
+    close_all()
+    check("OK twice numbers once; a sketch deleted before OK is left out",
+          ok_twice_numbers_once_and_a_deleted_sketch_is_skipped)
     close_all()
     check("closing a page's document cancels the page", closing_the_document_cancels_the_page)
 
