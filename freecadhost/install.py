@@ -17,7 +17,6 @@ import argparse
 import glob
 import os
 import shutil
-import subprocess
 import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "workbench"))
@@ -52,11 +51,12 @@ def install(build, mod, registry=None):
             raise SystemExit("install: %s has no %s; build the freecad preset" % (binaries, pattern))
         for path in found:
             shutil.copy2(path, lib)
-    environment = dict(os.environ)
-    environment["QUENMOOR_REGISTRY"] = registry or freecad_registry()
-    regsvr = os.path.join(binaries, "regsvr")
-    for library in ("workbook.so", "quenmoortools.so"):
-        subprocess.run([regsvr, os.path.join(lib, library)], check=True, env=environment)
+    # The registry is chosen when the bridge first uses it, so it is named before.
+    os.environ["QUENMOOR_REGISTRY"] = registry or freecad_registry()
+    sys.path.insert(0, lib)
+    import quenmoorfreecad
+
+    quenmoorfreecad.register_components(lib, every=True)
     return lib
 
 

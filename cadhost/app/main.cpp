@@ -21,9 +21,10 @@
 #include "cadhost/app/window_commands.h"
 #include "cadhost/automation/addin_manager.h"
 #include "cadhost/automation/host_application.h"
-#include "cadhost/automation/installed_components.h"
+#include "contracts/host/installed_components.h"
 #include "contracts/host/running_host.h"
 #include "platform/com/com_error.h"
+#include "platform/com/registry.h"
 
 namespace {
 
@@ -54,9 +55,10 @@ void filterMessages(QtMsgType type, const QMessageLogContext& context, const QSt
     qt_message_output(type, context, message);
 }
 
-// An installed cadhost registers the components installed with it at a user's first start.
-// QUENMOOR_INSTALLED_COMPONENTS is their folder relative to the program's; a build folder
-// has none there, so a build runs with the registry as it finds it.
+// An installed cadhost registers the components installed with it at a user's first start,
+// and loads the add-in at start from then on. QUENMOOR_INSTALLED_COMPONENTS is their folder
+// relative to the program's; a build folder has none there, so a build runs with the
+// registry as it finds it.
 void registerInstalledComponents() {
 #ifdef QUENMOOR_INSTALLED_COMPONENTS
     namespace fs = std::filesystem;
@@ -66,9 +68,15 @@ void registerInstalledComponents() {
         return;
     }
     try {
-        for (const auto& line : quenmoor::cadhost::registerInstalledComponents(
-                 program.parent_path() / QUENMOOR_INSTALLED_COMPONENTS)) {
-            std::cerr << "cadhost: " << line << '\n';
+        namespace host = quenmoor::host;
+        for (const auto& registered : host::registerInstalledComponents(
+                 program.parent_path() / QUENMOOR_INSTALLED_COMPONENTS,
+                 host::Registration::MissingOnly)) {
+            if (registered.component->addin) {
+                quenmoor::cadhost::AddinManager::setStartup(registered.component->progId, true);
+            }
+            std::cerr << "cadhost: registered " << registered.library.string() << " in "
+                      << quenmoor::com::Registry::instance().path().string() << '\n';
         }
     } catch (const quenmoor::com::ComError& e) {
         std::cerr << "cadhost: " << e.description() << '\n';

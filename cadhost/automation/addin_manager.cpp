@@ -1,6 +1,5 @@
 #include "cadhost/automation/addin_manager.h"
 
-#include "platform/com/activation.h"
 #include "platform/com/registry.h"
 
 namespace quenmoor::cadhost {
@@ -8,10 +7,6 @@ namespace quenmoor::cadhost {
 namespace {
 
 constexpr std::string_view StartupKey = "Software\\Quenmoor\\cadhost\\Addins";
-
-AddinManager::Result resultOf(com::HRESULT hr, com::VariantBool returned) {
-    return {hr, com::failed(hr) ? com::takeErrorInfo() : std::string(), returned};
-}
 
 }  // namespace
 
@@ -23,40 +18,27 @@ AddinManager::~AddinManager() {
 }
 
 AddinManager::Result AddinManager::load(std::string_view progId) {
-    ComPtr<host::SwAddin> addin;
-    try {
-        ComPtr<com::IUnknown> object =
-            com::CoCreateInstance(com::CLSIDFromProgID(progId), host::SwAddin::iid);
-        addin = ComPtr<host::SwAddin>::adopt(
-            static_cast<host::SwAddin*>(static_cast<void*>(object.detach())));
-    } catch (const com::ComError& e) {
-        throw com::ComError(e.code(), "add-in " + std::string(progId) + ": " + e.description());
-    }
-    const std::int32_t cookie = nextCookie_++;
-    addins_.push_back({std::string(progId), cookie, addin});
-    com::VariantBool returned = com::VariantFalse;
-    com::HRESULT hr =
-        addin->ConnectToSW(static_cast<host::ISldWorks*>(application_.get()), cookie, &returned);
-    return resultOf(hr, returned);
+    host::AddinConnection addin(std::string(progId), nextCookie_);
+    ++nextCookie_;
+    addins_.push_back(std::move(addin));
+    return addins_.back().connect(*application_);
 }
 
 std::vector<std::pair<std::string, AddinManager::Result>> AddinManager::unloadAll() {
     std::vector<std::pair<std::string, Result>> results;
-    for (Addin& addin : addins_) {
-        com::VariantBool returned = com::VariantFalse;
-        com::HRESULT hr = addin.object->DisconnectFromSW(&returned);
-        results.emplace_back(addin.progId, resultOf(hr, returned));
+    for (host::AddinConnection& addin : addins_) {
+        results.emplace_back(addin.progId(), addin.disconnect());
     }
     addins_.clear();
     application_->releaseCallbacks();
-    com::CoFreeUnusedLibraries();
+    host::AddinConnection::unloadUnused();
     return results;
 }
 
 std::vector<std::string> AddinManager::loaded() const {
     std::vector<std::string> names;
-    for (const Addin& addin : addins_) {
-        names.push_back(addin.progId);
+    for (const host::AddinConnection& addin : addins_) {
+        names.push_back(addin.progId());
     }
     return names;
 }

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "cadhost/automation/host_application.h"
-#include "contracts/host/addin_events.h"
+#include "contracts/host/addin_connection.h"
 
 namespace quenmoor::cadhost {
 
@@ -17,11 +17,7 @@ using com::ComPtr;
 // released when the host closes.
 class AddinManager {
 public:
-    struct Result {
-        com::HRESULT code;
-        std::string description;  // empty on success
-        com::VariantBool returned;
-    };
+    using Result = host::AddinConnection::Result;
 
     explicit AddinManager(ComPtr<HostApplication> application);
     ~AddinManager();
@@ -43,14 +39,8 @@ public:
     static void setStartup(std::string_view progId, bool load);
 
 private:
-    struct Addin {
-        std::string progId;
-        std::int32_t cookie;
-        ComPtr<host::SwAddin> object;
-    };
-
     ComPtr<HostApplication> application_;
-    std::vector<Addin> addins_;
+    std::vector<host::AddinConnection> addins_;
     std::int32_t nextCookie_ = 1;
 };
 

@@ -9,13 +9,13 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
-#include "contracts/host/addin_events.h"
+#include "contracts/host/addin_connection.h"
+#include "contracts/host/installed_components.h"
 #include "contracts/host/running_host.h"
 #include "freecadhost/bridge/application_object.h"
 #include "freecadhost/bridge/page_events.h"
-#include "platform/com/activation.h"
-#include "platform/com/server_library.h"
 
 namespace quenmoor::freecadhost {
 
@@ -43,23 +43,15 @@ public:
     // did add.
     bool connect(const std::string& progId) {
         if (addin_) {
-            throw com::ComError(com::E_UNEXPECTED,
-                                "add-in " + progId + ": " + progId_ + " is connected already");
+            throw com::ComError(com::E_UNEXPECTED, "add-in " + progId + ": " + addin_->progId() +
+                                                       " is connected already");
         }
-        try {
-            com::ComPtr<com::IUnknown> object =
-                com::CoCreateInstance(com::CLSIDFromProgID(progId), host::SwAddin::iid);
-            addin_ = com::ComPtr<host::SwAddin>::adopt(
-                static_cast<host::SwAddin*>(static_cast<void*>(object.detach())));
-        } catch (const com::ComError& e) {
-            throw com::ComError(e.code(), "add-in " + progId + ": " + e.description());
+        addin_.emplace(progId, Cookie);
+        const auto result = addin_->connect(*application_);
+        if (!result.succeeded()) {
+            throw com::ComError(result.code, result.failure(progId, "ConnectToSW"));
         }
-        progId_ = progId;
-        com::VariantBool returned = com::VariantFalse;
-        com::check(addin_->ConnectToSW(static_cast<host::ISldWorks*>(application_.get()), cookie_,
-                                       &returned),
-                   "add-in " + progId + ": ConnectToSW");
-        return returned != com::VariantFalse;
+        return result.returned != com::VariantFalse;
     }
 
     // Disconnects and releases the add-in; returns what it answered, None when none was
@@ -69,31 +61,27 @@ public:
         if (!addin_) {
             return std::nullopt;
         }
-        com::VariantBool returned = com::VariantFalse;
-        const com::HRESULT hr = addin_->DisconnectFromSW(&returned);
-        const std::string failure = com::failed(hr) ? com::takeErrorInfo() : std::string();
+        const auto result = addin_->disconnect();
+        const std::string progId = addin_->progId();
         addin_.reset();
         application_->releaseCallbacks();
-        com::CoFreeUnusedLibraries();
-        if (com::failed(hr)) {
-            throw com::ComError(
-                hr, failure.empty()
-                        ? "add-in " + progId_ + ": DisconnectFromSW: " + com::describeCode(hr)
-                        : failure);
+        host::AddinConnection::unloadUnused();
+        if (!result.succeeded()) {
+            throw com::ComError(result.code, result.failure(progId, "DisconnectFromSW"));
         }
-        return returned != com::VariantFalse;
+        return result.returned != com::VariantFalse;
     }
 
-    bool connected() const { return static_cast<bool>(addin_); }
+    bool connected() const { return addin_.has_value(); }
 
     void call(const std::string& callback) { application_->callBack(callback); }
 
 private:
+    static constexpr std::int32_t Cookie = 1;
+
     com::ComPtr<FreeCadApplication> application_;
     std::unique_ptr<host::RunningHost> running_;
-    com::ComPtr<host::SwAddin> addin_;
-    std::string progId_;
-    std::int32_t cookie_ = 1;
+    std::optional<host::AddinConnection> addin_;
 };
 
 }  // namespace
@@ -115,14 +103,22 @@ PYBIND11_MODULE(quenmoorfreecad, module) {
         }
     });
 
-    module.def("registered", &quenmoor::com::isRegistered, py::arg("prog_id"),
-               "Whether the registry holds a class under this ProgID.");
+    namespace host = quenmoor::host;
+    module.attr("ADDIN_PROG_ID") = std::string(host::InstalledAddinProgId);
     module.def(
-        "register_library",
-        [](const std::string& path) {
-            quenmoor::com::ServerLibrary(path).callRegistration("DllRegisterServer");
+        "register_components",
+        [](const std::string& folder, bool every) {
+            std::vector<std::string> registered;
+            for (const auto& component : host::registerInstalledComponents(
+                     folder, every ? host::Registration::Every : host::Registration::MissingOnly)) {
+                registered.push_back(component.library.string());
+            }
+            return registered;
         },
-        py::arg("path"), "Registers a component library through its DllRegisterServer.");
+        py::arg("folder"), py::arg("every") = false,
+        "Registers the components the folder holds (the spreadsheet engine and the add-in):\n"
+        "those the registry lacks, or every one when `every` is true. Returns the libraries\n"
+        "registered.");
 
     py::class_<Bridge>(module, "Bridge")
         .def(py::init<py::object>(), py::arg("host"))

@@ -119,7 +119,7 @@ echo "== the FreeCAD workbench"
 import sys
 sys.path.insert(0, '/usr/share/freecad/Mod/Quenmoor/lib')
 import quenmoorfreecad
-assert not quenmoorfreecad.registered('Quenmoor.NoSuchClass')
+assert quenmoorfreecad.ADDIN_PROG_ID == 'Quenmoor_Systems.Application'
 " || fail "the installed FreeCAD bridge does not load in /usr/bin/python3"
 if command -v freecadcmd >/dev/null 2>&1; then
     (cd "$scratch" && env -i PATH=/usr/bin:/bin HOME="$home" freecadcmd -c \

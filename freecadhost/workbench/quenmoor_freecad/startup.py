@@ -2,9 +2,9 @@
 
 The add-in and the libraries it runs with live in the workbench's lib folder (or the
 folder named by QUENMOOR_LIBRARY_DIR); the component registry tells the runtime where the
-add-in's library is; FreeCAD keeps a registry of its own (see registry.py). Components
-missing from it are registered from the lib folder at start, so that every user of a
-system-wide workbench gets the add-in without a registration step.
+add-in's library is; FreeCAD keeps a registry of its own (see registry.py). The bridge
+registers the components the registry lacks from the lib folder at start, so that every
+user of a system-wide workbench gets the add-in without a registration step.
 """
 
 import os
@@ -15,12 +15,6 @@ from PySide import QtGui
 
 from quenmoor_freecad import registry, report
 
-ADDIN_PROGID = "Quenmoor_Systems.Application"
-
-# The components of the lib folder and the ProgIDs they register, the spreadsheet engine
-# the add-in opens its workbooks through first.
-COMPONENTS = (("workbook.so", "Excel.Global"), ("quenmoortools.so", ADDIN_PROGID))
-
 _host = None
 
 
@@ -29,15 +23,6 @@ def library_folder():
     if folder:
         return folder
     return os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(__file__))), "lib")
-
-
-def register_missing(bridge, folder):
-    """Registers each component of folder whose ProgID the registry lacks, through its own
-    DllRegisterServer, as regsvr does."""
-    for library, prog_id in COMPONENTS:
-        if bridge.registered(prog_id):
-            continue
-        bridge.register_library(os.path.realpath(os.path.join(folder, library)))
 
 
 def host():
@@ -59,7 +44,7 @@ def start():
         report.error("the FreeCAD bridge cannot be loaded from %s: %s" % (folder, failure))
         return None
     try:
-        register_missing(quenmoorfreecad, folder)
+        quenmoorfreecad.register_components(folder)
     except (OSError, RuntimeError) as failure:
         report.error("registering the components of %s: %s" % (folder, failure))
 
@@ -69,7 +54,7 @@ def start():
     _host.bridge = quenmoorfreecad.Bridge(_host)
     QtGui.QApplication.instance().aboutToQuit.connect(stop)
     try:
-        _host.bridge.connect(ADDIN_PROGID)
+        _host.bridge.connect(quenmoorfreecad.ADDIN_PROG_ID)
     except RuntimeError as failure:
         report.error(str(failure))
     return _host
