@@ -26,8 +26,8 @@ if(QUENMOOR_BUILD_CADHOST)
 endif()
 
 if(QUENMOOR_BUILD_FREECAD)
-    set_target_properties(quenmoorfreecad PROPERTIES INSTALL_RPATH "$ORIGIN")
-    install(TARGETS quenmoorfreecad
+    set_target_properties(quenmoorhost PROPERTIES INSTALL_RPATH "$ORIGIN")
+    install(TARGETS quenmoorhost
             LIBRARY DESTINATION ${QUENMOOR_INSTALL_COMPONENTDIR}
                     PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
     install(FILES examples/freecad/bracket.FCStd examples/freecad/frame.FCStd

@@ -29,7 +29,7 @@ LIBRARY_FILES = [
     "Options.xls",
     "material.xls",
     "quenmoorhelp.chm",
-    "quenmoorfreecad.*.so",
+    "quenmoorhost.*.so",
 ]
 
 
@@ -54,9 +54,9 @@ def install(build, mod, registry=None):
     # The registry is chosen when the bridge first uses it, so it is named before.
     os.environ["QUENMOOR_REGISTRY"] = registry or freecad_registry()
     sys.path.insert(0, lib)
-    import quenmoorfreecad
+    import quenmoorhost
 
-    quenmoorfreecad.register_components(lib, every=True)
+    quenmoorhost.register_components(lib, every=True)
     return lib
 
 

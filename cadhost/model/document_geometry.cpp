@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "contracts/host/host_codes.h"
 #include "platform/com/com_error.h"
 
 namespace quenmoor::cadhost {
@@ -10,10 +11,6 @@ namespace {
 
 // The gap between components that the assembly does not place itself, mm.
 constexpr double ComponentGap = 20.0;
-
-constexpr std::int32_t PreferenceStlBinary = 6;
-constexpr std::int32_t PreferenceStlChordTolerance = 8;
-constexpr std::int32_t PreferenceStlAngleTolerance = 9;
 
 std::shared_ptr<Document> referenced(const Document& from, const std::string& reference,
                                      const DocumentSource& source, const std::string& what) {
@@ -91,15 +88,15 @@ geometry::Sheet sheetOf(const Document& drawing, const DocumentSource& source) {
 geometry::ExportOptions exportOptions(const std::map<std::int32_t, std::int32_t>& integers,
                                       const std::map<std::int32_t, double>& doubles) {
     geometry::ExportOptions options;
-    if (auto it = integers.find(PreferenceStlBinary); it != integers.end()) {
+    if (auto it = integers.find(host::PreferenceStlBinary); it != integers.end()) {
         options.binaryStl = it->second != 0;
     }
     // A tolerance must be positive to mean anything; others keep the default.
-    if (auto it = doubles.find(PreferenceStlChordTolerance);
+    if (auto it = doubles.find(host::PreferenceStlChordTolerance);
         it != doubles.end() && it->second > 0) {
         options.chordTolerance = it->second;
     }
-    if (auto it = doubles.find(PreferenceStlAngleTolerance);
+    if (auto it = doubles.find(host::PreferenceStlAngleTolerance);
         it != doubles.end() && it->second > 0) {
         options.angleTolerance = it->second;
     }

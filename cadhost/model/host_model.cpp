@@ -9,14 +9,6 @@
 
 namespace quenmoor::cadhost {
 
-namespace {
-
-// The error number SaveAs2 gives for any save that fails: add-ins test it against 0 only,
-// and the user reads the reason in the status bar.
-constexpr std::int32_t SaveFailed = 1;
-
-}  // namespace
-
 Document& HostModel::adopt(std::shared_ptr<Document> document) {
     documents_.push_back(document);
     active_ = std::move(document);
@@ -160,7 +152,7 @@ std::int32_t HostModel::saveAs(const Document& document, const std::filesystem::
         return 0;
     } catch (const com::ComError& e) {
         saveFailures_.push_back(e.description());
-        return SaveFailed;
+        return host::SaveFailed;
     }
 }
 

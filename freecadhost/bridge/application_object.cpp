@@ -4,52 +4,50 @@
 #include "freecadhost/bridge/page_events.h"
 #include "freecadhost/bridge/page_objects.h"
 
-namespace quenmoor::freecadhost {
+namespace quenmoor::pythonhost {
 
-bool FreeCadApplication::SetAddinCallbackInfo(std::int64_t, ComPtr<com::IDispatch> callbacks,
-                                              std::int32_t) {
+bool PythonApplication::SetAddinCallbackInfo(std::int64_t, ComPtr<com::IDispatch> callbacks,
+                                             std::int32_t) {
     callbacks_ = std::move(callbacks);
     return true;
 }
 
-std::int32_t FreeCadApplication::AddMenu(std::int32_t documentType, std::string menu,
-                                         std::int32_t position) {
+std::int32_t PythonApplication::AddMenu(std::int32_t documentType, std::string menu,
+                                        std::int32_t position) {
     return host_.call<std::int32_t>("add_menu", documentType, menu, position);
 }
 
-std::int32_t FreeCadApplication::AddMenuItem2(std::int32_t documentType, std::int32_t,
-                                              std::string item, std::int32_t position,
-                                              std::string callback, std::string, std::string hint) {
+std::int32_t PythonApplication::AddMenuItem2(std::int32_t documentType, std::int32_t,
+                                             std::string item, std::int32_t position,
+                                             std::string callback, std::string, std::string hint) {
     return host_.call<std::int32_t>("add_menu_item", documentType, item, position, callback, hint);
 }
 
-bool FreeCadApplication::RemoveMenu(std::int32_t documentType, std::string menu,
-                                    std::string callback) {
+bool PythonApplication::RemoveMenu(std::int32_t documentType, std::string menu,
+                                   std::string callback) {
     return host_.call<bool>("remove_menu", documentType, menu, callback);
 }
 
-ComPtr<host::IPropertyManagerPage2> FreeCadApplication::CreatePropertyManagerPage(
+ComPtr<host::IPropertyManagerPage2> PythonApplication::CreatePropertyManagerPage(
     std::string title, std::int32_t options, ComPtr<com::IDispatch> handler) {
     auto events = handler.as<host::PropertyManagerPage2Handler>("CreatePropertyManagerPage \"" +
                                                                 title + "\": the handler");
-    return wrapObject<FreeCadPage>(
-        host_.call<py::object>("create_page", title, options, PageEvents(std::move(events))));
+    return host_.make<PythonPage>("create_page", title, options, PageEvents(std::move(events)));
 }
 
-ComPtr<host::IModelDoc2> FreeCadApplication::ActiveDoc() {
-    return wrapObject<FreeCadDocument>(host_.call<py::object>("active_document"));
+ComPtr<host::IModelDoc2> PythonApplication::ActiveDoc() {
+    return host_.make<PythonDocument>("active_document");
 }
 
-bool FreeCadApplication::SetUserPreferenceIntegerValue(std::int32_t preference,
-                                                       std::int32_t value) {
+bool PythonApplication::SetUserPreferenceIntegerValue(std::int32_t preference, std::int32_t value) {
     return host_.call<bool>("set_integer_preference", preference, value);
 }
 
-bool FreeCadApplication::SetUserPreferenceDoubleValue(std::int32_t preference, double value) {
+bool PythonApplication::SetUserPreferenceDoubleValue(std::int32_t preference, double value) {
     return host_.call<bool>("set_double_preference", preference, value);
 }
 
-void FreeCadApplication::callBack(const std::string& name) {
+void PythonApplication::callBack(const std::string& name) {
     if (!callbacks_) {
         throw com::ComError(com::E_UNEXPECTED,
                             "menu " + name + ": no add-in is connected to take the call");
@@ -57,4 +55,4 @@ void FreeCadApplication::callBack(const std::string& name) {
     com::call(callbacks_, name);
 }
 
-}  // namespace quenmoor::freecadhost
+}  // namespace quenmoor::pythonhost

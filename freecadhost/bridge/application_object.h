@@ -7,16 +7,16 @@
 #include "freecadhost/bridge/python_object.h"
 #include "platform/com/com_object.h"
 
-namespace quenmoor::freecadhost {
+namespace quenmoor::pythonhost {
 
 using com::ComPtr;
 
-// The host application object the add-in is connected with, over the FreeCAD side's
-// Python host object: menus, pages, the active document and the preferences.
-class FreeCadApplication final
-    : public com::ComObject<FreeCadApplication, com::DualInterface<host::ISldWorks>> {
+// The host application object the add-in is connected with, over the host's Python
+// object: menus, pages, the active document and the preferences.
+class PythonApplication final
+    : public com::ComObject<PythonApplication, com::DualInterface<host::ISldWorks>> {
 public:
-    explicit FreeCadApplication(py::object host) : host_(std::move(host)) {}
+    explicit PythonApplication(py::object host) : host_(std::move(host)) {}
 
     bool SetAddinCallbackInfo(std::int64_t module, ComPtr<com::IDispatch> callbacks,
                               std::int32_t cookie) override;
@@ -42,4 +42,4 @@ private:
     ComPtr<com::IDispatch> callbacks_;
 };
 
-}  // namespace quenmoor::freecadhost
+}  // namespace quenmoor::pythonhost

@@ -8,16 +8,16 @@
 #include "freecadhost/bridge/python_object.h"
 #include "platform/com/com_object.h"
 
-// The host's document interfaces over the FreeCAD side's Python objects: each method is one
-// call of the Python object's method of the same meaning (see freecadhost/workbench).
-namespace quenmoor::freecadhost {
+// The host's document interfaces over the host's Python objects: each method is one call
+// of the Python object's method of the same meaning (FreeCAD's: freecadhost/workbench).
+namespace quenmoor::pythonhost {
 
 using com::ComPtr;
 
-class FreeCadDocument final
-    : public com::ComObject<FreeCadDocument, com::DualInterface<host::IModelDoc2>> {
+class PythonDocument final
+    : public com::ComObject<PythonDocument, com::DualInterface<host::IModelDoc2>> {
 public:
-    explicit FreeCadDocument(py::object document) : document_(std::move(document)) {}
+    explicit PythonDocument(py::object document) : document_(std::move(document)) {}
 
     std::int32_t GetType() override;
     std::string GetTitle() override;
@@ -39,10 +39,10 @@ private:
     PythonObject document_;
 };
 
-class FreeCadDimension final
-    : public com::ComObject<FreeCadDimension, com::DualInterface<host::IDimension>> {
+class PythonDimension final
+    : public com::ComObject<PythonDimension, com::DualInterface<host::IDimension>> {
 public:
-    explicit FreeCadDimension(py::object dimension) : dimension_(std::move(dimension)) {}
+    explicit PythonDimension(py::object dimension) : dimension_(std::move(dimension)) {}
 
     std::string Name() override;
     void SetName(std::string name) override;
@@ -52,22 +52,22 @@ private:
 };
 
 // A sketch's dimensional constraint as the feature shows it.
-class FreeCadDisplayDimension final
-    : public com::ComObject<FreeCadDisplayDimension, com::DualInterface<host::IDisplayDimension>> {
+class PythonDisplayDimension final
+    : public com::ComObject<PythonDisplayDimension, com::DualInterface<host::IDisplayDimension>> {
 public:
-    explicit FreeCadDisplayDimension(py::object dimension)
-        : dimension_(FreeCadDimension::create(std::move(dimension))) {}
+    explicit PythonDisplayDimension(py::object dimension)
+        : dimension_(PythonDimension::create(std::move(dimension))) {}
 
     ComPtr<host::IDimension> GetDimension() override { return dimension_; }
 
 private:
-    ComPtr<FreeCadDimension> dimension_;
+    ComPtr<PythonDimension> dimension_;
 };
 
-class FreeCadFeature final
-    : public com::ComObject<FreeCadFeature, com::DualInterface<host::IFeature>> {
+class PythonFeature final
+    : public com::ComObject<PythonFeature, com::DualInterface<host::IFeature>> {
 public:
-    explicit FreeCadFeature(py::object feature) : feature_(std::move(feature)) {}
+    explicit PythonFeature(py::object feature) : feature_(std::move(feature)) {}
 
     std::string Name() override;
     ComPtr<host::IDisplayDimension> GetFirstDisplayDimension() override;
@@ -76,15 +76,15 @@ public:
 
 private:
     PythonObject feature_;
-    // Read from FreeCAD at the first GetFirstDisplayDimension, so that GetNext walks the
+    // Read from the host at the first GetFirstDisplayDimension, so that GetNext walks the
     // same objects the add-in was given.
-    std::vector<ComPtr<FreeCadDisplayDimension>> dimensions_;
+    std::vector<ComPtr<PythonDisplayDimension>> dimensions_;
 };
 
-class FreeCadSelection final
-    : public com::ComObject<FreeCadSelection, com::DualInterface<host::ISelectionMgr>> {
+class PythonSelection final
+    : public com::ComObject<PythonSelection, com::DualInterface<host::ISelectionMgr>> {
 public:
-    explicit FreeCadSelection(py::object selection) : selection_(std::move(selection)) {}
+    explicit PythonSelection(py::object selection) : selection_(std::move(selection)) {}
 
     std::int32_t GetSelectedObjectType2(std::int32_t index) override;
     ComPtr<com::IDispatch> GetSelectedObject3(std::int32_t index) override;
@@ -93,10 +93,10 @@ private:
     PythonObject selection_;
 };
 
-class FreeCadComponent final
-    : public com::ComObject<FreeCadComponent, com::DualInterface<host::IComponent2>> {
+class PythonComponent final
+    : public com::ComObject<PythonComponent, com::DualInterface<host::IComponent2>> {
 public:
-    explicit FreeCadComponent(py::object component) : component_(std::move(component)) {}
+    explicit PythonComponent(py::object component) : component_(std::move(component)) {}
 
     std::string Name2() override;
     std::vector<double> MaterialPropertyValues() override;
@@ -106,4 +106,4 @@ private:
     PythonObject component_;
 };
 
-}  // namespace quenmoor::freecadhost
+}  // namespace quenmoor::pythonhost

@@ -1,7 +1,8 @@
-// quenmoorfreecad: the Python module through which FreeCAD hosts the add-in. The
-// workbench creates one Bridge over its Python host object; the bridge registers the
-// running host, creates and connects the add-in through the registry and the component
-// runtime, and passes menu picks and page events to it.
+// quenmoorhost: the Python module through which a Python-scriptable application hosts the
+// add-in (FreeCAD's Quenmoor workbench is one). The application creates one AddinHost over
+// its Python host object; the AddinHost registers the running host, creates and connects
+// the add-in through the registry and the component runtime, and passes menu picks and
+// page events to it. Nothing here knows which application it is.
 
 #include <pybind11/pybind11.h>
 #include <pybind11/stl.h>
@@ -9,34 +10,40 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "contracts/host/addin_connection.h"
+#include "contracts/host/host_codes.h"
 #include "contracts/host/installed_components.h"
 #include "contracts/host/running_host.h"
 #include "freecadhost/bridge/application_object.h"
 #include "freecadhost/bridge/page_events.h"
 
-namespace quenmoor::freecadhost {
+namespace quenmoor::pythonhost {
 
 namespace {
 
-class Bridge {
+// Lives as long as the Python object that holds it: the host object keeps it while the
+// add-in is hosted and drops it after disconnecting (the FreeCAD workbench does at quit).
+// It holds the host object in turn, so the host must drop it for either to go; going, it
+// disconnects an add-in still connected and takes the running host out of the registry.
+class AddinHost {
 public:
-    explicit Bridge(py::object host)
-        : application_(FreeCadApplication::create(std::move(host))),
+    explicit AddinHost(py::object host)
+        : application_(PythonApplication::create(std::move(host))),
           running_(std::make_unique<host::RunningHost>(application_)) {}
 
-    ~Bridge() {
+    ~AddinHost() {
         try {
             disconnect();
         } catch (const com::ComError&) {
-            // FreeCAD is closing: the add-in's failure has nobody left to tell.
+            // The host dropped the add-in without disconnecting it: nobody is left to tell.
         }
     }
 
-    Bridge(const Bridge&) = delete;
-    Bridge& operator=(const Bridge&) = delete;
+    AddinHost(const AddinHost&) = delete;
+    AddinHost& operator=(const AddinHost&) = delete;
 
     // Creates the add-in by ProgID and connects it; returns what it answered. A failing
     // connection raises after keeping the add-in, so that disconnecting removes what it
@@ -79,32 +86,66 @@ public:
 private:
     static constexpr std::int32_t Cookie = 1;
 
-    com::ComPtr<FreeCadApplication> application_;
+    com::ComPtr<PythonApplication> application_;
     std::unique_ptr<host::RunningHost> running_;
     std::optional<host::AddinConnection> addin_;
 };
 
 }  // namespace
 
-}  // namespace quenmoor::freecadhost
+}  // namespace quenmoor::pythonhost
 
-PYBIND11_MODULE(quenmoorfreecad, module) {
+PYBIND11_MODULE(quenmoorhost, module) {
     namespace py = pybind11;
-    using namespace quenmoor::freecadhost;
-    module.doc() = "Hosts the Quenmoor add-in in FreeCAD through the component runtime.";
+    using namespace quenmoor::pythonhost;
+    module.doc() = "Hosts the Quenmoor add-in in a Python-scriptable application.";
 
+    // A failure of the add-in or of the runtime: its text names what failed, `hresult`
+    // is its code.
+    static py::exception<quenmoor::com::ComError> hostCallError(module, "HostCallError",
+                                                                PyExc_RuntimeError);
     py::register_exception_translator([](std::exception_ptr failure) {
         try {
             if (failure) {
                 std::rethrow_exception(failure);
             }
         } catch (const quenmoor::com::ComError& e) {
-            PyErr_SetString(PyExc_RuntimeError, e.description().c_str());
+            py::object error = py::reinterpret_borrow<py::object>(hostCallError)(e.description());
+            error.attr("hresult") = static_cast<std::uint32_t>(e.code());
+            PyErr_SetObject(hostCallError.ptr(), error.ptr());
         }
     });
 
     namespace host = quenmoor::host;
     module.attr("ADDIN_PROG_ID") = std::string(host::InstalledAddinProgId);
+
+    // The contract's numbers under the names the Python side uses for them.
+    py::module_ codes = module.def_submodule("codes", "The numbers of the host contract.");
+    const std::pair<const char*, std::int32_t> numbers[] = {
+        {"DOCUMENT_PART", host::DocumentPart},
+        {"DOCUMENT_ASSEMBLY", host::DocumentAssembly},
+        {"DOCUMENT_DRAWING", host::DocumentDrawing},
+        {"CLOSE_OKAY", host::CloseOkay},
+        {"CLOSE_CANCEL", host::CloseCancel},
+        {"CONTROL_CHECKBOX", host::ControlCheckbox},
+        {"CONTROL_BUTTON", host::ControlButton},
+        {"CONTROL_OPTION", host::ControlOption},
+        {"CONTROL_TEXTBOX", host::ControlTextbox},
+        {"CONTROL_COMBOBOX", host::ControlCombobox},
+        {"SELECTION_NOTHING", host::SelectionNothing},
+        {"SELECTION_OTHER", host::SelectionOther},
+        {"SELECTION_COMPONENT", host::SelectionComponent},
+        {"CUSTOM_INFO_TEXT", host::CustomInfoText},
+        {"PREFERENCE_MATERIAL_DENSITY", host::PreferenceMaterialDensity},
+        {"PREFERENCE_STL_BINARY", host::PreferenceStlBinary},
+        {"PREFERENCE_STL_CHORD_TOLERANCE", host::PreferenceStlChordTolerance},
+        {"PREFERENCE_STL_ANGLE_TOLERANCE", host::PreferenceStlAngleTolerance},
+        {"SAVE_FAILED", host::SaveFailed},
+        {"MATERIAL_VALUE_COUNT", host::MaterialValueCount},
+    };
+    for (const auto& [name, value] : numbers) {
+        codes.attr(name) = value;
+    }
     module.def(
         "register_components",
         [](const std::string& folder, bool every) {
@@ -120,12 +161,12 @@ PYBIND11_MODULE(quenmoorfreecad, module) {
         "those the registry lacks, or every one when `every` is true. Returns the libraries\n"
         "registered.");
 
-    py::class_<Bridge>(module, "Bridge")
+    py::class_<AddinHost>(module, "AddinHost")
         .def(py::init<py::object>(), py::arg("host"))
-        .def("connect", &Bridge::connect, py::arg("prog_id"))
-        .def("disconnect", &Bridge::disconnect)
-        .def("connected", &Bridge::connected)
-        .def("call", &Bridge::call, py::arg("callback"));
+        .def("connect", &AddinHost::connect, py::arg("prog_id"))
+        .def("disconnect", &AddinHost::disconnect)
+        .def("connected", &AddinHost::connected)
+        .def("call", &AddinHost::call, py::arg("callback"));
 
     py::class_<PageEvents>(module, "PageEvents")
         .def("on_close", &PageEvents::onClose)

@@ -2,7 +2,7 @@
 
 #include "platform/com/com_error.h"
 
-namespace quenmoor::freecadhost {
+namespace quenmoor::pythonhost {
 
 namespace {
 
@@ -57,4 +57,4 @@ void PageEvents::onComboboxSelectionChanged(std::int32_t id, std::int32_t item) 
                "OnComboboxSelectionChanged");
 }
 
-}  // namespace quenmoor::freecadhost
+}  // namespace quenmoor::pythonhost

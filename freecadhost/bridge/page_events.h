@@ -6,11 +6,10 @@
 #include "contracts/host/addin_events.h"
 #include "platform/com/com_ptr.h"
 
-namespace quenmoor::freecadhost {
+namespace quenmoor::pythonhost {
 
-// The add-in's page handler as the FreeCAD side's task panel calls it. A failing event
-// raises a Python RuntimeError with the add-in's description, which the panel shows in
-// the report view.
+// The add-in's page handler as the host's Python page calls it. A failing event raises
+// HostCallError with the add-in's description and code, which the host shows its user.
 class PageEvents {
 public:
     explicit PageEvents(com::ComPtr<host::PropertyManagerPage2Handler> handler)
@@ -34,4 +33,4 @@ private:
     com::ComPtr<host::PropertyManagerPage2Handler> handler_;
 };
 
-}  // namespace quenmoor::freecadhost
+}  // namespace quenmoor::pythonhost

@@ -2,13 +2,18 @@
 
 #include "contracts/host/host_codes.h"
 
-namespace quenmoor::freecadhost {
+namespace quenmoor::pythonhost {
 
 namespace {
 
+// Adds the control on the host's side and returns its late-bound object.
 template <class W>
-ComPtr<com::IDispatch> dispatchOf(py::object control) {
-    ComPtr<W> object = wrapObject<W>(std::move(control));
+ComPtr<com::IDispatch> addControl(const PythonObject& group, std::int32_t id,
+                                  std::int32_t controlType, const std::string& caption,
+                                  std::int32_t leftAlign, std::int32_t options,
+                                  const std::string& tip) {
+    ComPtr<W> object =
+        group.make<W>("add_control", id, controlType, caption, leftAlign, options, tip);
     if (!object) {
         return {};
     }
@@ -17,76 +22,75 @@ ComPtr<com::IDispatch> dispatchOf(py::object control) {
 
 }  // namespace
 
-ComPtr<host::IPropertyManagerPageGroup> FreeCadPage::AddGroupBox(std::int32_t id,
-                                                                 std::string caption,
-                                                                 std::int32_t options) {
-    return wrapObject<FreeCadGroup>(page_.call<py::object>("add_group", id, caption, options));
+ComPtr<host::IPropertyManagerPageGroup> PythonPage::AddGroupBox(std::int32_t id,
+                                                                std::string caption,
+                                                                std::int32_t options) {
+    return page_.make<PythonGroup>("add_group", id, caption, options);
 }
 
-bool FreeCadPage::SetMessage(std::string message, std::int32_t severity) {
+bool PythonPage::SetMessage(std::string message, std::int32_t severity) {
     return page_.call<bool>("set_message", message, severity);
 }
 
-std::int32_t FreeCadPage::Show() {
+std::int32_t PythonPage::Show() {
     return page_.call<std::int32_t>("show");
 }
 
-ComPtr<com::IDispatch> FreeCadGroup::AddControl(std::int32_t id, std::int32_t controlType,
-                                                std::string caption, std::int32_t leftAlign,
-                                                std::int32_t options, std::string tip) {
-    py::object control =
-        group_.call<py::object>("add_control", id, controlType, caption, leftAlign, options, tip);
+ComPtr<com::IDispatch> PythonGroup::AddControl(std::int32_t id, std::int32_t controlType,
+                                               std::string caption, std::int32_t leftAlign,
+                                               std::int32_t options, std::string tip) {
+    // The control's interface follows its type; a type the host does not offer is refused
+    // before the host is asked.
     switch (controlType) {
         case host::ControlCombobox:
-            return dispatchOf<FreeCadCombobox>(std::move(control));
+            return addControl<PythonCombobox>(group_, id, controlType, caption, leftAlign, options,
+                                              tip);
         case host::ControlTextbox:
-            return dispatchOf<FreeCadTextbox>(std::move(control));
+            return addControl<PythonTextbox>(group_, id, controlType, caption, leftAlign, options,
+                                             tip);
         case host::ControlCheckbox:
-            return dispatchOf<FreeCadCheckable<host::IPropertyManagerPageCheckbox>>(
-                std::move(control));
+            return addControl<PythonCheckable<host::IPropertyManagerPageCheckbox>>(
+                group_, id, controlType, caption, leftAlign, options, tip);
         case host::ControlOption:
-            return dispatchOf<FreeCadCheckable<host::IPropertyManagerPageOption>>(
-                std::move(control));
+            return addControl<PythonCheckable<host::IPropertyManagerPageOption>>(
+                group_, id, controlType, caption, leftAlign, options, tip);
         case host::ControlButton:
-            return dispatchOf<FreeCadButton>(std::move(control));
+            return addControl<PythonButton>(group_, id, controlType, caption, leftAlign, options,
+                                            tip);
         default:
             break;
-    }
-    {
-        py::gil_scoped_acquire lock;
-        control = py::object();
     }
     throw com::ComError(com::E_INVALIDARG,
                         "AddControl: control type " + std::to_string(controlType) +
                             " is not one this host offers (id " + std::to_string(id) + ")");
 }
 
-void FreeCadCombobox::AddItems(std::string item) {
+void PythonCombobox::AddItems(std::string item) {
     control_.call("add_item", item);
 }
 
-void FreeCadCombobox::Clear() {
+void PythonCombobox::Clear() {
     control_.call("clear");
 }
 
-std::int16_t FreeCadCombobox::CurrentSelection() {
+std::int16_t PythonCombobox::CurrentSelection() {
     return control_.call<std::int16_t>("selection");
 }
 
-void FreeCadCombobox::SetCurrentSelection(std::int16_t index) {
+void PythonCombobox::SetCurrentSelection(std::int16_t index) {
     control_.call("set_selection", index);
 }
 
-std::string FreeCadCombobox::ItemText(std::int16_t index) {
+std::string PythonCombobox::ItemText(std::int16_t index) {
     return control_.call<std::string>("item_text", index);
 }
 
-std::string FreeCadTextbox::Text() {
+std::string PythonTextbox::Text() {
     return control_.call<std::string>("text");
 }
 
-void FreeCadTextbox::SetText(std::string text) {
+void PythonTextbox::SetText(std::string text) {
     control_.call("set_text", text);
 }
 
-}  // namespace quenmoor::freecadhost
+}  // namespace quenmoor::pythonhost

@@ -7,15 +7,15 @@
 #include "freecadhost/bridge/python_object.h"
 #include "platform/com/com_object.h"
 
-// The host's property page interfaces over the FreeCAD side's task panel objects.
-namespace quenmoor::freecadhost {
+// The host's property page interfaces over the host's Python page objects.
+namespace quenmoor::pythonhost {
 
 using com::ComPtr;
 
-class FreeCadPage final
-    : public com::ComObject<FreeCadPage, com::DualInterface<host::IPropertyManagerPage2>> {
+class PythonPage final
+    : public com::ComObject<PythonPage, com::DualInterface<host::IPropertyManagerPage2>> {
 public:
-    explicit FreeCadPage(py::object page) : page_(std::move(page)) {}
+    explicit PythonPage(py::object page) : page_(std::move(page)) {}
 
     ComPtr<host::IPropertyManagerPageGroup> AddGroupBox(std::int32_t id, std::string caption,
                                                         std::int32_t options) override;
@@ -26,13 +26,13 @@ private:
     PythonObject page_;
 };
 
-class FreeCadGroup final
-    : public com::ComObject<FreeCadGroup, com::DualInterface<host::IPropertyManagerPageGroup>> {
+class PythonGroup final
+    : public com::ComObject<PythonGroup, com::DualInterface<host::IPropertyManagerPageGroup>> {
 public:
-    explicit FreeCadGroup(py::object group) : group_(std::move(group)) {}
+    explicit PythonGroup(py::object group) : group_(std::move(group)) {}
 
-    // The control's interface follows its type; the FreeCAD side refuses a type it does
-    // not know.
+    // The control's interface follows its type; a type this host does not offer is
+    // refused before the Python side is asked.
     ComPtr<com::IDispatch> AddControl(std::int32_t id, std::int32_t controlType,
                                       std::string caption, std::int32_t leftAlign,
                                       std::int32_t options, std::string tip) override;
@@ -41,11 +41,11 @@ private:
     PythonObject group_;
 };
 
-class FreeCadCombobox final
-    : public com::ComObject<FreeCadCombobox,
+class PythonCombobox final
+    : public com::ComObject<PythonCombobox,
                             com::DualInterface<host::IPropertyManagerPageCombobox>> {
 public:
-    explicit FreeCadCombobox(py::object control) : control_(std::move(control)) {}
+    explicit PythonCombobox(py::object control) : control_(std::move(control)) {}
 
     void AddItems(std::string item) override;
     void Clear() override;
@@ -57,10 +57,10 @@ private:
     PythonObject control_;
 };
 
-class FreeCadTextbox final
-    : public com::ComObject<FreeCadTextbox, com::DualInterface<host::IPropertyManagerPageTextbox>> {
+class PythonTextbox final
+    : public com::ComObject<PythonTextbox, com::DualInterface<host::IPropertyManagerPageTextbox>> {
 public:
-    explicit FreeCadTextbox(py::object control) : control_(std::move(control)) {}
+    explicit PythonTextbox(py::object control) : control_(std::move(control)) {}
 
     std::string Text() override;
     void SetText(std::string text) override;
@@ -71,9 +71,9 @@ private:
 
 // Check boxes and option buttons share their Python side; each has its own interface.
 template <class I>
-class FreeCadCheckable final : public com::ComObject<FreeCadCheckable<I>, com::DualInterface<I>> {
+class PythonCheckable final : public com::ComObject<PythonCheckable<I>, com::DualInterface<I>> {
 public:
-    explicit FreeCadCheckable(py::object control) : control_(std::move(control)) {}
+    explicit PythonCheckable(py::object control) : control_(std::move(control)) {}
 
     bool Checked() override { return control_.call<bool>("checked"); }
     void SetChecked(bool checked) override { control_.call("set_checked", checked); }
@@ -82,10 +82,10 @@ private:
     PythonObject control_;
 };
 
-class FreeCadButton final
-    : public com::ComObject<FreeCadButton, com::DualInterface<host::IPropertyManagerPageButton>> {
+class PythonButton final
+    : public com::ComObject<PythonButton, com::DualInterface<host::IPropertyManagerPageButton>> {
 public:
-    explicit FreeCadButton(py::object control) : control_(std::move(control)) {}
+    explicit PythonButton(py::object control) : control_(std::move(control)) {}
 
     std::string Caption() override { return control_.call<std::string>("caption"); }
 
@@ -93,4 +93,4 @@ private:
     PythonObject control_;
 };
 
-}  // namespace quenmoor::freecadhost
+}  // namespace quenmoor::pythonhost

@@ -1,11 +1,15 @@
 #include "freecadhost/bridge/python_object.h"
 
-namespace quenmoor::freecadhost {
+namespace quenmoor::pythonhost {
 
 std::string describePythonError(const py::error_already_set& error) {
     py::gil_scoped_acquire lock;
     try {
-        return py::str(error.value()).cast<std::string>();
+        std::string text = py::str(error.value()).cast<std::string>();
+        if (text.empty()) {
+            text = py::str(error.type().attr("__name__")).cast<std::string>();
+        }
+        return text;
     } catch (const std::exception&) {
         return error.what();
     }
@@ -21,4 +25,4 @@ PythonObject::~PythonObject() {
     object_ = py::object();
 }
 
-}  // namespace quenmoor::freecadhost
+}  // namespace quenmoor::pythonhost

@@ -3,35 +3,27 @@
 #include <pybind11/pybind11.h>
 
 #include <string>
-#include <string_view>
+#include <type_traits>
 #include <utility>
+#include <vector>
 
 #include "platform/com/com_error.h"
 #include "platform/com/com_ptr.h"
 
-namespace quenmoor::freecadhost {
+namespace quenmoor::pythonhost {
 
 namespace py = pybind11;
 
-// The text of the Python exception being handled, as the user reads it in FreeCAD's
-// report view: its message alone, without the traceback.
+// The text of the Python exception being handled, as the user reads it where the host
+// shows failures: its message alone, without the traceback, or its type's name when it
+// has no message.
 std::string describePythonError(const py::error_already_set& error);
 
-// Returns a new component object of type W over a Python object of the FreeCAD side, or
-// an empty pointer for None.
-template <class W>
-com::ComPtr<W> wrapObject(py::object object) {
-    py::gil_scoped_acquire lock;
-    if (object.is_none()) {
-        return {};
-    }
-    return W::create(std::move(object));
-}
-
-// A Python object of the FreeCAD side, held by one of the component objects that the
-// add-in calls. Those calls arrive from menu commands, where FreeCAD holds the
+// A Python object of the host's side, held by one of the component objects that the
+// add-in calls. Those calls arrive from the host's commands, where the host holds the
 // interpreter lock, and from the add-in's own windows, where it does not: every call and
-// the final release take the lock themselves.
+// the final release take the lock themselves, and no Python object leaves the scope of
+// the lock that fetched it except inside a new component object.
 class PythonObject {
 public:
     explicit PythonObject(py::object object) : object_(std::move(object)) {}
@@ -39,25 +31,63 @@ public:
     PythonObject(const PythonObject&) = delete;
     PythonObject& operator=(const PythonObject&) = delete;
 
-    // Calls `method` and converts its result to R. A Python exception becomes a ComError
-    // with the exception's message, so the add-in's failure names what FreeCAD refused.
+    // Calls `method` and converts its result to R, a C++ value. A Python exception of any
+    // type becomes a ComError with the exception's message, so the add-in's failure names
+    // what the host refused.
     template <class R = void, class... Args>
     R call(const char* method, Args&&... args) const {
+        static_assert(!std::is_base_of_v<py::handle, R>, "wrap Python results with make()");
         py::gil_scoped_acquire lock;
+        py::object result = invoke(method, std::forward<Args>(args)...);
+        if constexpr (!std::is_void_v<R>) {
+            return converted<R>(result, method);
+        }
+    }
+
+    // Calls `method` and wraps the Python object it returns in a new component object of
+    // type W, or returns an empty pointer for None.
+    template <class W, class... Args>
+    com::ComPtr<W> make(const char* method, Args&&... args) const {
+        py::gil_scoped_acquire lock;
+        py::object result = invoke(method, std::forward<Args>(args)...);
+        if (result.is_none()) {
+            return {};
+        }
+        return W::create(std::move(result));
+    }
+
+    // Calls `method`, which returns a sequence, and wraps each of its objects in a W.
+    template <class W, class... Args>
+    std::vector<com::ComPtr<W>> makeEach(const char* method, Args&&... args) const {
+        py::gil_scoped_acquire lock;
+        py::object result = invoke(method, std::forward<Args>(args)...);
+        std::vector<com::ComPtr<W>> made;
+        for (py::handle item : converted<py::sequence>(result, method)) {
+            made.push_back(W::create(py::reinterpret_borrow<py::object>(item)));
+        }
+        return made;
+    }
+
+private:
+    template <class... Args>
+    py::object invoke(const char* method, Args&&... args) const {
         try {
-            py::object result = object_.attr(method)(std::forward<Args>(args)...);
-            if constexpr (!std::is_void_v<R>) {
-                return result.cast<R>();
-            }
+            return object_.attr(method)(std::forward<Args>(args)...);
         } catch (const py::error_already_set& error) {
             throw com::ComError(com::E_FAIL, describePythonError(error));
+        }
+    }
+
+    template <class R>
+    static R converted(const py::object& result, const char* method) {
+        try {
+            return result.cast<R>();
         } catch (const py::cast_error& error) {
             throw com::ComError(com::E_FAIL, std::string(method) + ": " + error.what());
         }
     }
 
-private:
     py::object object_;
 };
 
-}  // namespace quenmoor::freecadhost
+}  // namespace quenmoor::pythonhost

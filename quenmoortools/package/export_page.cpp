@@ -47,8 +47,10 @@ struct DoubleOption {
     std::int32_t code;
     double value;
 };
-constexpr IntegerOption IntegerOptions[] = {{6, 1}, {10, 12}};
-constexpr DoubleOption DoubleOptions[] = {{8, 0.215}, {9, 0.28}};
+constexpr IntegerOption IntegerOptions[] = {{host::PreferenceStlBinary, 1},
+                                            {host::PreferenceExportUnread, 12}};
+constexpr DoubleOption DoubleOptions[] = {{host::PreferenceStlChordTolerance, 0.215},
+                                          {host::PreferenceStlAngleTolerance, 0.28}};
 
 constexpr std::int32_t SaveVersion = 0;
 constexpr bool SaveAsCopy = false;

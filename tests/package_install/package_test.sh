@@ -61,7 +61,7 @@ for file in /usr/bin/cadhost /usr/bin/regsvr \
     /usr/share/quenmoor-tools/examples/{tour.qms,bracket.json,frame.json,bracket-drawing.json} \
     /usr/share/applications/cadhost.desktop /usr/share/icons/hicolor/scalable/apps/cadhost.svg \
     /usr/share/doc/quenmoor-tools/copyright /usr/share/freecad/Mod/Quenmoor/InitGui.py \
-    /usr/share/freecad/Mod/Quenmoor/lib/quenmoorfreecad.*.so; do
+    /usr/share/freecad/Mod/Quenmoor/lib/quenmoorhost.*.so; do
     [ -f "$file" ] || fail "the package installed no $file"
 done
 man -w cadhost >/dev/null && man -w regsvr >/dev/null || fail "no manual page of cadhost or regsvr"
@@ -118,8 +118,8 @@ echo "== the FreeCAD workbench"
 /usr/bin/python3 -c "
 import sys
 sys.path.insert(0, '/usr/share/freecad/Mod/Quenmoor/lib')
-import quenmoorfreecad
-assert quenmoorfreecad.ADDIN_PROG_ID == 'Quenmoor_Systems.Application'
+import quenmoorhost
+assert quenmoorhost.ADDIN_PROG_ID == 'Quenmoor_Systems.Application'
 " || fail "the installed FreeCAD bridge does not load in /usr/bin/python3"
 if command -v freecadcmd >/dev/null 2>&1; then
     (cd "$scratch" && env -i PATH=/usr/bin:/bin HOME="$home" freecadcmd -c \

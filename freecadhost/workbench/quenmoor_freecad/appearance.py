@@ -10,10 +10,10 @@ they are read from the material instead.
 """
 
 import FreeCAD as App
+from quenmoorhost import codes
 
 from quenmoor_freecad.report import HostError
 
-VALUE_COUNT = 9
 STORED = "QuenmoorAppearance"
 
 
@@ -54,7 +54,7 @@ def _view_of(obj):
 def values_of(obj):
     view = _view_of(obj)
     material = view.ShapeMaterial
-    if STORED in obj.PropertiesList and len(getattr(obj, STORED)) == VALUE_COUNT:
+    if STORED in obj.PropertiesList and len(getattr(obj, STORED)) == codes.MATERIAL_VALUE_COUNT:
         stored = list(getattr(obj, STORED))
         if _same(_material(stored), material):
             return stored
@@ -76,9 +76,10 @@ def values_of(obj):
 
 def apply(obj, values):
     values = [float(value) for value in values]
-    if len(values) != VALUE_COUNT:
+    if len(values) != codes.MATERIAL_VALUE_COUNT:
         raise HostError(
-            '"%s": an appearance takes %d values, not %d' % (obj.Label, VALUE_COUNT, len(values))
+            '"%s": an appearance takes %d values, not %d'
+            % (obj.Label, codes.MATERIAL_VALUE_COUNT, len(values))
         )
     view = _view_of(obj)
     if "OverrideMaterial" in view.PropertiesList:

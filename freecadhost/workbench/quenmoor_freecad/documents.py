@@ -19,13 +19,11 @@ import re
 import FreeCAD as App
 import FreeCADGui as Gui
 
+from quenmoorhost import codes
+
 from quenmoor_freecad import appearance, exchange
 from quenmoor_freecad.report import HostError
 
-PART, ASSEMBLY, DRAWING = 1, 2, 3
-CUSTOM_INFO_TEXT = 30
-PREFERENCE_MATERIAL_DENSITY = 7
-SELECTION_NOTHING, SELECTION_OTHER, SELECTION_COMPONENT = 0, 1, 20
 
 DIMENSION_TYPES = ("Distance", "DistanceX", "DistanceY", "Radius", "Diameter", "Angle")
 
@@ -60,14 +58,14 @@ def linked_components(document):
 
 def document_type(document):
     if active_page(document) is not None:
-        return DRAWING
+        return codes.DOCUMENT_DRAWING
     if any(obj.TypeId == "TechDraw::DrawPage" for obj in document.Objects) and not any(
         obj.TypeId == "PartDesign::Body" for obj in document.Objects
     ):
-        return DRAWING
+        return codes.DOCUMENT_DRAWING
     if linked_components(document):
-        return ASSEMBLY
-    return PART
+        return codes.DOCUMENT_ASSEMBLY
+    return codes.DOCUMENT_PART
 
 
 def active_body(document):
@@ -161,10 +159,10 @@ class Selection:
     def selected_type(self, index):
         obj = self._selected(index)
         if obj is None:
-            return SELECTION_NOTHING
+            return codes.SELECTION_NOTHING
         if obj in linked_components(self.document):
-            return SELECTION_COMPONENT
-        return SELECTION_OTHER
+            return codes.SELECTION_COMPONENT
+        return codes.SELECTION_OTHER
 
     def selected_object(self, index):
         obj = self._selected(index)
@@ -227,7 +225,7 @@ class Document:
     def add_custom_info(self, configuration, field, field_type, value):
         self._check_open()
         self._configuration(configuration)
-        if field_type != CUSTOM_INFO_TEXT:
+        if field_type != codes.CUSTOM_INFO_TEXT:
             raise HostError(
                 'document "%s": property "%s": FreeCAD keeps text properties only (type %d given)'
                 % (self.document.Label, field, field_type)
@@ -241,7 +239,7 @@ class Document:
 
     def set_double_preference(self, preference, value):
         self._check_open()
-        if preference != PREFERENCE_MATERIAL_DENSITY:
+        if preference != codes.PREFERENCE_MATERIAL_DENSITY:
             return False
         body = active_body(self.document)
         if body is None:
@@ -255,7 +253,7 @@ class Document:
         return True
 
     def _appearance_targets(self):
-        if self.type() == ASSEMBLY:
+        if self.type() == codes.DOCUMENT_ASSEMBLY:
             return linked_components(self.document)
         body = active_body(self.document)
         if body is not None:

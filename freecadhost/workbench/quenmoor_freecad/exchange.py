@@ -9,16 +9,12 @@ import os
 import tempfile
 
 import FreeCADGui as Gui
+from quenmoorhost import codes
 
 from quenmoor_freecad import report
 
-SAVE_FAILED = 1
 PICTURE_SIZE = (1600, 1200)
 
-# Integer and double preferences of the host that steer the STL writer.
-PREFERENCE_STL_BINARY = 6
-PREFERENCE_STL_CHORD = 8
-PREFERENCE_STL_ANGLE = 9
 
 
 class SaveFailure(Exception):
@@ -65,11 +61,11 @@ def _write_stl(host, document, path):
     compound = shapes[0] if len(shapes) == 1 else Part.makeCompound(shapes)
     mesh = MeshPart.meshFromShape(
         Shape=compound,
-        LinearDeflection=host.double_preferences.get(PREFERENCE_STL_CHORD, 0.1),
-        AngularDeflection=host.double_preferences.get(PREFERENCE_STL_ANGLE, 0.5236),
+        LinearDeflection=host.double_preferences.get(codes.PREFERENCE_STL_CHORD_TOLERANCE, 0.1),
+        AngularDeflection=host.double_preferences.get(codes.PREFERENCE_STL_ANGLE_TOLERANCE, 0.5236),
         Relative=False,
     )
-    binary = host.integer_preferences.get(PREFERENCE_STL_BINARY, 1) != 0
+    binary = host.integer_preferences.get(codes.PREFERENCE_STL_BINARY, 1) != 0
     mesh.write(path, "STL" if binary else "AST")
 
 
@@ -106,7 +102,7 @@ def _write_picture(document, path):
 
     from quenmoor_freecad import documents
 
-    if documents.document_type(document) == documents.DRAWING:
+    if documents.document_type(document) == codes.DOCUMENT_DRAWING:
         widget = _page_view(_page(document))
         if widget is None:
             raise SaveFailure('the page of "%s" is not open in a window' % document.Label)
@@ -147,7 +143,7 @@ def _writer(host, document, extension):
         return _write_own
     if extension in (".tif", ".tiff"):
         return _write_picture
-    if kind == documents.DRAWING:
+    if kind == codes.DOCUMENT_DRAWING:
         if extension == ".dxf":
             return _write_dxf
         raise SaveFailure("a drawing is written as .dxf or .tif, not %s" % extension)
@@ -191,7 +187,7 @@ def save_as(host, document, path):
     except Exception as failure:
         host.save_failures.append("%s: %s" % (path, failure))
         report.error("%s: %s" % (path, failure))
-        return SAVE_FAILED
+        return codes.SAVE_FAILED
     finally:
         if temporary is not None and os.path.exists(temporary):
             os.remove(temporary)

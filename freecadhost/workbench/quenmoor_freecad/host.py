@@ -5,6 +5,7 @@ import contextlib
 
 import FreeCAD as App
 import FreeCADGui as Gui
+from quenmoorhost import codes
 
 from quenmoor_freecad import documents, report, task_panel
 from quenmoor_freecad.menus import MenuBar
@@ -19,7 +20,7 @@ class Host:
         self.double_preferences = {}
         self.save_failures = []
         self.page = None
-        self.bridge = None
+        self.addin = None  # quenmoorhost.AddinHost, while the add-in is hosted
         self.tool = None  # the caption of the menu command running now
         self.step = None  # the Transaction of the command or OK running now
         self.acting_page = None  # the page whose event runs now
@@ -56,7 +57,7 @@ class Host:
     # Pages.
     def show_page(self, page):
         if self.page is not None and not self.page.closed and self.page is not page:
-            self.page.close(task_panel.CLOSE_CANCEL)
+            self.page.close(codes.CLOSE_CANCEL)
             Gui.Control.closeDialog()
         if Gui.Control.activeDialog():
             raise HostError(
@@ -74,7 +75,7 @@ class Host:
         """Cancels the open page, if any, as the user would."""
         page = self.page
         if page is not None and not page.closed:
-            page.close(task_panel.CLOSE_CANCEL)
+            page.close(codes.CLOSE_CANCEL)
             Gui.Control.closeDialog()
 
     @contextlib.contextmanager
@@ -93,12 +94,12 @@ class Host:
         page = self.page
         if page is not None and not page.closed and page.belongs_to(document):
             page.lose_document()
-            page.close(task_panel.CLOSE_CANCEL)
+            page.close(codes.CLOSE_CANCEL)
             Gui.Control.closeDialog()
 
     # Menu picks and undo.
     def connected(self):
-        return self.bridge is not None and self.bridge.connected()
+        return self.addin is not None and self.addin.connected()
 
     def run_step(self, name, action):
         """Runs action as one undo step named after the tool: it is committed when the
@@ -126,6 +127,6 @@ class Host:
             return
         outer, self.tool = self.tool, caption
         try:
-            self.run_step(caption, lambda: self.bridge.call(callback))
+            self.run_step(caption, lambda: self.addin.call(callback))
         finally:
             self.tool = outer

@@ -10,6 +10,7 @@ on a toolbar, given a shortcut or run from a macro.
 import FreeCAD as App
 import FreeCADGui as Gui
 from PySide import QtCore, QtGui
+from quenmoorhost import codes
 
 from quenmoor_freecad import documents
 
@@ -77,7 +78,7 @@ class MenuBar:
     def items(self, title):
         """The items the menu shows now: those of the active document's type."""
         document = App.ActiveDocument
-        document_type = documents.document_type(document) if document else documents.PART
+        document_type = documents.document_type(document) if document else codes.DOCUMENT_PART
         return self.menus.get(document_type, {}).get(title, [])
 
     def widget(self, title):

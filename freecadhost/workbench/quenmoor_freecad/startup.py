@@ -2,7 +2,7 @@
 
 The add-in and the libraries it runs with live in the workbench's lib folder (or the
 folder named by QUENMOOR_LIBRARY_DIR); the component registry tells the runtime where the
-add-in's library is; FreeCAD keeps a registry of its own (see registry.py). The bridge
+add-in's library is; FreeCAD keeps a registry of its own (see registry.py). quenmoorhost
 registers the components the registry lacks from the lib folder at start, so that every
 user of a system-wide workbench gets the add-in without a registration step.
 """
@@ -39,22 +39,23 @@ def start():
         sys.path.insert(0, folder)
     os.environ["QUENMOOR_REGISTRY"] = registry.freecad_registry()
     try:
-        import quenmoorfreecad
+        import quenmoorhost
     except ImportError as failure:
-        report.error("the FreeCAD bridge cannot be loaded from %s: %s" % (folder, failure))
+        report.error("quenmoorhost cannot be loaded from %s: %s" % (folder, failure))
         return None
     try:
-        quenmoorfreecad.register_components(folder)
+        quenmoorhost.register_components(folder)
     except (OSError, RuntimeError) as failure:
         report.error("registering the components of %s: %s" % (folder, failure))
 
     from quenmoor_freecad.host import Host
 
     _host = Host()
-    _host.bridge = quenmoorfreecad.Bridge(_host)
+    # The host keeps the add-in's host while FreeCAD runs; stop() drops it.
+    _host.addin = quenmoorhost.AddinHost(_host)
     QtGui.QApplication.instance().aboutToQuit.connect(stop)
     try:
-        _host.bridge.connect(quenmoorfreecad.ADDIN_PROG_ID)
+        _host.addin.connect(quenmoorhost.ADDIN_PROG_ID)
     except RuntimeError as failure:
         report.error(str(failure))
     return _host
@@ -74,6 +75,8 @@ def stop():
     _host.close_page()
     App.removeDocumentObserver(_host)
     try:
-        _host.bridge.disconnect()
+        _host.addin.disconnect()
     except RuntimeError as failure:
         report.error(str(failure))
+    # The add-in's host holds this host in turn: dropping it lets both go.
+    _host.addin = None

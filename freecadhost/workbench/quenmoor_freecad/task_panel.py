@@ -14,12 +14,11 @@ What OK changes is one undo step named after the tool that built the page.
 import FreeCAD as App
 import FreeCADGui as Gui
 from PySide import QtGui
+from quenmoorhost import codes
 
 from quenmoor_freecad import documents, report
 from quenmoor_freecad.report import HostError
 
-CLOSE_OKAY, CLOSE_CANCEL = 1, 2
-CHECKBOX, BUTTON, OPTION, TEXTBOX, COMBOBOX = 2, 3, 4, 5, 7
 SEVERITY_STYLES = {
     1: "",
     2: "color: #8a5a00;",
@@ -131,23 +130,23 @@ class Group:
         self.layout.addWidget(widget)
 
     def add_control(self, id, control_type, caption, align, options, tip):
-        if control_type == COMBOBOX:
+        if control_type == codes.CONTROL_COMBOBOX:
             widget = QtGui.QComboBox()
             self._captioned(caption, widget)
             control = ComboBox(self.page, id, widget)
-        elif control_type == TEXTBOX:
+        elif control_type == codes.CONTROL_TEXTBOX:
             widget = QtGui.QLineEdit()
             self._captioned(caption, widget)
             control = TextBox(self.page, id, widget)
-        elif control_type == CHECKBOX:
+        elif control_type == codes.CONTROL_CHECKBOX:
             widget = QtGui.QCheckBox(caption)
             self.layout.addWidget(widget)
             control = CheckBox(self.page, id, widget)
-        elif control_type == OPTION:
+        elif control_type == codes.CONTROL_OPTION:
             widget = QtGui.QRadioButton(caption)
             self.layout.addWidget(widget)
             control = OptionButton(self.page, id, widget)
-        elif control_type == BUTTON:
+        elif control_type == codes.CONTROL_BUTTON:
             widget = QtGui.QPushButton(caption)
             self.layout.addWidget(widget)
             control = Button(self.page, id, widget)
@@ -245,11 +244,11 @@ class Page:
         return int(buttons.Ok | buttons.Cancel | buttons.Help)
 
     def accept(self):
-        self.close(CLOSE_OKAY)
+        self.close(codes.CLOSE_OKAY)
         return True
 
     def reject(self):
-        self.close(CLOSE_CANCEL)
+        self.close(codes.CLOSE_CANCEL)
         return True
 
     def helpRequested(self):
@@ -280,7 +279,7 @@ class Page:
         events = self.events
         try:
             with self.host.acting_for(self):
-                if reason == CLOSE_OKAY:
+                if reason == codes.CLOSE_OKAY:
                     self.host.run_step(self.tool, lambda: events.on_close(reason))
                 else:
                     _report_failure(lambda: events.on_close(reason))
@@ -292,4 +291,4 @@ class Page:
     def _destroyed(self):
         # The task view went without OK or Cancel: another task, or FreeCAD closing.
         if self.shown and not self.closed:
-            self.close(CLOSE_CANCEL)
+            self.close(codes.CLOSE_CANCEL)
