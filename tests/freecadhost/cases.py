@@ -520,7 +520,8 @@ def _activate(document):
 
 def case_pages():
     import FreeCAD as App
-    from freecad_harness import choose, control, reported_errors, run_command, task_button
+    from freecad_harness import (choose, clear_reports, control, reported_errors, run_command,
+                                 task_button)
     from PySide import QtGui
 
     def ok_after_switching_writes_only_the_pages_document():
@@ -548,6 +549,7 @@ def case_pages():
                "the page's sketch is numbered: %r" % [c.Name for c in sketch_a.Constraints])
 
     def closing_the_document_cancels_the_page():
+        clear_reports()
         a, sketch_a = _numbered_sketch(["A1"])
         b, sketch_b = _numbered_sketch(["B1"])
         _activate(a)
@@ -564,6 +566,7 @@ def case_pages():
         expect_equal(reported_errors(), [], "what the user was told")
 
     def ok_twice_numbers_once_and_a_deleted_sketch_is_skipped():
+        clear_reports()
         document, sketch = _numbered_sketch(["N1", "N2"])
         gone = document.getObject("Body").newObject("Sketcher::SketchObject", "Gone")
         document.recompute()

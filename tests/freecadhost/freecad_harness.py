@@ -58,16 +58,23 @@ def host():
     return quenmoor_freecad.startup.host()
 
 
-def reported_errors():
-    from quenmoor_freecad import report
+def _report_view():
+    for widget in Gui.getMainWindow().findChildren(QtGui.QTextEdit):
+        if widget.objectName() == "Report view":
+            return widget
+    raise CheckFailed("FreeCAD's window has a report view")
 
-    return [line for line in report.recent if line.startswith("error: ")]
+
+def reported_errors():
+    """The add-in's lines in FreeCAD's report view since the last clear_reports(), as the
+    user reads them there, without their time."""
+    settle(0.05)
+    lines = _report_view().toPlainText().splitlines()
+    return [line.partition("Quenmoor: ")[2] for line in lines if "Quenmoor: " in line]
 
 
 def clear_reports():
-    from quenmoor_freecad import report
-
-    report.recent.clear()
+    _report_view().clear()
 
 
 def open_document(name):

@@ -1,10 +1,8 @@
 """A FreeCAD document as the add-in's host document.
 
-Document type: a drawing (3) when the active window is a TechDraw page, an assembly (2)
-when the document's parts come from other documents through App::Link, else a part (1).
-Custom properties are the document's Meta entries; features are the objects of the active
-body (else of the document) in tree order, and a sketch's display dimensions are its
-dimensional constraints.
+Its type is contents.document_type. Custom properties are the document's Meta entries;
+features are the objects of the active body (else of the document) in tree order, and a
+sketch's display dimensions are its dimensional constraints.
 
 FreeCAD's expressions reach a constraint by its name only when the name reads as an
 identifier: `Sketch.Constraints.12` does not parse, so a document that holds it loses the
@@ -15,69 +13,14 @@ restores; the add-in reads such a name back as the number.
 
 import re
 
-
 import FreeCAD as App
 import FreeCADGui as Gui
-
 from quenmoorhost import codes
 
-from quenmoor_freecad import appearance, exchange
+from quenmoor_freecad import appearance, contents, exchange
 from quenmoor_freecad.report import HostError
 
-
 DIMENSION_TYPES = ("Distance", "DistanceX", "DistanceY", "Radius", "Diameter", "Angle")
-
-
-def active_window_class():
-    window = Gui.getMainWindow().centralWidget().currentSubWindow()
-    if window is None or window.widget() is None:
-        return ""
-    return window.widget().metaObject().className()
-
-
-def active_page(document):
-    """The TechDraw page shown in the active window, or None."""
-    if active_window_class() != "TechDrawGui::MDIViewPage":
-        return None
-    view = Gui.activeView()
-    page = view.getPage() if hasattr(view, "getPage") else None
-    if page is not None and page.Document == document:
-        return page
-    return None
-
-
-def linked_components(document):
-    """The document's top-level App::Link objects whose part lives in another document."""
-    components = []
-    for obj in document.RootObjects:
-        if obj.TypeId == "App::Link" and obj.LinkedObject is not None:
-            if obj.LinkedObject.Document != document:
-                components.append(obj)
-    return components
-
-
-def document_type(document):
-    if active_page(document) is not None:
-        return codes.DOCUMENT_DRAWING
-    if any(obj.TypeId == "TechDraw::DrawPage" for obj in document.Objects) and not any(
-        obj.TypeId == "PartDesign::Body" for obj in document.Objects
-    ):
-        return codes.DOCUMENT_DRAWING
-    if linked_components(document):
-        return codes.DOCUMENT_ASSEMBLY
-    return codes.DOCUMENT_PART
-
-
-def active_body(document):
-    """The body being edited, else the document's only body, else None."""
-    gui_document = Gui.getDocument(document.Name)
-    view = gui_document.ActiveView if gui_document else None
-    if view is not None and hasattr(view, "getActiveObject"):
-        body = view.getActiveObject("pdbody")
-        if body is not None:
-            return body
-    bodies = [obj for obj in document.Objects if obj.TypeId == "PartDesign::Body"]
-    return bodies[0] if len(bodies) == 1 else None
 
 
 NUMBERED_NAME = re.compile(r"_([0-9]+)")
@@ -160,13 +103,13 @@ class Selection:
         obj = self._selected(index)
         if obj is None:
             return codes.SELECTION_NOTHING
-        if obj in linked_components(self.document):
+        if obj in contents.linked_components(self.document):
             return codes.SELECTION_COMPONENT
         return codes.SELECTION_OTHER
 
     def selected_object(self, index):
         obj = self._selected(index)
-        if obj is not None and obj in linked_components(self.document):
+        if obj is not None and obj in contents.linked_components(self.document):
             return Component(obj)
         return None
 
@@ -197,7 +140,7 @@ class Document:
         self._check_open()
         if self.document_type is not None:
             return self.document_type
-        return document_type(self.document)
+        return contents.document_type(self.document)
 
     def title(self):
         self._check_open()
@@ -241,7 +184,7 @@ class Document:
         self._check_open()
         if preference != codes.PREFERENCE_MATERIAL_DENSITY:
             return False
-        body = active_body(self.document)
+        body = contents.active_body(self.document)
         if body is None:
             raise HostError(
                 'document "%s" has no body to take the density; make or activate one'
@@ -254,8 +197,8 @@ class Document:
 
     def _appearance_targets(self):
         if self.type() == codes.DOCUMENT_ASSEMBLY:
-            return linked_components(self.document)
-        body = active_body(self.document)
+            return contents.linked_components(self.document)
+        body = contents.active_body(self.document)
         if body is not None:
             return [body]
         return [obj for obj in self.document.RootObjects if hasattr(obj, "Shape")]
@@ -283,7 +226,7 @@ class Document:
         return Selection(self.document)
 
     def _features(self):
-        body = active_body(self.document)
+        body = contents.active_body(self.document)
         if body is not None:
             return list(body.Group)
         return [obj for obj in self.document.Objects if not obj.TypeId.startswith("App::Origin")]

@@ -9,12 +9,12 @@ import os
 import tempfile
 
 import FreeCADGui as Gui
+from PySide import QtCore, QtGui
 from quenmoorhost import codes
 
-from quenmoor_freecad import report
+from quenmoor_freecad import contents, report
 
 PICTURE_SIZE = (1600, 1200)
-
 
 
 class SaveFailure(Exception):
@@ -22,12 +22,10 @@ class SaveFailure(Exception):
 
 
 def _shapes(document):
-    from quenmoor_freecad import documents
-
-    components = documents.linked_components(document)
+    components = contents.linked_components(document)
     if components:
         return components
-    body = documents.active_body(document)
+    body = contents.active_body(document)
     if body is not None:
         return [body]
     shapes = [
@@ -47,6 +45,8 @@ def _page(document):
     return pages[0]
 
 
+# FreeCAD's exporters are imported where they write, so that the workbench's start does
+# not load them.
 def _write_exchange(document, path):
     import Import
 
@@ -72,7 +72,6 @@ def _write_stl(host, document, path):
 def _page_view(page):
     """The window that shows the page: the current one when it is a page's, else the one
     titled with the page's label, opened if need be."""
-    from PySide import QtGui
 
     def page_window():
         area = Gui.getMainWindow().centralWidget()
@@ -81,13 +80,11 @@ def _page_view(page):
             widget = window.widget() if window is not None else None
             if widget is None or widget.metaObject().className() != "TechDrawGui::MDIViewPage":
                 continue
-            if window is windows[0] and documents.active_page(page.Document) is page:
+            if window is windows[0] and contents.active_page(page.Document) is page:
                 return widget
             if window.windowTitle().replace("[*]", "") == page.Label:
                 return widget
         return None
-
-    from quenmoor_freecad import documents
 
     widget = page_window()
     if widget is None:
@@ -98,11 +95,7 @@ def _page_view(page):
 
 
 def _write_picture(document, path):
-    from PySide import QtCore, QtGui
-
-    from quenmoor_freecad import documents
-
-    if documents.document_type(document) == codes.DOCUMENT_DRAWING:
+    if contents.document_type(document) == codes.DOCUMENT_DRAWING:
         widget = _page_view(_page(document))
         if widget is None:
             raise SaveFailure('the page of "%s" is not open in a window' % document.Label)
@@ -134,9 +127,7 @@ def _write_own(document, path):
 
 
 def _writer(host, document, extension):
-    from quenmoor_freecad import documents
-
-    kind = documents.document_type(document)
+    kind = contents.document_type(document)
     if extension in (".sat", ".dwg"):
         raise SaveFailure("FreeCAD has no free writer for %s files" % extension)
     if extension == ".fcstd":
@@ -185,7 +176,6 @@ def save_as(host, document, path):
         temporary = None
         return 0
     except Exception as failure:
-        host.save_failures.append("%s: %s" % (path, failure))
         report.error("%s: %s" % (path, failure))
         return codes.SAVE_FAILED
     finally:

@@ -18,7 +18,6 @@ class Host:
         self.menus = MenuBar(self)
         self.integer_preferences = {}
         self.double_preferences = {}
-        self.save_failures = []
         self.page = None
         self.addin = None  # quenmoorhost.AddinHost, while the add-in is hosted
         self.tool = None  # the caption of the menu command running now

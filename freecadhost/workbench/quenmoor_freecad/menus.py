@@ -12,7 +12,7 @@ import FreeCADGui as Gui
 from PySide import QtCore, QtGui
 from quenmoorhost import codes
 
-from quenmoor_freecad import documents
+from quenmoor_freecad import contents
 
 COMMAND_PREFIX = "Quenmoor_"
 
@@ -78,7 +78,7 @@ class MenuBar:
     def items(self, title):
         """The items the menu shows now: those of the active document's type."""
         document = App.ActiveDocument
-        document_type = documents.document_type(document) if document else codes.DOCUMENT_PART
+        document_type = contents.document_type(document) if document else codes.DOCUMENT_PART
         return self.menus.get(document_type, {}).get(title, [])
 
     def widget(self, title):

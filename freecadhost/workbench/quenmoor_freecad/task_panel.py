@@ -16,7 +16,7 @@ import FreeCADGui as Gui
 from PySide import QtGui
 from quenmoorhost import codes
 
-from quenmoor_freecad import documents, report
+from quenmoor_freecad import contents, documents, report
 from quenmoor_freecad.report import HostError
 
 SEVERITY_STYLES = {
@@ -208,7 +208,7 @@ class Page:
         self.shown = True
         self.document = document
         if document is not None:
-            self.document_type = documents.document_type(document)
+            self.document_type = contents.document_type(document)
         return 0
 
     # The page's document.
