@@ -1,9 +1,10 @@
 """What the end-to-end cases share: waiting for the host, acting as a user on FreeCAD's
-window and the add-in's windows, and recording each check."""
+window and the add-in's windows, and running a TestCase of unittest inside FreeCAD."""
 
 import os
 import time
 import traceback
+import unittest
 
 import FreeCAD as App
 import FreeCADGui as Gui
@@ -16,10 +17,11 @@ SCRATCH = os.environ.get("QUENMOOR_E2E_SCRATCH", "/tmp")
 SHOTS = os.environ.get("QUENMOOR_E2E_SHOTS", "")
 SOURCE = os.environ.get("QUENMOOR_E2E_SOURCE", "")
 
+# Lines for the result file besides the test runner's: a benchmark's figures.
 _lines = []
 
 
-class CheckFailed(Exception):
+class CheckFailed(AssertionError):
     pass
 
 
@@ -33,16 +35,14 @@ def expect_equal(actual, expected, what):
         raise CheckFailed("%s: expected %r, got %r" % (what, expected, actual))
 
 
-def check(name, body):
-    """Runs one named check; a failure is recorded and the case goes on."""
-    try:
-        body()
-        _lines.append("ok " + name)
-    except Exception as failure:
-        detail = str(failure) if isinstance(failure, CheckFailed) else traceback.format_exc()
-        _lines.append("FAIL %s: %s" % (name, detail.replace("\n", "\n    ")))
-    finally:
-        close_dialogs()
+class QuenmoorTestCase(unittest.TestCase):
+    """A case that starts from FreeCAD with no document and no dialog open, and leaves it so."""
+
+    def setUp(self):
+        close_all()
+
+    def tearDown(self):
+        close_all()
 
 
 def settle(seconds=0.2):
@@ -174,21 +174,32 @@ def close_dialogs():
 
 
 def _finish():
-    with open(RESULT, "w") as result:
+    with open(RESULT, "a") as result:
         result.write("\n".join(_lines + ["done"]) + "\n")
     close_all()
     Gui.getMainWindow().close()
 
 
 def _run():
-    """Runs $QUENMOOR_E2E_CASE: a case of cases.py, or MODULE:CASE of another module."""
+    """Runs $QUENMOOR_E2E_CASE: a TestCase of cases.py by its name, or MODULE:NAME, the
+    function case_NAME of another module (a benchmark)."""
     import importlib
 
-    module, _, case = os.environ.get("QUENMOOR_E2E_CASE", "").rpartition(":")
+    name = os.environ.get("QUENMOOR_E2E_CASE", "")
     try:
-        getattr(importlib.import_module(module or "cases"), "case_" + case)()
+        module, _, function = name.rpartition(":")
+        if module:
+            getattr(importlib.import_module(module), "case_" + function)()
+        else:
+            import cases
+
+            tests = unittest.defaultTestLoader.loadTestsFromName(name, cases)
+            with open(RESULT, "w") as result:
+                outcome = unittest.TextTestRunner(stream=result, verbosity=2).run(tests)
+            failed = len(outcome.failures) + len(outcome.errors)
+            _lines.append("%d passed, %d failed" % (outcome.testsRun - failed, failed))
     except Exception:
-        _lines.append("FAIL %s: %s" % (case, traceback.format_exc().replace("\n", "\n    ")))
+        _lines.append("FAIL %s: %s" % (name, traceback.format_exc().replace("\n", "\n    ")))
     _finish()
 
 

@@ -1,6 +1,6 @@
-# Runs inside FreeCAD: waits for the Quenmoor host to connect, runs the case named by
-# $QUENMOOR_E2E_CASE from cases.py, writes one line per check to $QUENMOOR_E2E_RESULT and
-# closes FreeCAD. FreeCAD runs a macro with separate global and local names, so the work is
+# Runs inside FreeCAD: waits for the Quenmoor host to connect, runs the TestCase of cases.py
+# that $QUENMOOR_E2E_CASE names with unittest, writes what the runner printed to
+# $QUENMOOR_E2E_RESULT and closes FreeCAD. FreeCAD runs a macro with separate global and local names, so the work is
 # done in the harness module.
 import os
 import sys

@@ -4,8 +4,8 @@
 
 Installs the build's workbench into a scratch home folder with a registry of its own,
 copies the example documents there, and starts FreeCAD with freecad_macro.py, which runs
-the case's checks as a user would and writes one line per check. Exits 77 (skipped) when
-FreeCAD or xvfb-run is missing.
+CASE, a TestCase of cases.py, with unittest as a user would and writes what the runner
+printed. Exits 77 (skipped) when FreeCAD or xvfb-run is missing.
 """
 
 import os
@@ -66,20 +66,21 @@ def main():
              os.path.join(HERE, "freecad_macro.py")],
             env=environment, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, timeout=600)
         lines = open(result).read().splitlines() if os.path.exists(result) else []
-        passed = sum(1 for line in lines if line.startswith("ok "))
-        failed = [line for line in lines if line.startswith("FAIL ")]
         for line in lines:
             print(line)
+        summary = [line for line in lines if line.endswith(" failed") and " passed, " in line]
+        failed = [line for line in lines if line.startswith("FAIL ")]
+        if summary:
+            failed += ["FAIL"] * int(summary[-1].split()[2])
         output = run.stdout.decode(errors="replace")
         if not lines or lines[-1] != "done":
-            print("FreeCAD ended before the checks did (exit %d); its output:" % run.returncode)
+            print("FreeCAD ended before the tests did (exit %d); its output:" % run.returncode)
             print(output[-6000:])
             failed.append("FAIL incomplete")
         elif run.returncode != 0 or "Segmentation fault" in output:
             print("FreeCAD did not end cleanly (exit %d); its output:" % run.returncode)
             print(output[-6000:])
             failed.append("FAIL exit")
-        print("%d passed, %d failed" % (passed, len(failed)))
         return 1 if failed else 0
     finally:
         shutil.rmtree(scratch, ignore_errors=True)
