@@ -23,7 +23,7 @@
 #include "quenmoortools/addin/application.h"
 #include "quenmoortools/properties/custom_properties_page.h"
 #include "quenmoortools/properties/set_options.h"
-#include "quenmoortools/ui/addin_windows.h"
+#include "quenmoortools/toolkit/addin_windows.h"
 #include "workbook/xls/xls_file.h"
 
 namespace {
@@ -102,7 +102,7 @@ void addToTheLongestList(benchmark::State& state) {
         state.ResumeTiming();
     }
     editor.Cancel->click();
-    ui::closeAddinWindows();
+    toolkit::closeAddinWindows();
 }
 BENCHMARK(addToTheLongestList)->Unit(benchmark::kMillisecond);
 

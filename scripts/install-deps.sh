@@ -16,19 +16,20 @@ packages=(
     libocct-modeling-algorithms-dev libocct-data-exchange-dev libtbb-dev
     libdxflib-dev libtiff-dev
     clang-format
+    pybind11-dev python3-dev
 )
 for option in "$@"; do
     case "$option" in
         --freecad)
             packages+=(
                 freecad xvfb xauth
-                qtbase5-dev pybind11-dev python3-dev
+                qtbase5-dev
                 qt5-image-formats-plugins python3-pyside2.qttest
             )
             ;;
         --package)
             packages+=(
-                qtbase5-dev pybind11-dev python3-dev
+                qtbase5-dev
                 dpkg-dev fakeroot file help2man lintian
             )
             ;;

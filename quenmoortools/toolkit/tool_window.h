@@ -8,7 +8,7 @@
 
 #include "platform/com/com_error.h"
 #include "platform/window/window_placement.h"
-#include "quenmoortools/ui/addin_windows.h"
+#include "quenmoortools/toolkit/addin_windows.h"
 
 // What the tool windows share: their layout unit, the one window of each kind, and keeping
 // a window above the host's window.
@@ -65,7 +65,7 @@ public:
         if (!window_) {
             Window* made = make();
             window_ = made;
-            ui::trackWindow(made);
+            trackWindow(made);
         }
         return *window_;
     }

@@ -12,7 +12,7 @@
 #include "cadhost/automation/host_application.h"
 #include "contracts/host/running_host.h"
 #include "quenmoortools/appearance/attributes.h"
-#include "quenmoortools/ui/addin_windows.h"
+#include "quenmoortools/toolkit/addin_windows.h"
 #include "tests/support/com_error_of.h"
 #include "tests/support/host_model.h"
 #include "tests/support/named_rows.h"
@@ -27,7 +27,7 @@ using Values = std::vector<double>;
 class AppearancePanelTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { quenmoor::testsupport::offscreenApplication(); }
-    void TearDown() override { ui::closeAddinWindows(); }
+    void TearDown() override { toolkit::closeAddinWindows(); }
 
     cadhost::Document& part(const Values& values) {
         cadhost::Document& document = app_->model().newDocument(host::DocumentPart, "P");

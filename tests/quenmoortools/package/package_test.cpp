@@ -16,7 +16,7 @@
 #include <QTemporaryDir>
 
 #include "quenmoortools/package/package_path.h"
-#include "quenmoortools/ui/addin_windows.h"
+#include "quenmoortools/toolkit/addin_windows.h"
 #include "tests/support/addin_on_host.h"
 #include "tests/support/com_error_of.h"
 #include "tests/support/host_model.h"
@@ -36,7 +36,7 @@ protected:
         quenmoor::testsupport::offscreenApplication();
     }
     void TearDown() override {
-        ui::closeAddinWindows();
+        toolkit::closeAddinWindows();
         AddinOnHost::TearDown();
     }
 
@@ -152,7 +152,7 @@ protected:
         window_ = locationWindow();
         ASSERT_NE(window_, nullptr);
     }
-    void TearDown() override { ui::closeAddinWindows(); }
+    void TearDown() override { toolkit::closeAddinWindows(); }
 
     QStringList entries() const {
         QStringList names;

@@ -21,7 +21,7 @@
 #include "quenmoortools/properties/custom_properties_page.h"
 #include "quenmoortools/properties/options_workbook.h"
 #include "quenmoortools/properties/set_options.h"
-#include "quenmoortools/ui/addin_windows.h"
+#include "quenmoortools/toolkit/addin_windows.h"
 #include "tests/support/addin_on_host.h"
 #include "tests/support/com_error_of.h"
 #include "tests/support/named_rows.h"
@@ -244,7 +244,7 @@ protected:
         quenmoor::testsupport::offscreenApplication();
     }
     void TearDown() override {
-        ui::closeAddinWindows();
+        toolkit::closeAddinWindows();
         PropertiesTest::TearDown();
     }
 

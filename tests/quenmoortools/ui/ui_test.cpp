@@ -7,9 +7,9 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "quenmoortools/toolkit/addin_windows.h"
 #include "quenmoortools/toolkit/tool_window.h"
 #include "quenmoortools/ui/about_box.h"
-#include "quenmoortools/ui/addin_windows.h"
 #include "quenmoortools/ui/module1.h"
 #include "tests/support/qt_windows.h"
 
@@ -19,7 +19,7 @@ namespace {
 class UiTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { testsupport::offscreenApplication(); }
-    void TearDown() override { closeAddinWindows(); }
+    void TearDown() override { toolkit::closeAddinWindows(); }
 
     static QWidget* topLevel(const QString& name) {
         const QList<QWidget*> found = testsupport::topLevelWindows(name);
@@ -69,7 +69,7 @@ TEST_F(UiTest, HelpShowsTheViewerAndClosingTheAddinsWindowsClosesIt) {
     ShowHelpTopic(QUENMOOR_HELP_FILE, HelpContentsTopic);
     ASSERT_NE(topLevel("HelpViewer"), nullptr);
     EXPECT_TRUE(topLevel("HelpViewer")->isVisible());
-    closeAddinWindows();
+    toolkit::closeAddinWindows();
     EXPECT_EQ(topLevel("HelpViewer"), nullptr);
 }
 

@@ -1,4 +1,4 @@
-#include "quenmoortools/ui/addin_windows.h"
+#include "quenmoortools/toolkit/addin_windows.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -7,7 +7,7 @@
 
 #include "platform/help/show_help.h"
 
-namespace quenmoor::ui {
+namespace quenmoor::toolkit {
 
 namespace {
 
@@ -45,4 +45,4 @@ void closeAddinWindows() noexcept {
     QCoreApplication::processEvents();
 }
 
-}  // namespace quenmoor::ui
+}  // namespace quenmoor::toolkit

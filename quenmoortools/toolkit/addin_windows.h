@@ -6,7 +6,7 @@ class QWidget;
 // until the process ends: they outlive the add-in's objects and its disconnection, and
 // Qt keeps reaching their code (the active window's class, their events, the viewer's
 // clean-up at the application's end), so the library is linked never to be unmapped.
-namespace quenmoor::ui {
+namespace quenmoor::toolkit {
 
 // Keeps track of a top-level window of the add-in until it is deleted.
 void trackWindow(QWidget* window);
@@ -15,4 +15,4 @@ void trackWindow(QWidget* window);
 // opening of each to start afresh. Nothing in the add-in calls it.
 void closeAddinWindows() noexcept;
 
-}  // namespace quenmoor::ui
+}  // namespace quenmoor::toolkit
