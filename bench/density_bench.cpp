@@ -2,17 +2,15 @@
 // materials read cell by cell through the spreadsheet engine, each added to the list.
 
 #include <benchmark/benchmark.h>
-#include <dlfcn.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 
-#include "cadhost/automation/host_application.h"
+#include "bench/bench_main.h"
+#include "cadhost/automation/application_object.h"
 #include "contracts/host/running_host.h"
 #include "platform/com/activation.h"
-#include "platform/com/server_module.h"
 #include "quenmoortools/addin/application.h"
 #include "quenmoortools/density/material_density.h"
 #include "workbook/xls/xls_file.h"
@@ -60,21 +58,6 @@ BENCHMARK(buildDensityPage)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-// Registers workbook.so in a registry file of the benchmark's own.
 int main(int argc, char** argv) {
-    const fs::path folder =
-        fs::temp_directory_path() / ("quenmoor-density-bench-" + std::to_string(getpid()));
-    fs::create_directories(folder);
-    ::setenv("QUENMOOR_REGISTRY", (folder / "registry.json").c_str(), 1);
-    void* library = ::dlopen(WORKBOOK_LIBRARY, RTLD_NOW | RTLD_LOCAL);
-    auto registerServer =
-        reinterpret_cast<com::DllRegisterServerFunction>(::dlsym(library, "DllRegisterServer"));
-    if (registerServer == nullptr || com::failed(registerServer())) {
-        return 1;
-    }
-    ::benchmark::Initialize(&argc, argv);
-    ::benchmark::RunSpecifiedBenchmarks();
-    ::benchmark::Shutdown();
-    fs::remove_all(folder);
-    return 0;
+    return quenmoor::bench::runWithWorkbook(argc, argv);
 }

@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <optional>
 
-#include "cadhost/automation/host_application.h"
+#include "cadhost/automation/application_object.h"
 #include "quenmoortools/dimensions/dimension_numbering.h"
 
 namespace {

@@ -5,8 +5,6 @@
 // longest list an Add can grow.
 
 #include <benchmark/benchmark.h>
-#include <dlfcn.h>
-#include <unistd.h>
 
 #include <QApplication>
 #include <QLineEdit>
@@ -16,10 +14,10 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "cadhost/automation/host_application.h"
+#include "bench/bench_main.h"
+#include "cadhost/automation/application_object.h"
 #include "contracts/host/running_host.h"
 #include "platform/com/activation.h"
-#include "platform/com/server_module.h"
 #include "quenmoortools/addin/application.h"
 #include "quenmoortools/properties/custom_properties_page.h"
 #include "quenmoortools/properties/set_options.h"
@@ -108,29 +106,9 @@ BENCHMARK(addToTheLongestList)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-// Registers workbook.so in a registry file of the benchmark's own, so that the user's
-// registry is left alone.
 int main(int argc, char** argv) {
-    const fs::path folder =
-        fs::temp_directory_path() / ("properties_bench-" + std::to_string(::getpid()));
-    fs::create_directories(folder);
-    ::setenv("QUENMOOR_REGISTRY", (folder / "registry.json").c_str(), 1);
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    void* library = ::dlopen(WORKBOOK_LIBRARY, RTLD_NOW | RTLD_LOCAL);
-    auto registerServer = library != nullptr ? reinterpret_cast<com::DllRegisterServerFunction>(
-                                                   ::dlsym(library, "DllRegisterServer"))
-                                             : nullptr;
-    if (registerServer == nullptr || registerServer() != com::S_OK) {
-        std::fprintf(stderr, "properties_bench: cannot register %s\n", WORKBOOK_LIBRARY);
-        return 1;
-    }
-    optionsFile = folder / "Options.xls";
     QApplication application(argc, argv);
-
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    std::error_code ignored;
-    fs::remove_all(folder, ignored);
-    return 0;
+    return quenmoor::bench::runWithWorkbook(
+        argc, argv, [](const fs::path& folder) { optionsFile = folder / "Options.xls"; });
 }

@@ -4,7 +4,6 @@
 // automation interface (libreoffice_read.py), once cell by cell and once in bulk.
 
 #include <benchmark/benchmark.h>
-#include <dlfcn.h>
 #include <malloc.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -20,9 +19,9 @@
 
 #include <nlohmann/json.hpp>
 
+#include "bench/bench_main.h"
 #include "contracts/spreadsheet/spreadsheet.h"
 #include "platform/com/activation.h"
-#include "platform/com/server_module.h"
 #include "quenmoortools/toolkit/spreadsheet_calls.h"
 #include "workbook/xls/xls_file.h"
 
@@ -322,34 +321,18 @@ void printSummary() {
 
 }  // namespace
 
-// Registers workbook.so in a registry file of the benchmark's own, so that the user's
-// registry is left alone.
 int main(int argc, char** argv) {
-    const fs::path folder =
-        fs::temp_directory_path() / ("workbook_bench-" + std::to_string(::getpid()));
-    fs::create_directories(folder);
-    ::setenv("QUENMOOR_REGISTRY", (folder / "registry.json").c_str(), 1);
-    void* library = ::dlopen(WORKBOOK_LIBRARY, RTLD_NOW | RTLD_LOCAL);
-    auto registerServer = library != nullptr
-                              ? reinterpret_cast<quenmoor::com::DllRegisterServerFunction>(
-                                    ::dlsym(library, "DllRegisterServer"))
-                              : nullptr;
-    if (registerServer == nullptr || registerServer() != quenmoor::com::S_OK) {
-        std::fprintf(stderr, "workbook_bench: cannot register %s\n", WORKBOOK_LIBRARY);
-        return 1;
-    }
-    largestFile = folder / "Options.xls";
-    quenmoor::workbook::writeXls(largestOptions(), largestFile);
-    // Everything but the workbook itself loaded and made once, before memory is measured.
-    call(call(globalObject(), "Workbooks").toObject(), "Open", std::string(DEFAULT_OPTIONS));
-    call(call(globalObject(), "Workbooks").toObject(), "Close");
-    measureOpenMemory();
-
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    printSummary();
-    benchmark::Shutdown();
-    std::error_code ignored;
-    fs::remove_all(folder, ignored);
-    return 0;
+    return quenmoor::bench::runWithWorkbook(
+        argc, argv,
+        [](const fs::path& folder) {
+            largestFile = folder / "Options.xls";
+            quenmoor::workbook::writeXls(largestOptions(), largestFile);
+            // Everything but the workbook itself loaded and made once, before memory is
+            // measured.
+            call(call(globalObject(), "Workbooks").toObject(), "Open",
+                 std::string(DEFAULT_OPTIONS));
+            call(call(globalObject(), "Workbooks").toObject(), "Close");
+            measureOpenMemory();
+        },
+        printSummary);
 }

@@ -10,7 +10,7 @@
 
 #include "cadhost/app/script_runner.h"
 #include "cadhost/automation/addin_manager.h"
-#include "cadhost/automation/host_application.h"
+#include "cadhost/automation/application_object.h"
 #include "fuzz/fuzz_support.h"
 
 namespace {

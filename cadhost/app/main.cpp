@@ -20,7 +20,7 @@
 #include "cadhost/app/script_runner.h"
 #include "cadhost/app/window_commands.h"
 #include "cadhost/automation/addin_manager.h"
-#include "cadhost/automation/host_application.h"
+#include "cadhost/automation/application_object.h"
 #include "contracts/host/installed_components.h"
 #include "contracts/host/running_host.h"
 #include "platform/com/com_error.h"

@@ -9,7 +9,7 @@
 
 #include "cadhost/app/document_view.h"
 #include "cadhost/app/property_pane.h"
-#include "cadhost/automation/host_application.h"
+#include "cadhost/automation/application_object.h"
 #include "platform/com/com_error.h"
 
 namespace quenmoor::cadhost {

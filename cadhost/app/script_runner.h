@@ -8,7 +8,7 @@
 
 #include "cadhost/app/script_error.h"
 #include "cadhost/automation/addin_manager.h"
-#include "cadhost/automation/host_application.h"
+#include "cadhost/automation/application_object.h"
 #include "cadhost/model/quote.h"
 
 namespace quenmoor::cadhost {

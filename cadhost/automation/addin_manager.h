@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "cadhost/automation/host_application.h"
+#include "cadhost/automation/application_object.h"
 #include "contracts/host/addin_connection.h"
 
 namespace quenmoor::cadhost {

@@ -25,8 +25,9 @@ const com::DispatchTable<ApplicationInterface>& ApplicationInterface::dispatchTa
     return table;
 }
 
-// The texts stand as the menus have always shown them, the assembly menu's "Export
-// Packagel" and small-h "help" included; scripts and users' habits depend on them.
+// The texts are part of the add-in's interface, the assembly menu's "Export Packagel" and
+// small-h "help" included: hosts' scripts pick items by them, and FreeCAD names its
+// commands after the callbacks.
 std::span<const MenuItem> menuItems() {
     static constexpr MenuItem items[] = {
         {2, "Custom Properties@Quenmoor", "tebrincallback"},

@@ -13,7 +13,7 @@ inline constexpr std::int32_t MenuItemPosition = -1;
 struct MenuItem {
     std::int32_t documentType;
     std::string_view text;      // "<caption>@Quenmoor", exactly as the host shows it
-    std::string_view callback;  // the method's name, in the case the menu has always used
+    std::string_view callback;  // the method's name as the host calls it back; any case works
 };
 
 // The items in the order they are added: the assembly menu, then the part menu, then the

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "cadhost/automation/host_application.h"
+#include "cadhost/automation/application_object.h"
 #include "contracts/host/running_host.h"
 #include "platform/com/activation.h"
 #include "quenmoortools/addin/application.h"

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "cadhost/automation/host_application.h"
+#include "cadhost/automation/application_object.h"
 
 namespace quenmoor::testsupport {
 

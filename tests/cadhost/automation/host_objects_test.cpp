@@ -6,7 +6,7 @@
 
 #include <filesystem>
 
-#include "cadhost/automation/host_application.h"
+#include "cadhost/automation/application_object.h"
 #include "platform/com/dispatch_table.h"
 #include "quenmoortools/addin/application.h"
 #include "tests/support/com_error_of.h"

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "cadhost/automation/host_application.h"
+#include "cadhost/automation/application_object.h"
 #include "contracts/host/addin_events.h"
 #include "platform/com/activation.h"
 #include "platform/com/registry.h"

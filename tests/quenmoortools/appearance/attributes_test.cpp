@@ -9,7 +9,7 @@
 #include <QTest>
 #include <memory>
 
-#include "cadhost/automation/host_application.h"
+#include "cadhost/automation/application_object.h"
 #include "contracts/host/running_host.h"
 #include "quenmoortools/appearance/attributes.h"
 #include "quenmoortools/toolkit/addin_windows.h"

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "cadhost/automation/host_application.h"
+#include "cadhost/automation/application_object.h"
 #include "quenmoortools/dimensions/dimension_numbering.h"
 #include "tests/support/com_error_of.h"
 #include "tests/support/named_rows.h"

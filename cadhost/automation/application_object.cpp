@@ -1,4 +1,4 @@
-#include "cadhost/automation/host_application.h"
+#include "cadhost/automation/application_object.h"
 
 #include <algorithm>
 
