@@ -1,10 +1,10 @@
 """Starts and stops FreeCAD's hosting of the Quenmoor add-in.
 
-The add-in and the libraries it runs with live in the workbench's lib folder (or the
-folder named by QUENMOOR_LIBRARY_DIR); the component registry tells the runtime where the
-add-in's library is; FreeCAD keeps a registry of its own (see registry.py). quenmoorhost
-registers the components the registry lacks from the lib folder at start, so that every
-user of a system-wide workbench gets the add-in without a registration step.
+The add-in and the libraries it runs with live in the workbench's lib folder; the component
+registry tells the runtime where the add-in's library is; FreeCAD keeps a registry of its
+own (see registry.py). quenmoorhost registers the components the registry lacks from the
+lib folder at start, so that every user of a system-wide workbench gets the add-in without
+a registration step.
 """
 
 import os
@@ -19,9 +19,6 @@ _host = None
 
 
 def library_folder():
-    folder = os.environ.get("QUENMOOR_LIBRARY_DIR")
-    if folder:
-        return folder
     return os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(__file__))), "lib")
 
 
