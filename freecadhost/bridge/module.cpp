@@ -19,6 +19,7 @@
 #include "contracts/host/running_host.h"
 #include "freecadhost/bridge/application_object.h"
 #include "freecadhost/bridge/page_events.h"
+#include "freecadhost/bridge/page_objects.h"
 
 namespace quenmoor::pythonhost {
 
@@ -81,7 +82,17 @@ public:
 
     bool connected() const { return addin_.has_value(); }
 
-    void call(const std::string& callback) { application_->callBack(callback); }
+    // Calls a menu callback; the items its page's combo boxes gathered reach the host
+    // before the call returns, whether it succeeded or not.
+    void call(const std::string& callback) {
+        try {
+            application_->callBack(callback);
+        } catch (const com::ComError&) {
+            handOverPendingItems();
+            throw;
+        }
+        handOverPendingItems();
+    }
 
 private:
     static constexpr std::int32_t Cookie = 1;

@@ -1,12 +1,16 @@
 #include "freecadhost/bridge/page_events.h"
 
+#include "freecadhost/bridge/page_objects.h"
 #include "platform/com/com_error.h"
 
 namespace quenmoor::pythonhost {
 
 namespace {
 
+// An event ends with the items its combo boxes gathered handed to the host, whatever the
+// add-in answered.
 void checkEvent(com::HRESULT hr, const char* event) {
+    handOverPendingItems();
     com::check(hr, event);
 }
 

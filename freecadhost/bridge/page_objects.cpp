@@ -1,10 +1,18 @@
 #include "freecadhost/bridge/page_objects.h"
 
+#include <pybind11/stl.h>
+
 #include "contracts/host/host_codes.h"
 
 namespace quenmoor::pythonhost {
 
 namespace {
+
+// The combo boxes holding items not yet handed to the host; one thread reaches them.
+std::vector<ComPtr<PythonCombobox>>& pendingBoxes() {
+    static std::vector<ComPtr<PythonCombobox>> boxes;
+    return boxes;
+}
 
 // Adds the control on the host's side and returns its late-bound object.
 template <class W>
@@ -33,6 +41,7 @@ bool PythonPage::SetMessage(std::string message, std::int32_t severity) {
 }
 
 std::int32_t PythonPage::Show() {
+    handOverPendingItems();
     return page_.call<std::int32_t>("show");
 }
 
@@ -66,23 +75,47 @@ ComPtr<com::IDispatch> PythonGroup::AddControl(std::int32_t id, std::int32_t con
 }
 
 void PythonCombobox::AddItems(std::string item) {
-    control_.call("add_item", item);
+    if (pending_.empty()) {
+        pendingBoxes().emplace_back(this);
+    }
+    pending_.push_back(std::move(item));
+}
+
+void PythonCombobox::handOverItems() {
+    if (pending_.empty()) {
+        return;
+    }
+    std::vector<std::string> items = std::move(pending_);
+    pending_.clear();
+    control_.call("add_items", items);
 }
 
 void PythonCombobox::Clear() {
+    pending_.clear();
     control_.call("clear");
 }
 
 std::int16_t PythonCombobox::CurrentSelection() {
+    handOverItems();
     return control_.call<std::int16_t>("selection");
 }
 
 void PythonCombobox::SetCurrentSelection(std::int16_t index) {
+    handOverItems();
     control_.call("set_selection", index);
 }
 
 std::string PythonCombobox::ItemText(std::int16_t index) {
+    handOverItems();
     return control_.call<std::string>("item_text", index);
+}
+
+void handOverPendingItems() {
+    std::vector<ComPtr<PythonCombobox>> boxes = std::move(pendingBoxes());
+    pendingBoxes().clear();
+    for (const auto& box : boxes) {
+        box->handOverItems();
+    }
 }
 
 std::string PythonTextbox::Text() {

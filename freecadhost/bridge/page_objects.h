@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "contracts/host/property_page.h"
 #include "freecadhost/bridge/python_object.h"
@@ -41,6 +42,10 @@ private:
     PythonObject group_;
 };
 
+// A combo box gathers the items the add-in adds and hands them to the host in one call:
+// before anything reads or changes it, before its page is shown, and when the host call in
+// which they were added ends. A list of thousands thus costs one call into Python, not one
+// per item.
 class PythonCombobox final
     : public com::ComObject<PythonCombobox,
                             com::DualInterface<host::IPropertyManagerPageCombobox>> {
@@ -53,9 +58,17 @@ public:
     void SetCurrentSelection(std::int16_t index) override;
     std::string ItemText(std::int16_t index) override;
 
+    // Hands the gathered items to the host.
+    void handOverItems();
+
 private:
     PythonObject control_;
+    std::vector<std::string> pending_;
 };
+
+// Hands the gathered items of every combo box to the host: called when a page is shown
+// and when a menu command or a page event ends.
+void handOverPendingItems();
 
 class PythonTextbox final
     : public com::ComObject<PythonTextbox, com::DualInterface<host::IPropertyManagerPageTextbox>> {

@@ -58,6 +58,7 @@ def main():
             "QUENMOOR_E2E_RESULT": result,
             "QUENMOOR_E2E_SHOTS": shots,
             "QUENMOOR_E2E_SOURCE": SOURCE,
+            "QUENMOOR_E2E_BUILD": os.path.abspath(build),
             "PYTHONPATH": HERE,
         })
         environment.pop("DISPLAY", None)

@@ -37,16 +37,24 @@ def constraint_name(name):
 
 class Dimension:
     """A dimensional constraint of a sketch; its name is the constraint's name, a number
-    given by the add-in kept with "_" before it."""
+    given by the add-in kept with "_" before it. Within a tool's step a new name is kept
+    by the step, which renames each sketch's constraints at once when it ends."""
 
-    def __init__(self, sketch, index):
+    def __init__(self, host, sketch, index, name):
+        self.host = host
         self.sketch = sketch
         self.index = index
+        self.current = name
 
     def name(self):
-        return name_for_addin(self.sketch.Constraints[self.index].Name)
+        step = self.host.step
+        pending = step.pending_name(self.sketch, self.index) if step is not None else None
+        return name_for_addin(self.current if pending is None else pending)
 
     def set_name(self, name):
+        if self.host.step is not None:
+            self.host.step.rename(self.sketch, self.index, constraint_name(name))
+            return
         try:
             self.sketch.renameConstraint(self.index, constraint_name(name))
         except Exception as failure:
@@ -54,10 +62,12 @@ class Dimension:
                 'sketch "%s": constraint %d cannot be named "%s": %s'
                 % (self.sketch.Label, self.index + 1, name, failure)
             )
+        self.current = constraint_name(name)
 
 
 class Feature:
-    def __init__(self, obj):
+    def __init__(self, host, obj):
+        self.host = host
         self.obj = obj
 
     def name(self):
@@ -67,7 +77,7 @@ class Feature:
         if not self.obj.isDerivedFrom("Sketcher::SketchObject"):
             return []
         return [
-            Dimension(self.obj, index)
+            Dimension(self.host, self.obj, index, constraint.Name)
             for index, constraint in enumerate(self.obj.Constraints)
             if constraint.Type in DIMENSION_TYPES
         ]
@@ -240,4 +250,4 @@ class Document:
         features = self._features()
         if position < 0 or position >= len(features):
             return None
-        return Feature(features[len(features) - 1 - position])
+        return Feature(self.host, features[len(features) - 1 - position])

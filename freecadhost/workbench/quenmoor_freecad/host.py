@@ -109,6 +109,7 @@ class Host:
         step.open()
         try:
             action()
+            step.apply()
         except Exception as failure:
             step.abort()
             report.error(str(failure) or type(failure).__name__)

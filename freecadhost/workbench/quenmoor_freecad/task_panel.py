@@ -13,7 +13,7 @@ What OK changes is one undo step named after the tool that built the page.
 
 import FreeCAD as App
 import FreeCADGui as Gui
-from PySide import QtGui
+from PySide import QtCore, QtGui
 from quenmoorhost import codes
 
 from quenmoor_freecad import contents, documents, report
@@ -36,18 +36,29 @@ def _report_failure(action):
 
 
 class ComboBox:
+    """A choice box whose items are one list of texts: a list of tens of thousands is made,
+    shown and let go of as one, where an item model would make an object of each."""
+
     def __init__(self, page, id, widget):
         self.page, self.id, self.widget = page, id, widget
+        self.model = QtCore.QStringListModel(widget)
+        widget.setModel(self.model)
+        # Sized by the panel, not by measuring every item; the open list is as uniform.
+        widget.setSizeAdjustPolicy(QtGui.QComboBox.AdjustToMinimumContentsLengthWithIcon)
+        widget.setMinimumContentsLength(16)
+        widget.view().setUniformItemSizes(True)
         widget.activated.connect(self._chosen)
 
     def _chosen(self, index):
         self.page.event(lambda events: events.on_combobox_selection_changed(self.id, index))
 
-    def add_item(self, text):
-        self.widget.addItem(text)
+    def add_items(self, texts):
+        selected = self.widget.currentIndex()
+        self.model.setStringList(self.model.stringList() + list(texts))
+        self.widget.setCurrentIndex(max(selected, 0))
 
     def clear(self):
-        self.widget.clear()
+        self.model.setStringList([])
 
     def selection(self):
         return self.widget.currentIndex()

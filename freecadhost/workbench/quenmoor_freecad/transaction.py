@@ -3,7 +3,9 @@
 FreeCAD's undo records what happens to a document's objects, not to the document's own
 properties: the Meta entries, where custom properties live, are kept aside when the step
 opens and put back if it fails. Files the step writes replace older ones only for good
-when it succeeds; a failed step removes them and puts the older files back.
+when it succeeds; a failed step removes them and puts the older files back. Constraint
+renames are gathered and applied to each sketch at once when the step ends: one
+assignment of a sketch's constraints costs what one rename does.
 """
 
 import os
@@ -11,6 +13,7 @@ import os
 import FreeCAD as App
 
 from quenmoor_freecad import report
+from quenmoor_freecad.report import HostError
 
 
 class Transaction:
@@ -18,6 +21,7 @@ class Transaction:
         self.name = "Quenmoor: " + name
         self.meta = {}
         self.files = []  # (path, the older file moved aside or None)
+        self.renames = {}  # (document, sketch) -> (sketch, its label, {index: new name})
         self.id = 0
 
     def open(self):
@@ -36,6 +40,28 @@ class Transaction:
             aside = os.path.join(folder, ".%s.quenmoor-older" % name)
             os.replace(path, aside)
         self.files.append((path, aside))
+
+    def rename(self, sketch, index, name):
+        key = (sketch.Document.Name, sketch.Name)
+        self.renames.setdefault(key, (sketch, sketch.Label, {}))[2][index] = name
+
+    def pending_name(self, sketch, index):
+        """The name the step gives the constraint, or None."""
+        renames = self.renames.get((sketch.Document.Name, sketch.Name))
+        return renames[2].get(index) if renames else None
+
+    def apply(self):
+        """Renames each sketch's constraints at once; FreeCAD renames what reaches them."""
+        for sketch, label, names in self.renames.values():
+            try:
+                constraints = sketch.Constraints
+                for index, name in names.items():
+                    constraints[index].Name = name
+                sketch.Constraints = constraints
+            except Exception as failure:
+                raise HostError('sketch "%s": its constraints cannot be renamed: %s'
+                                % (label, failure))
+        self.renames = {}
 
     def commit(self):
         if self.id:
