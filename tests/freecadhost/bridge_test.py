@@ -54,22 +54,70 @@ class Document:
         return self.features[len(self.features) - 1 - position]
 
 
+class Control:
+    """Any control of a page: a combo box keeps each list of items it is handed."""
+
+    def __init__(self):
+        self.handed, self.index, self.text_, self.checked_ = [], -1, "", False
+
+    def items(self):
+        return [item for items in self.handed for item in items]
+
+    def add_items(self, items):
+        self.handed.append(list(items))
+        self.index = max(self.index, 0)
+
+    def clear(self):
+        self.handed, self.index = [], -1
+
+    def selection(self):
+        return self.index
+
+    def set_selection(self, index):
+        self.index = index
+
+    def item_text(self, index):
+        return self.items()[index]
+
+    def text(self):
+        return self.text_
+
+    def set_text(self, text):
+        self.text_ = text
+
+    def checked(self):
+        return self.checked_
+
+    def set_checked(self, checked):
+        self.checked_ = checked
+
+    def caption(self):
+        return ""
+
+
 class Page:
     def __init__(self, events):
         self.events = events
+        self.controls = {}
+        self.items_when_shown = None
 
     def add_group(self, id, caption, options):
         return self
+
+    def add_control(self, id, control_type, caption, align, options, tip):
+        self.controls[id] = Control()
+        return self.controls[id]
 
     def set_message(self, text, severity):
         return True
 
     def show(self):
+        self.items_when_shown = {id: c.items() for id, c in self.controls.items() if c.handed}
         return 0
 
 
 class Host:
-    """The least a host gives the add-in to number dimensions: menus, a page, a document."""
+    """The least a host gives the add-in: menus, pages and a document."""
 
     def __init__(self, document=None):
         self.items, self.removed, self.pages = [], [], []
@@ -130,6 +178,33 @@ class AddinHostTest(unittest.TestCase):
         host.pages[0].events.on_close(codes.CLOSE_OKAY)
         names = [d.name() for f in host.document.features for d in f.dimensions()]
         self.assertEqual(names, ["8", "7", "9"])
+
+    def test_a_combo_box_gets_its_list_in_one_call_in_the_order_added(self):
+        host = Host()
+        addin = self.hosted(host)
+        addin.call("conversion")
+        page = host.pages[0]
+        page.events.on_option_check(1)
+        units, to = page.controls[43], page.controls[44]
+        self.assertEqual(len(units.handed), 1, "one call for the whole list")
+        self.assertEqual(to.handed, units.handed)
+        # The order is what a choice means: inch to mm must give 25.4.
+        units.index, to.index = units.items().index("inch"), to.items().index("mm")
+        page.controls[25].text_ = "1"
+        page.events.on_button_press(55)
+        self.assertTrue(page.controls[26].text_.startswith("25.4"), page.controls[26].text_)
+
+    def test_a_pages_lists_are_whole_when_it_is_shown(self):
+        document = Document()
+        document.custom_info = lambda configuration, field: "kept %s" % field
+        host = Host(document)
+        addin = self.hosted(host)
+        addin.call("tebrincallback")
+        page = host.pages[0]
+        self.assertEqual(len(page.items_when_shown), 7, "seven lists")
+        for items in page.items_when_shown.values():
+            self.assertTrue(items[0].startswith("kept "), "the document's value comes first")
+            self.assertGreater(len(items), 1)
 
     def test_a_failure_reaches_python_typed_with_its_code_and_text(self):
         host = Host(KeyError("the document went away"))

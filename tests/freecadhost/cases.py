@@ -18,7 +18,8 @@ from freecad_harness import (DOCUMENTS, SCRATCH, SOURCE, QuenmoorTestCase, choos
                              host, open_document, page, reported_errors, run_command,
                              screenshot, settle, task_button, type_text, window)
 from PySide import QtGui
-from quenmoor_freecad import appearance, documents, startup
+from quenmoor_freecad import appearance, documents, startup, transaction
+from quenmoor_freecad.report import HostError
 
 PART_ITEMS = ["Assign Material", "Custom Properties", "Numerate Dimension Names",
               "Appearance Panel", "Export Package", "Unit Converter", "About", "Help"]
@@ -598,6 +599,57 @@ class TransactionsTest(QuenmoorTestCase):
                         left.append("%s %s %s: %r" % (document_name, caption, ending,
                                                       App.getActiveTransaction()))
         expect_equal(left, [], "transactions left open")
+
+    def test_a_name_reads_back_as_given_before_the_step_renames_the_sketch(self):
+        document, sketch = _numbered_sketch(["A", "B"])
+        step = transaction.Transaction("a test's step")
+        host().step = step
+        try:
+            step.open()
+            dimension = documents.Feature(host(), sketch).dimensions()[1]
+            dimension.set_name("12")
+            expect_equal(dimension.name(), "12", "the name read back")
+            expect_equal(documents.Feature(host(), sketch).dimensions()[1].name(), "12",
+                         "the name read back through a new feature")
+            expect_equal([c.Name for c in sketch.Constraints], ["A", "B"], "the sketch before")
+            step.apply()
+            step.commit()
+        finally:
+            host().step = None
+        expect_equal([c.Name for c in sketch.Constraints], ["A", "_12"], "the sketch after")
+
+    def test_a_failure_while_the_sketches_are_renamed_leaves_them_as_they_were(self):
+        part = _driven_part(os.path.join(SCRATCH, "failing.FCStd"))
+        second = part.getObject("Body").newObject("Sketcher::SketchObject", "Second")
+        second.addGeometry(Part.LineSegment(App.Vector(0, 0, 0), App.Vector(7, 0, 0)))
+        second.addConstraint(Sketcher.Constraint("Distance", 0, 7.0))
+        second.renameConstraint(0, "Seven")
+        part.recompute()
+        undo_steps = part.UndoCount
+        apply = transaction.Transaction.apply
+
+        def failing_at_the_second(step):
+            renames = step.renames
+            step.renames = {key: renames[key] for key in renames if key[1] == "Sketch"}
+            apply(step)
+            raise HostError('sketch "Second": its constraints cannot be renamed: refused')
+
+        clear_reports()
+        transaction.Transaction.apply = failing_at_the_second
+        try:
+            run_command("Quenmoor_NumDims")
+            task_button("ok")
+        finally:
+            transaction.Transaction.apply = apply
+        sketch = part.getObject("Sketch")
+        expect_equal([sketch.Constraints[6].Name, sketch.Constraints[7].Name],
+                     ["Width", "Height"], "the first sketch's names")
+        expect_equal(part.getObject("Pad").ExpressionEngine[0][1],
+                     "Sketch.Constraints.Width / 4", "the pad's expression")
+        expect_equal([c.Name for c in second.Constraints], ["Seven"], "the second sketch")
+        expect_equal(part.UndoCount, undo_steps, "undo steps")
+        expect(any('"Second"' in line for line in reported_errors()),
+               "the report view names the sketch: %r" % reported_errors())
 
     def test_undo_steps_are_named_after_the_tool(self):
         document, sketch = _numbered_sketch(["P", "Q"])
