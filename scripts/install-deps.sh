@@ -16,7 +16,7 @@ packages=(
     libocct-modeling-algorithms-dev libocct-data-exchange-dev libtbb-dev
     libdxflib-dev libtiff-dev
     clang-format
-    pybind11-dev python3-dev
+    pybind11-dev python3-dev python3-xlwt
 )
 for option in "$@"; do
     case "$option" in
