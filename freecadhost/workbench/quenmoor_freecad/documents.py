@@ -40,20 +40,21 @@ class Dimension:
     given by the add-in kept with "_" before it. Within a tool's step a new name is kept
     by the step, which renames each sketch's constraints at once when it ends."""
 
-    def __init__(self, host, sketch, index, name):
+    def __init__(self, host, sketch, key, index, name):
         self.host = host
         self.sketch = sketch
+        self.key = key
         self.index = index
         self.current = name
 
     def name(self):
         step = self.host.step
-        pending = step.pending_name(self.sketch, self.index) if step is not None else None
+        pending = step.pending_name(self.key, self.index) if step is not None else None
         return name_for_addin(self.current if pending is None else pending)
 
     def set_name(self, name):
         if self.host.step is not None:
-            self.host.step.rename(self.sketch, self.index, constraint_name(name))
+            self.host.step.rename(self.sketch, self.key, self.index, constraint_name(name))
             return
         try:
             self.sketch.renameConstraint(self.index, constraint_name(name))
@@ -76,8 +77,9 @@ class Feature:
     def dimensions(self):
         if not self.obj.isDerivedFrom("Sketcher::SketchObject"):
             return []
+        key = (self.obj.Document.Name, self.obj.Name)
         return [
-            Dimension(self.host, self.obj, index, constraint.Name)
+            Dimension(self.host, self.obj, key, index, constraint.Name)
             for index, constraint in enumerate(self.obj.Constraints)
             if constraint.Type in DIMENSION_TYPES
         ]
@@ -134,6 +136,7 @@ class Document:
         self.name = document.Name
         self.label = document.Label
         self.document_type = document_type
+        self._features_of, self._feature_list = None, []
 
     def _check_open(self):
         if App.listDocuments().get(self.name) is not self.document:
@@ -236,10 +239,20 @@ class Document:
         return Selection(self.document)
 
     def _features(self):
+        # The add-in walks the tree position by position: within one tool's step the
+        # tree is read once.
+        step = self.host.step
+        if step is not None and self._features_of is step:
+            return self._feature_list
         body = contents.active_body(self.document)
         if body is not None:
-            return list(body.Group)
-        return [obj for obj in self.document.Objects if not obj.TypeId.startswith("App::Origin")]
+            features = list(body.Group)
+        else:
+            features = [
+                obj for obj in self.document.Objects if not obj.TypeId.startswith("App::Origin")
+            ]
+        self._features_of, self._feature_list = step, features
+        return features
 
     def feature_count(self):
         self._check_open()

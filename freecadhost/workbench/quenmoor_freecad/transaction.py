@@ -41,13 +41,16 @@ class Transaction:
             os.replace(path, aside)
         self.files.append((path, aside))
 
-    def rename(self, sketch, index, name):
-        key = (sketch.Document.Name, sketch.Name)
-        self.renames.setdefault(key, (sketch, sketch.Label, {}))[2][index] = name
+    def rename(self, sketch, key, index, name):
+        """Gives constraint `index` of the sketch (whose key is its document's and its own
+        name) a new name when the step ends."""
+        if key not in self.renames:
+            self.renames[key] = (sketch, sketch.Label, {})
+        self.renames[key][2][index] = name
 
-    def pending_name(self, sketch, index):
+    def pending_name(self, key, index):
         """The name the step gives the constraint, or None."""
-        renames = self.renames.get((sketch.Document.Name, sketch.Name))
+        renames = self.renames.get(key)
         return renames[2].get(index) if renames else None
 
     def apply(self):
