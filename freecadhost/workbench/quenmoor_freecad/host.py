@@ -56,8 +56,7 @@ class Host:
     # Pages.
     def show_page(self, page):
         if self.page is not None and not self.page.closed and self.page is not page:
-            self.page.close(codes.CLOSE_CANCEL)
-            Gui.Control.closeDialog()
+            self._cancel(self.page)
         if Gui.Control.activeDialog():
             raise HostError(
                 'Show: page "%s": FreeCAD has another task open; finish or cancel it first'
@@ -72,10 +71,13 @@ class Host:
 
     def close_page(self):
         """Cancels the open page, if any, as the user would."""
-        page = self.page
-        if page is not None and not page.closed:
-            page.close(codes.CLOSE_CANCEL)
-            Gui.Control.closeDialog()
+        if self.page is not None and not self.page.closed:
+            self._cancel(self.page)
+
+    @staticmethod
+    def _cancel(page):
+        page.close(codes.CLOSE_CANCEL)
+        Gui.Control.closeDialog()
 
     @contextlib.contextmanager
     def acting_for(self, page):
@@ -93,8 +95,7 @@ class Host:
         page = self.page
         if page is not None and not page.closed and page.belongs_to(document):
             page.lose_document()
-            page.close(codes.CLOSE_CANCEL)
-            Gui.Control.closeDialog()
+            self._cancel(page)
 
     # Menu picks and undo.
     def connected(self):
@@ -103,7 +104,7 @@ class Host:
     def run_step(self, name, action):
         """Runs action as one undo step named after the tool: it is committed when the
         action succeeds, undone whole when it fails, and never left open. A failure of any
-        kind goes to the report view; returns whether the action succeeded."""
+        kind goes to the report view."""
         step = Transaction(name)
         outer, self.step = self.step, step
         step.open()
@@ -112,11 +113,9 @@ class Host:
             step.apply()
         except Exception as failure:
             step.abort()
-            report.error(str(failure) or type(failure).__name__)
-            return False
+            report.failure(failure)
         else:
             step.commit()
-            return True
         finally:
             self.step = outer
 

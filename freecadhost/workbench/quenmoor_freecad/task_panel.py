@@ -31,7 +31,7 @@ def _report_failure(action):
     try:
         return action()
     except Exception as failure:
-        report.error(str(failure) or type(failure).__name__)
+        report.failure(failure)
         return None
 
 
