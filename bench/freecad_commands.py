@@ -10,6 +10,7 @@ repository folder after building the freecad preset:
 Each figure is printed as an "info" line, the median where a command runs several times.
 """
 
+import os
 import statistics
 import time
 
@@ -82,7 +83,6 @@ def _largest_options(folder):
     """Writes the largest options workbook (nine lists of 32,766 entries) with the build's
     make_workbook and returns its path."""
     import json
-    import os
     import subprocess
 
     from freecad_harness import SOURCE
@@ -124,13 +124,10 @@ def _sketches(count, constraints):
 def _resident():
     """The bytes of memory FreeCAD's process holds."""
     with open("/proc/self/statm") as statm:
-        import os
-
         return int(statm.read().split()[1]) * os.sysconf("SC_PAGE_SIZE")
 
 
 def case_sizes():
-    import os
     import shutil
 
     from freecad_harness import SCRATCH

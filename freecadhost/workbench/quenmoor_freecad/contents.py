@@ -6,8 +6,15 @@ holds pages and no body), an assembly (2) when its parts come from other documen
 through App::Link, else a part (1).
 """
 
+import FreeCAD as App
 import FreeCADGui as Gui
 from quenmoorhost import codes
+
+
+def is_open(name, document):
+    """Whether `document`, opened under `name`, is still open: a closed one's object
+    answers nothing any more, so it is told by the name it had."""
+    return App.listDocuments().get(name) is document
 
 
 def active_window_class():

@@ -13,7 +13,6 @@ restores; the add-in reads such a name back as the number.
 
 import re
 
-import FreeCAD as App
 import FreeCADGui as Gui
 from quenmoorhost import codes
 
@@ -139,7 +138,7 @@ class Document:
         self._features_of, self._feature_list = None, []
 
     def _check_open(self):
-        if App.listDocuments().get(self.name) is not self.document:
+        if not contents.is_open(self.name, self.document):
             raise HostError('document "%s" is closed' % self.label)
 
     def _configuration(self, configuration):

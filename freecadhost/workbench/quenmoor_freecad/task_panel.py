@@ -180,6 +180,7 @@ class Page:
         self.host, self.title, self.options, self.events = host, title, options, events
         self.tool = tool
         self.document = None
+        self.document_name = None
         self.document_type = None
         self.controls = {}
         self.shown = False
@@ -219,17 +220,13 @@ class Page:
         self.shown = True
         self.document = document
         if document is not None:
+            self.document_name = document.Name
             self.document_type = contents.document_type(document)
         return 0
 
     # The page's document.
     def _document_open(self):
-        if self.document is None:
-            return False
-        try:
-            return App.listDocuments().get(self.document.Name) is self.document
-        except Exception:  # a document FreeCAD has deleted answers nothing any more
-            return False
+        return self.document is not None and contents.is_open(self.document_name, self.document)
 
     def belongs_to(self, document):
         return self._document_open() and self.document is document
