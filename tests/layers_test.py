@@ -30,12 +30,6 @@ RANKS = {
     "contracts/spreadsheet": ("contracts", 0),
     "quenmoortools/toolkit": ("quenmoortools", 0),
     "quenmoortools/ui": ("quenmoortools", 1),
-    "quenmoortools/units": ("quenmoortools", 2),
-    "quenmoortools/properties": ("quenmoortools", 2),
-    "quenmoortools/density": ("quenmoortools", 2),
-    "quenmoortools/appearance": ("quenmoortools", 2),
-    "quenmoortools/dimensions": ("quenmoortools", 2),
-    "quenmoortools/package": ("quenmoortools", 2),
     "quenmoortools/addin": ("quenmoortools", 3),
     "workbook/xls": ("workbook", 0),
     "workbook/automation": ("workbook", 1),
@@ -46,18 +40,39 @@ RANKS = {
     "freecadhost/bridge": ("freecadhost", 0),
 }
 ROOM_ORDER = {"platform": 0, "contracts": 1}  # every other room stands at 2, side by side
+# Every other folder of the add-in holds one tool: they stand between ui and addin, side by
+# side, so a new tool's folder is ranked without being listed.
+TOOL_RANK = ("quenmoortools", 2)
 
 
 def folder_of(path):
     return os.path.dirname(path)
 
 
+def place(folder):
+    """The folder's (room, rank), or None for a folder outside the ranked rooms."""
+    if folder in RANKS:
+        return RANKS[folder]
+    if os.path.dirname(folder) == "quenmoortools":
+        return TOOL_RANK
+    return None
+
+
+def ranked_folders():
+    tools = [
+        os.path.join("quenmoortools", name)
+        for name in sorted(os.listdir(os.path.join(SOURCE, "quenmoortools")))
+        if os.path.isdir(os.path.join(SOURCE, "quenmoortools", name))
+    ]
+    return sorted(set(RANKS) | set(tools))
+
+
 def climbs(source, target):
     """Why including `target` from `source` climbs, or None."""
-    if folder_of(source) == folder_of(target) or folder_of(target) not in RANKS:
+    if folder_of(source) == folder_of(target) or place(folder_of(target)) is None:
         return None
-    room, rank = RANKS[folder_of(source)]
-    target_room, target_rank = RANKS[folder_of(target)]
+    room, rank = place(folder_of(source))
+    target_room, target_rank = place(folder_of(target))
     if room == target_room:
         if target_rank < rank:
             return None
@@ -112,7 +127,7 @@ def find_circle(graph):
 class LayersTest(unittest.TestCase):
     def test_no_include_climbs_to_a_higher_room_or_a_sibling(self):
         problems = []
-        for folder in RANKS:
+        for folder in ranked_folders():
             for name in sorted(os.listdir(os.path.join(SOURCE, folder))):
                 if not name.endswith((".h", ".cpp")):
                     continue
@@ -128,6 +143,8 @@ class LayersTest(unittest.TestCase):
     def test_the_rule_refuses_what_climbs(self):
         self.assertIsNotNone(climbs("contracts/host/a.h", "cadhost/model/document.h"))
         self.assertIsNotNone(climbs("quenmoortools/units/a.cpp", "quenmoortools/density/b.h"))
+        self.assertIsNotNone(climbs("quenmoortools/newtool/a.cpp", "quenmoortools/units/b.h"))
+        self.assertIsNotNone(climbs("quenmoortools/ui/a.cpp", "quenmoortools/newtool/b.h"))
         self.assertIsNotNone(climbs("cadhost/model/a.cpp", "quenmoortools/addin/b.h"))
         self.assertIsNone(climbs("cadhost/app/a.cpp", "cadhost/model/b.h"))
 

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <functional>
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 #include <tuple>
@@ -15,9 +17,11 @@
 namespace quenmoor::com {
 
 // Late binding over a typed interface I. Each member of the table binds a name to a member
-// function of I; arguments arrive as Variants and are converted to the function's
-// parameter types, and its result is converted back. Names are resolved once, without
-// regard to case, because script engines and hosts change letter case freely.
+// function of I, or to a function whose first parameter is I& (for members an object
+// answers from a table of its own rather than from virtual functions); arguments arrive as Variants
+// and are converted to the function's parameter types, and its result is converted back. Names are
+// resolved once, without regard to case, because script engines and hosts change letter case
+// freely.
 //
 //     static const DispatchTable<IDimension> table{
 //         DispatchTable<IDimension>::get<&IDimension::Name>("Name"),
@@ -49,7 +53,10 @@ public:
         return bind<Function>(std::move(name), InvokePropertyPut);
     }
 
-    DispatchTable(std::initializer_list<Member> members) {
+    DispatchTable(std::initializer_list<Member> members)
+        : DispatchTable(std::span<const Member>(members.begin(), members.size())) {}
+
+    explicit DispatchTable(std::span<const Member> members) {
         for (const Member& member : members) {
             DispId id = find(member.name);
             if (id == 0) {
@@ -142,6 +149,8 @@ private:
     };
     template <class R, class C, class... A>
     struct Signature<R (C::*)(A...) const> : Signature<R (C::*)(A...)> {};
+    template <class R, class... A>
+    struct Signature<R (*)(I&, A...)> : Signature<R (I::*)(A...)> {};
 
     template <auto Function>
     static Member bind(std::string name, std::uint16_t kind) {
@@ -153,7 +162,7 @@ private:
                 Arguments converted{
                     fromVariant<std::tuple_element_t<Index, Arguments>>(arguments[Index])...};
                 const auto invoke = [&] {
-                    return (target.*Function)(std::get<Index>(converted)...);
+                    return std::invoke(Function, target, std::get<Index>(converted)...);
                 };
                 if constexpr (std::is_void_v<typename S::Result>) {
                     invoke();

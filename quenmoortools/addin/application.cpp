@@ -1,12 +1,6 @@
 #include "quenmoortools/addin/application.h"
 
-#include "platform/com/activation.h"
-#include "platform/com/com_error.h"
 #include "quenmoortools/addin/commands.h"
-#include "quenmoortools/appearance/attributes.h"
-#include "quenmoortools/toolkit/host_access.h"
-#include "quenmoortools/ui/about_box.h"
-#include "quenmoortools/ui/module1.h"
 
 namespace quenmoor::addin {
 
@@ -27,16 +21,12 @@ VariantBool Application::SwAddin_ConnectToSW(com::IDispatch* ThisSW, std::int32_
 
     // The results of these calls are not examined: a host that accepts a call but reports
     // False leaves the add-in connected as if all had succeeded.
-    HostApp->SetAddinCallbackInfo(moduleHandle(),
-                                  ComPtr<com::IDispatch>(static_cast<ApplicationInterface*>(this)),
-                                  AddinCookie);
+    HostApp->SetAddinCallbackInfo(moduleHandle(), pageHandler(), AddinCookie);
     for (std::int32_t documentType : MenuAddOrder) {
         HostApp->AddMenu(documentType, std::string(MenuTitle), MenuPosition);
-        for (const MenuItem& item : menuItems()) {
-            if (item.documentType == documentType) {
-                HostApp->AddMenuItem2(documentType, AddinCookie, std::string(item.text),
-                                      MenuItemPosition, std::string(item.callback), "", "");
-            }
+        for (const toolkit::MenuRow& row : ToolTable::menu(documentType)) {
+            HostApp->AddMenuItem2(documentType, AddinCookie, std::string(row.text),
+                                  MenuItemPosition, std::string(row.callback), "", "");
         }
     }
     // The connection sets no result, so the host always hears False.
@@ -54,95 +44,8 @@ VariantBool Application::SwAddin_DisconnectFromSW() {
     return com::VariantFalse;
 }
 
-void Application::tebrincallback() {
-    MarkedPageBuild build(*this, PropertiesMark);
-    Properties.build(*HostApp, self(), CurrentPage, spreadsheet(),
-                     ui::addinFile(properties::OptionsWorkbook), RowCounter);
-    build.shown();
-}
-
-void Application::writeBackCustomProperties(const ComPtr<host::IModelDoc2>& document) {
-    Properties.writeBack(properties::requireDocument(document));
-}
-
-void Application::Appearance() {
-    appearance::showAppearance();
-}
-
-void Application::pack() {
-    MarkedPageBuild build(*this, ExportMark);
-    Export.build(*HostApp, self(), CurrentPage);
-    build.shown();
-}
-
-Variant Application::packagefile() {
-    Export.packagefile(HostApp);
-    return {};
-}
-
-void Application::numdims() {
-    MarkedPageBuild build(*this, NumberingMark);
-    Numbering.build(*HostApp, self(), CurrentPage);
-    build.shown();
-}
-
-Variant Application::NumberDims() {
-    ComPtr<host::IModelDoc2> document = toolkit::runningHost()->ActiveDoc();
-    if (!document) {
-        throw com::ComError(com::CTL_E_OBJECTNOTSET,
-                            "Numerate Dimension Names: no document is open");
-    }
-    dimensions::numberDimensions(*document, RowCounter);
-    return {};
-}
-
-void Application::MaterialDensity() {
-    MarkedPageBuild build(*this, DensityMark);
-    Density.build(*HostApp, self(), CurrentPage, spreadsheet(),
-                  ui::addinFile(density::MaterialWorkbook), RowCounter);
-    build.shown();
-}
-
-Variant Application::applydensity() {
-    Density.apply(spreadsheet(), ui::addinFile(density::MaterialWorkbook));
-    return {};
-}
-
-void Application::help() {
-    ui::ShowHelpTopic(ui::addinFile(ui::HelpFileName), ui::HelpContentsTopic);
-}
-
-void Application::about() {
-    ui::showAbout();
-}
-
-void Application::conversion() {
-    Converter.build(*HostApp, self(), CurrentPage);
-}
-
-spreadsheet::Global& Application::spreadsheet() {
-    if (!SpreadsheetApplication) {
-        SpreadsheetApplication =
-            com::createInstance<spreadsheet::Global>(spreadsheet::SpreadsheetGlobalClass);
-    }
-    return *SpreadsheetApplication;
-}
-
 void Application::closeAllWorkbooks() {
     spreadsheet().Workbooks()->Close();
-}
-
-Application::MarkedPageBuild::MarkedPageBuild(Application& application, VariantBool& mark)
-    : application_(application), mark_(mark) {
-    mark_ = com::VariantTrue;
-    application_.markInBuild_ = &mark_;
-}
-
-Application::MarkedPageBuild::~MarkedPageBuild() {
-    application_.markInBuild_ = nullptr;
-    if (!shown_) {
-        mark_ = com::VariantFalse;
-    }
 }
 
 }  // namespace quenmoor::addin

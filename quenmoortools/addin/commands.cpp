@@ -1,56 +1,43 @@
-// What the user can reach: the methods of the add-in's default interface by name, and the
-// menus that name them.
+// What the user can reach: the methods of the add-in's default interface by name, as the
+// tools of the tool table declare them.
 
 #include "quenmoortools/addin/commands.h"
 
-#include "quenmoortools/addin/application_interface.h"
+#include <utility>
+#include <vector>
+
+#include "quenmoortools/addin/application.h"
 
 namespace quenmoor::addin {
 
-const com::DispatchTable<ApplicationInterface>& ApplicationInterface::dispatchTable() {
-    using T = com::DispatchTable<ApplicationInterface>;
-    static const T table{
-        T::method<&ApplicationInterface::MaterialDensity>("MaterialDensity"),
-        T::method<&ApplicationInterface::tebrincallback>("tebrincallback"),
-        T::method<&ApplicationInterface::numdims>("numdims"),
-        T::method<&ApplicationInterface::help>("help"),
-        T::method<&ApplicationInterface::Appearance>("Appearance"),
-        T::method<&ApplicationInterface::pack>("pack"),
-        T::method<&ApplicationInterface::about>("about"),
-        T::method<&ApplicationInterface::conversion>("conversion"),
-        T::method<&ApplicationInterface::NumberDims>("NumberDims"),
-        T::method<&ApplicationInterface::packagefile>("packagefile"),
-        T::method<&ApplicationInterface::applydensity>("applydensity"),
-    };
-    return table;
+namespace {
+
+using Table = com::DispatchTable<ApplicationInterface>;
+
+// Callback K of Tool, run on the add-in object that the interface belongs to.
+template <class Tool, std::size_t K>
+void runCallback(ApplicationInterface& target) {
+    Application& application = static_cast<Application&>(target);
+    (application.tool<Tool>().*Tool::Callbacks[K].run)(application);
 }
 
-// The texts are part of the add-in's interface, the assembly menu's "Export Packagel" and
-// small-h "help" included: hosts' scripts pick items by them, and FreeCAD names its
-// commands after the callbacks.
-std::span<const MenuItem> menuItems() {
-    static constexpr MenuItem items[] = {
-        {2, "Custom Properties@Quenmoor", "tebrincallback"},
-        {2, "Appearance Panel@Quenmoor", "Appearance"},
-        {2, "Export Packagel@Quenmoor", "Pack"},
-        {2, "Unit Converter@Quenmoor", "conversion"},
-        {2, "help@Quenmoor", "help"},
-        {2, "About@Quenmoor", "About"},
-        {1, "Assign Material@Quenmoor", "MaterialDensity"},
-        {1, "Custom Properties@Quenmoor", "tebrincallback"},
-        {1, "Numerate Dimension Names@Quenmoor", "NumDims"},
-        {1, "Appearance Panel@Quenmoor", "appearance"},
-        {1, "Export Package@Quenmoor", "Pack"},
-        {1, "Unit Converter@Quenmoor", "conversion"},
-        {1, "About@Quenmoor", "About"},
-        {1, "Help@Quenmoor", "Help"},
-        {3, "Custom Properties@Quenmoor", "tebrincallback"},
-        {3, "Export Package@Quenmoor", "Pack"},
-        {3, "Unit Converter@Quenmoor", "conversion"},
-        {3, "About@Quenmoor", "About"},
-        {3, "Help@Quenmoor", "Help"},
-    };
-    return items;
+template <class Tool, std::size_t... K>
+void addCallbacks(std::vector<Table::Member>& members, std::index_sequence<K...>) {
+    (members.push_back(Table::method<&runCallback<Tool, K>>(std::string(Tool::Callbacks[K].name))),
+     ...);
+}
+
+}  // namespace
+
+const com::DispatchTable<ApplicationInterface>& ApplicationInterface::dispatchTable() {
+    static const Table table = [] {
+        std::vector<Table::Member> members;
+        ToolTable::forEachType([&]<class Tool>() {
+            addCallbacks<Tool>(members, std::make_index_sequence<std::size(Tool::Callbacks)>{});
+        });
+        return Table(members);
+    }();
+    return table;
 }
 
 }  // namespace quenmoor::addin

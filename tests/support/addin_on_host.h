@@ -47,6 +47,9 @@ protected:
     com::ComPtr<com::IDispatch> handler() {
         return com::ComPtr<com::IDispatch>(static_cast<addin::ApplicationInterface*>(addin_.get()));
     }
+    // Calls a method of the add-in's interface by name, as a menu item or a script does;
+    // a failure is raised as the ComError the host would see.
+    void call(std::string_view method) { com::call(handler(), method); }
     com::HRESULT close(std::int32_t reason) {
         return static_cast<host::PropertyManagerPage2Handler*>(addin_.get())->OnClose(reason);
     }

@@ -22,6 +22,11 @@ protected:
     // A workbook left open, as a tool's failure or the option list editor leaves one.
     void openWorkbook() { spreadsheet_->Workbooks()->Open(QUENMOOR_BIN "/material.xls"); }
     std::int32_t openWorkbooks() { return spreadsheet_->Workbooks()->Count(); }
+
+    com::VariantBool& numberingMark() {
+        return addin_->tool<dimensions::NumberingTool>().NumberingMark;
+    }
+    com::VariantBool& densityMark() { return addin_->tool<density::DensityTool>().DensityMark; }
 };
 
 TEST_F(RoutingTest, WithNoMarkOkOrCancelRunsNothingAndClosesAllWorkbooks) {
@@ -38,51 +43,51 @@ TEST_F(RoutingTest, WithNoMarkOkOrCancelRunsNothingAndClosesAllWorkbooks) {
 }
 
 TEST_F(RoutingTest, NumberingOkRunsOnceAndClearsItsMarkWhileCancelRunsNothing) {
-    addin_->numdims();
-    EXPECT_EQ(addin_->NumberingMark, com::VariantTrue);
+    call("numdims");
+    EXPECT_EQ(numberingMark(), com::VariantTrue);
     EXPECT_EQ(close(2), com::S_OK);
-    EXPECT_EQ(addin_->NumberingMark, com::VariantFalse);
+    EXPECT_EQ(numberingMark(), com::VariantFalse);
     EXPECT_EQ(host_->model().activeDocument()->features()[0]->dimensions()[0]->name(), "D1");
 
-    addin_->numdims();
+    call("numdims");
     EXPECT_EQ(close(1), com::S_OK) << com::takeErrorInfo();
-    EXPECT_EQ(addin_->NumberingMark, com::VariantFalse);
+    EXPECT_EQ(numberingMark(), com::VariantFalse);
     EXPECT_EQ(host_->model().activeDocument()->features()[0]->dimensions()[0]->name(), "6");
     EXPECT_EQ(close(1), com::S_OK);  // a second OK has no mark to act on
     EXPECT_EQ(host_->model().activeDocument()->features()[0]->dimensions()[0]->name(), "6");
 }
 
 TEST_F(RoutingTest, TheFirstSetMarkDecidesAndAFailedCompletionLeavesNoMark) {
-    addin_->NumberingMark = com::VariantTrue;
-    addin_->DensityMark = com::VariantTrue;
+    numberingMark() = com::VariantTrue;
+    densityMark() = com::VariantTrue;
     EXPECT_EQ(close(1), com::S_OK) << com::takeErrorInfo();
-    EXPECT_EQ(addin_->NumberingMark, com::VariantFalse);
-    EXPECT_EQ(addin_->DensityMark, com::VariantTrue);
+    EXPECT_EQ(numberingMark(), com::VariantFalse);
+    EXPECT_EQ(densityMark(), com::VariantTrue);
 
     // The density page was never built: its completion fails, and its mark goes with it.
     EXPECT_NE(close(1), com::S_OK);
     EXPECT_NE(com::takeErrorInfo().find("Assign Material"), std::string::npos);
-    EXPECT_EQ(addin_->DensityMark, com::VariantFalse);
+    EXPECT_EQ(densityMark(), com::VariantFalse);
 }
 
 TEST_F(RoutingTest, AFailedPageBuildLeavesNoMarkBehind) {
     host_->journal()->failCall("CreatePropertyManagerPage", 1);
-    EXPECT_THROW(addin_->numdims(), com::ComError);
-    EXPECT_EQ(addin_->NumberingMark, com::VariantFalse);
+    EXPECT_THROW(call("numdims"), com::ComError);
+    EXPECT_EQ(numberingMark(), com::VariantFalse);
 
     host_->journal()->failCall("AddGroupBox", 1);
-    EXPECT_THROW(addin_->MaterialDensity(), com::ComError);
-    EXPECT_EQ(addin_->DensityMark, com::VariantFalse);
+    EXPECT_THROW(call("MaterialDensity"), com::ComError);
+    EXPECT_EQ(densityMark(), com::VariantFalse);
     EXPECT_EQ(close(2), com::S_OK);
     EXPECT_EQ(close(1), com::S_OK);
     EXPECT_DOUBLE_EQ(host_->model().activeDocument()->density(), 7850);
 }
 
 TEST_F(RoutingTest, ShowingAnotherPageCancelsTheOpenOneWithoutTakingTheNewMark) {
-    addin_->MaterialDensity();
-    addin_->numdims();  // the host cancels the density page as the numbering page shows
-    EXPECT_EQ(addin_->DensityMark, com::VariantFalse);
-    EXPECT_EQ(addin_->NumberingMark, com::VariantTrue);
+    call("MaterialDensity");
+    call("numdims");  // the host cancels the density page as the numbering page shows
+    EXPECT_EQ(densityMark(), com::VariantFalse);
+    EXPECT_EQ(numberingMark(), com::VariantTrue);
 }
 
 // The page's Help button shows the help; the host always hears False.

@@ -43,7 +43,7 @@ protected:
     // Builds the page on a new document of that type and title, as the menu item does.
     cadhost::PropertyPage& pack(host::DocumentType type, const std::string& title) {
         host_->model().newDocument(type, title);
-        addin_->pack();
+        call("pack");
         return openPage();
     }
     void typeFolder(cadhost::PropertyPage& page, const std::string& folder) {
@@ -141,7 +141,7 @@ TEST_F(PackageExportTest, WithoutALocationTheNameStartsAtTheRoot) {
 
 // The page's own refusal without a document is shown to the user by script_test.
 TEST_F(PackageExportTest, OkWithoutADocumentNamesWhatIsMissing) {
-    EXPECT_TRUE(failsNaming([&] { addin_->packagefile(); }, "no document is open to export"));
+    EXPECT_TRUE(failsNaming([&] { call("packagefile"); }, "no document is open to export"));
 }
 
 class PackagePathTest : public ::testing::Test {

@@ -110,7 +110,7 @@ class UnitConverterPageTest : public quenmoor::testsupport::AddinOnHost {
 protected:
     void SetUp() override {
         AddinOnHost::SetUp();
-        addin_->conversion();
+        call("conversion");
         page_ = &openPage();
     }
 
@@ -139,7 +139,7 @@ TEST_F(UnitConverterPageTest, CheckingAQuantityRefillsBothListsAndDropsTheChoice
     EXPECT_EQ(addin_->RowCounter.value(), 10);
 
     // A new build replaces the controls: its options fill its own lists.
-    addin_->conversion();
+    call("conversion");
     page_ = &openPage();
     EXPECT_TRUE(list(43).items().empty());
     page_->checkOption(5);
