@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "cadhost/app/script_runner.h"
+#include "contracts/host/host_codes.h"
 #include "platform/com/com_error.h"
 #include "platform/com/variant.h"
 
@@ -53,6 +54,14 @@ void addEditCommands(ScriptRunner& runner) {
         }
         document.addComponent(a[0], a.size() > 1 ? a[1] : std::string(), defaultMaterialValues());
         out << "component " << quote(a[0]) << '\n';
+    });
+    // For this run only: the host's settings file keeps what the user saves in the window.
+    runner.define("setting", 2, 2, [&](const Arguments& a) {
+        if (a[0] != "team-folder") {
+            throw ScriptError("setting: no setting named " + quote(a[0]) + " (team-folder)");
+        }
+        runner.model().setStringPreference(host::PreferenceTeamFolder, a[1]);
+        out << "setting " << quote(a[0]) << ' ' << quote(a[1]) << '\n';
     });
     runner.define("property", 2, 2, [&](const Arguments& a) {
         Document& document = runner.activeDocument("property");

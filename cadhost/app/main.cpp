@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "cadhost/app/host_settings.h"
 #include "cadhost/app/main_window.h"
 #include "cadhost/app/script_runner.h"
 #include "cadhost/app/window_commands.h"
@@ -151,6 +152,11 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("cadhost");
 
     auto application = cadhost::HostApplication::create();
+    try {
+        cadhost::loadSettings(application->model());
+    } catch (const com::ComError& e) {
+        std::cerr << "cadhost: " << e.description() << '\n';
+    }
     int status = 0;
     {
         host::RunningHost registration(application);

@@ -8,8 +8,10 @@
 #include <QStatusBar>
 
 #include "cadhost/app/document_view.h"
+#include "cadhost/app/host_settings.h"
 #include "cadhost/app/property_pane.h"
 #include "cadhost/automation/application_object.h"
+#include "contracts/host/host_codes.h"
 #include "platform/com/com_error.h"
 
 namespace quenmoor::cadhost {
@@ -76,6 +78,8 @@ void MainWindow::buildFileMenu() {
     file->addAction("&Save", QKeySequence::Save, this, [this] { saveDocument(false); });
     file->addAction("Save &As...", QKeySequence::SaveAs, this, [this] { saveDocument(true); });
     file->addAction("&Export...", this, [this] { exportDocument(); });
+    file->addSeparator();
+    file->addAction("Se&ttings...", this, [this] { editSettings(); });
     file->addAction("&Close", QKeySequence::Close, this,
                     [this] { act([this] { host_.closeActive(); }); });
     file->addSeparator();
@@ -143,6 +147,29 @@ void MainWindow::exportDocument() {
         return;
     }
     refresh();
+}
+
+// The team folder is the one setting so far: a line to type or paste a folder into, as
+// shared folders are often reached by a path the file dialog does not offer.
+void MainWindow::editSettings() {
+    bool ok = false;
+    const QString current =
+        QString::fromStdString(host_.stringPreference(host::PreferenceTeamFolder));
+    const QString folder = QInputDialog::getText(
+        this, "Settings",
+        "Folder of the team's shared lists (Options.xls, material.xls); empty for none:",
+        QLineEdit::Normal, current, &ok);
+    if (!ok) {
+        return;
+    }
+    try {
+        saveTeamFolder(host_, folder.toStdString());
+        statusBar()->setStyleSheet({});
+        statusBar()->showMessage("Settings saved to " +
+                                 QString::fromStdString(settingsFile().string()));
+    } catch (const com::ComError& error) {
+        showFailure("Settings not saved: " + QString::fromStdString(error.description()));
+    }
 }
 
 void MainWindow::rebuildAddinMenus() {

@@ -32,6 +32,7 @@ private:
     void openDocument();
     void saveDocument(bool choosePath);
     void exportDocument();
+    void editSettings();
     void act(const std::function<void()>& action);
 
     HostApplication& application_;

@@ -66,6 +66,11 @@ bool HostApplication::SetUserPreferenceIntegerValue(std::int32_t preference, std
     return true;
 }
 
+std::string HostApplication::GetUserPreferenceStringValue(std::int32_t preference) {
+    journal_->record("GetUserPreferenceStringValue", preference);
+    return model_->stringPreference(preference);
+}
+
 bool HostApplication::SetUserPreferenceDoubleValue(std::int32_t preference, double value) {
     journal_->record("SetUserPreferenceDoubleValue", preference, value);
     model_->setDoublePreference(preference, value);

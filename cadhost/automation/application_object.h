@@ -38,6 +38,7 @@ public:
     ComPtr<host::IModelDoc2> ActiveDoc() override;
     bool SetUserPreferenceIntegerValue(std::int32_t preference, std::int32_t value) override;
     bool SetUserPreferenceDoubleValue(std::int32_t preference, double value) override;
+    std::string GetUserPreferenceStringValue(std::int32_t preference) override;
 
     HostModel& model() const { return *model_; }
     const JournalPtr& journal() const { return journal_; }

@@ -53,6 +53,14 @@ public:
     void setDoublePreference(std::int32_t preference, double value) {
         doublePreferences_[preference] = value;
     }
+    // The user's string preferences, kept in the host's settings; empty for one not set.
+    void setStringPreference(std::int32_t preference, std::string value) {
+        stringPreferences_[preference] = std::move(value);
+    }
+    std::string stringPreference(std::int32_t preference) const {
+        const auto found = stringPreferences_.find(preference);
+        return found == stringPreferences_.end() ? std::string() : found->second;
+    }
     const std::map<std::int32_t, std::int32_t>& integerPreferences() const {
         return integerPreferences_;
     }
@@ -90,6 +98,7 @@ private:
     MenuBar menus_;
     std::map<std::int32_t, std::int32_t> integerPreferences_;
     std::map<std::int32_t, double> doublePreferences_;
+    std::map<std::int32_t, std::string> stringPreferences_;
     std::vector<std::shared_ptr<Document>> documents_;
     std::shared_ptr<Document> active_;
     std::shared_ptr<PropertyPage> page_;

@@ -17,7 +17,8 @@ QUENMOOR_DISPATCH_TABLE(ISldWorks,
     T::method<&ISldWorks::CreatePropertyManagerPage>("CreatePropertyManagerPage"),
     T::get<&ISldWorks::ActiveDoc>("ActiveDoc"),
     T::method<&ISldWorks::SetUserPreferenceIntegerValue>("SetUserPreferenceIntegerValue"),
-    T::method<&ISldWorks::SetUserPreferenceDoubleValue>("SetUserPreferenceDoubleValue"))
+    T::method<&ISldWorks::SetUserPreferenceDoubleValue>("SetUserPreferenceDoubleValue"),
+    T::method<&ISldWorks::GetUserPreferenceStringValue>("GetUserPreferenceStringValue"))
 
 QUENMOOR_DISPATCH_TABLE(IModelDoc2,
     T::method<&IModelDoc2::GetType>("GetType"),

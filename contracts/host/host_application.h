@@ -41,6 +41,8 @@ public:
 
     virtual bool SetUserPreferenceIntegerValue(std::int32_t preference, std::int32_t value) = 0;
     virtual bool SetUserPreferenceDoubleValue(std::int32_t preference, double value) = 0;
+    // Empty for a preference the host does not hold.
+    virtual std::string GetUserPreferenceStringValue(std::int32_t preference) = 0;
 
 protected:
     ~ISldWorks() = default;

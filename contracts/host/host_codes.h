@@ -43,6 +43,9 @@ inline constexpr std::int32_t PreferenceStlBinary = 6;
 inline constexpr std::int32_t PreferenceStlChordTolerance = 8;
 inline constexpr std::int32_t PreferenceStlAngleTolerance = 9;
 inline constexpr std::int32_t PreferenceExportUnread = 10;
+// String preference: the folder of the team's shared workbooks (Options.xls, material.xls)
+// as the user set it in the host; empty for none.
+inline constexpr std::int32_t PreferenceTeamFolder = 1;
 
 // What SaveAs2 returns for any save that fails: add-ins test it against 0 only, and the
 // user reads the reason where the host shows failures.

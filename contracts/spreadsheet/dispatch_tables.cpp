@@ -19,6 +19,7 @@ QUENMOOR_DISPATCH_TABLE(Workbook,
     T::get<&Workbook::FullName>("FullName"),
     T::get<&Workbook::Worksheets>("Worksheets"),
     T::method<&Workbook::Save>("Save"),
+    T::method<&Workbook::SaveAs>("SaveAs"),
     T::method<&Workbook::Close>("Close"))
 
 QUENMOOR_DISPATCH_TABLE(Workbooks,

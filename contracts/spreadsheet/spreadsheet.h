@@ -58,6 +58,8 @@ public:
     virtual ComPtr<Worksheet> Worksheets(std::string name) = 0;
     // Writes the workbook to its file.
     virtual void Save() = 0;
+    // Writes the whole workbook to another file, which becomes its file.
+    virtual void SaveAs(std::string fileName) = 0;
     virtual void Close(bool saveChanges) = 0;
 
 protected:

@@ -47,6 +47,10 @@ bool PythonApplication::SetUserPreferenceDoubleValue(std::int32_t preference, do
     return host_.call<bool>("set_double_preference", preference, value);
 }
 
+std::string PythonApplication::GetUserPreferenceStringValue(std::int32_t preference) {
+    return host_.call<std::string>("string_preference", preference);
+}
+
 void PythonApplication::callBack(const std::string& name) {
     if (!callbacks_) {
         throw com::ComError(com::E_UNEXPECTED,

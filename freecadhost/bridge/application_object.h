@@ -31,6 +31,7 @@ public:
     ComPtr<host::IModelDoc2> ActiveDoc() override;
     bool SetUserPreferenceIntegerValue(std::int32_t preference, std::int32_t value) override;
     bool SetUserPreferenceDoubleValue(std::int32_t preference, double value) override;
+    std::string GetUserPreferenceStringValue(std::int32_t preference) override;
 
     // Calls a menu callback by name on the add-in's callback object.
     void callBack(const std::string& name);

@@ -151,6 +151,7 @@ PYBIND11_MODULE(quenmoorhost, module) {
         {"PREFERENCE_STL_BINARY", host::PreferenceStlBinary},
         {"PREFERENCE_STL_CHORD_TOLERANCE", host::PreferenceStlChordTolerance},
         {"PREFERENCE_STL_ANGLE_TOLERANCE", host::PreferenceStlAngleTolerance},
+        {"PREFERENCE_TEAM_FOLDER", host::PreferenceTeamFolder},
         {"SAVE_FAILED", host::SaveFailed},
         {"MATERIAL_VALUE_COUNT", host::MaterialValueCount},
     };

@@ -1,19 +1,20 @@
 #include "quenmoortools/properties/custom_properties_tool.h"
 
 #include "quenmoortools/properties/set_options.h"
-#include "quenmoortools/ui/module1.h"
+#include "quenmoortools/ui/workbooks.h"
 
 namespace quenmoor::properties {
 
 void CustomPropertiesTool::tebrincallback(toolkit::AddinState& addin) {
     toolkit::AddinState::MarkedPageBuild build(addin, PropertiesMark);
     Properties.build(*addin.HostApp, addin.pageHandler(), addin.CurrentPage, addin.spreadsheet(),
-                     ui::addinFile(OptionsWorkbook), addin.RowCounter);
+                     ui::findWorkbook(*addin.HostApp, OptionsWorkbook), addin.RowCounter);
     build.shown();
 }
 
 void CustomPropertiesTool::showOptions(toolkit::AddinState& addin) {
-    showOptionListEditor(addin.spreadsheet(), ui::addinFile(OptionsWorkbookForEditor));
+    showOptionListEditor(addin.spreadsheet(),
+                         ui::findWorkbook(*addin.HostApp, OptionsWorkbookForEditor));
 }
 
 void CustomPropertiesTool::complete(toolkit::AddinState&,

@@ -5,8 +5,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QStringList>
+#include <filesystem>
+#include <system_error>
 #include <vector>
 
 #include "platform/com/com_error.h"
@@ -22,6 +25,7 @@ using toolkit::pixels;
 using toolkit::twips;
 
 toolkit::SingleWindow<SetOptions> theWindow;
+toolkit::SingleWindow<QMessageBox> savedNotice;
 
 // MS Sans Serif and Times New Roman need not be installed here. The faces after them have
 // narrower or equal metrics, so the captions still fit the form's boxes.
@@ -36,6 +40,20 @@ QFont formFont(QStringList families, QFont::StyleHint hint) {
 
 QString qt(const std::string& text) {
     return QString::fromStdString(text);
+}
+
+// Says where a Save wrote the lists; the editor itself closes with the Save.
+void showSavedNotice(const std::string& file) {
+    QMessageBox& notice = savedNotice.loaded([] {
+        auto* box =
+            new QMessageBox(QMessageBox::Information, "Set Options", QString(), QMessageBox::Ok);
+        box->setObjectName("SavedNotice");
+        box->setModal(false);
+        return box;
+    });
+    notice.setText(qt("Saved to " + file));
+    toolkit::keepOnTop(&notice);
+    toolkit::bringUp(notice);
 }
 
 }  // namespace
@@ -138,6 +156,7 @@ void SetOptions::open(spreadsheet::Global& spreadsheet, const std::string& workb
 void SetOptions::load() {
     toolkit::keepOnTop(this);
     loaded_ = true;
+    setWindowTitle(qt("Set Options - " + workbookPath_));
     clearReport();
     // A failed load is tried once more, since a workbook left open by another tool can make
     // the first try fail; names listed by the failed try stay listed.
@@ -156,6 +175,8 @@ void SetOptions::load() {
 
 void SetOptions::loadNames() {
     spreadsheet_->Workbooks()->Close();
+    // Taken before the engine reads the file: a write in between shows as a change at Save.
+    readStamp_ = files::stampOf(workbookPath_);
     workbook_ = spreadsheet_->Workbooks()->Open(workbookPath_);
     spreadsheet_->Worksheets(PropertiesSheet)->Activate();
     const auto cells = com::lateBound(*spreadsheet_);
@@ -178,6 +199,9 @@ void SetOptions::forget() {
     workbook_.reset();
     spreadsheet_.reset();
     selectedSheet_.clear();
+    workbookPath_.clear();
+    readStamp_ = {};
+    setWindowTitle("Set Options");
     List1->clear();
     List2->clear();
     ModifyProperty->clear();
@@ -320,12 +344,34 @@ void SetOptions::Modify_Click() {
 
 void SetOptions::Save_Click() {
     clearReport();
+    std::string savedTo;
     try {
-        workbook("Save").Save();
+        auto& options = workbook("Save");
+        const files::FileStamp now = files::stampOf(workbookPath_);
+        if (now != readStamp_) {
+            report("Not saved. " + workbookPath_ +
+                   (now.exists ? " was changed by someone else" : " was removed") +
+                   " since this window read it; your changes are still here. Close the window "
+                   "and open it again to see the file as it is now.");
+            return;
+        }
+        std::filesystem::path target;
+        try {
+            target = files::saveTarget(workbookPath_);
+        } catch (const std::system_error& error) {
+            throw com::fileError(error);
+        }
+        if (target == std::filesystem::path(workbookPath_)) {
+            options.Save();
+        } else {
+            options.SaveAs(target.string());
+        }
+        savedTo = target.string();
     } catch (const com::ComError& error) {
         report("Not saved. " + error.description());
         return;
     }
+    showSavedNotice(savedTo);
     // The file is written; a workbook that will not close stays loaded and the window
     // open, saying so, so that the user knows the next opening finds it still open.
     try {

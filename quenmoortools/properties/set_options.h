@@ -6,6 +6,7 @@
 #include "contracts/spreadsheet/spreadsheet.h"
 #include "platform/com/com_ptr.h"
 #include "platform/com/variant.h"
+#include "platform/files/workbook_places.h"
 #include "quenmoortools/toolkit/int16_counter.h"
 
 class QLabel;
@@ -24,6 +25,12 @@ namespace quenmoor::properties {
 // Where an action cannot go on (no property chosen, a missing list sheet, a load that fails twice,
 // the workbook closed under the window), the status line says what went wrong, the window stays as
 // it was and the file untouched.
+//
+// The title bar names the file the window works on. Save writes it back where it was read
+// when that folder can be written, otherwise into the user's own folder (the first Save
+// there copies the whole workbook), and says where. A file that someone else wrote or
+// removed since the load is not written over: Save refuses, naming it, and the changes
+// stay in the window.
 class SetOptions : public QWidget {
     Q_OBJECT
 
@@ -35,6 +42,8 @@ public:
     // it is loaded changes nothing in it.
     void open(spreadsheet::Global& spreadsheet, const std::string& workbookPath);
     bool isLoaded() const { return loaded_; }
+    // The file the window works on; empty when it is not loaded.
+    const std::string& workbookPath() const { return workbookPath_; }
     // The list sheet of the property last clicked; empty until the first click.
     const std::string& selectedListSheet() const { return selectedSheet_; }
 
@@ -76,6 +85,7 @@ private:
     com::ComPtr<spreadsheet::Global> spreadsheet_;
     com::ComPtr<spreadsheet::Workbook> workbook_;
     std::string workbookPath_;
+    files::FileStamp readStamp_;  // the file as the load found it
     std::string selectedSheet_;
     toolkit::Int16Counter Row;
     bool loaded_ = false;

@@ -143,6 +143,9 @@ class Host:
             raise self.document
         return self.document
 
+    def string_preference(self, preference):
+        return ""
+
 
 class AddinHostTest(unittest.TestCase):
     @classmethod

@@ -18,7 +18,7 @@ from freecad_harness import (DOCUMENTS, SCRATCH, SOURCE, QuenmoorTestCase, choos
                              host, open_document, page, reported_errors, run_command,
                              screenshot, settle, task_button, type_text, window)
 from PySide import QtGui
-from quenmoor_freecad import appearance, documents, startup, transaction
+from quenmoor_freecad import appearance, documents, preferences, startup, transaction
 from quenmoor_freecad.report import HostError
 
 PART_ITEMS = ["Assign Material", "Custom Properties", "Numerate Dimension Names",
@@ -256,6 +256,66 @@ class CustomPropertiesTest(QuenmoorTestCase):
         editor = window("SetOptions")
         screenshot("freecad-option-list-editor")
         editor.close()
+
+
+class ListsTest(QuenmoorTestCase):
+    """The team's lists, set on the preference page, read by the page and saved back."""
+
+    def setUp(self):
+        super().setUp()
+        self.team = os.path.join(SCRATCH, "team-lists")
+        shutil.rmtree(self.team, ignore_errors=True)
+        os.makedirs(self.team)
+        shutil.copy(os.path.join(startup.library_folder(), "Options.xls"), self.team)
+        # The user's own folder, empty, so that the team's copy is the first found.
+        self.own = os.path.join(SCRATCH, "own-config")
+        shutil.rmtree(self.own, ignore_errors=True)
+        self.config = os.environ.get("XDG_CONFIG_HOME")
+        os.environ["XDG_CONFIG_HOME"] = self.own
+        page_ = preferences.PreferencePage()
+        page_.folder.setText(self.team)
+        page_.saveSettings()
+
+    def tearDown(self):
+        preferences.set_team_folder("")
+        if self.config is None:
+            os.environ.pop("XDG_CONFIG_HOME", None)
+        else:
+            os.environ["XDG_CONFIG_HOME"] = self.config
+        super().tearDown()
+
+    def test_the_team_folder_is_read_and_a_save_goes_back_into_it(self):
+        expect_equal(preferences.team_folder(), self.team, "the preference as the page saved it")
+        loaded = preferences.PreferencePage()
+        loaded.loadSettings()
+        expect_equal(loaded.folder.text(), self.team, "the page as it loads again")
+
+        open_document("bracket")
+        run_command("Quenmoor_tebrincallback")
+        click(control(2, QtGui.QPushButton))
+        editor = window("SetOptions")
+        team_file = os.path.join(self.team, "Options.xls")
+        expect_equal(editor.windowTitle(), "Set Options - " + team_file, "the editor's title")
+        properties = editor.findChild(QtGui.QListWidget, "List1")
+        first = properties.item(0).text()
+        properties.itemClicked.emit(properties.item(0))
+        type_text(editor.findChild(QtGui.QLineEdit, "AddText"), "Team entry 7")
+        click(editor.findChild(QtGui.QPushButton, "AddItem"))
+        click(editor.findChild(QtGui.QPushButton, "Save"))
+        expect(not editor.isVisible(),
+               "Save closes the editor: " + editor.findChild(QtGui.QLabel, "StatusLine").text())
+        notice = window("SavedNotice")
+        expect_equal(notice.text(), "Saved to " + team_file, "where the editor saved")
+        notice.close()
+        task_button("cancel")
+
+        run_command("Quenmoor_tebrincallback")
+        offered = {_caption(w): [w.itemText(i) for i in range(w.count())]
+                   for w in _page_controls().values() if isinstance(w, QtGui.QComboBox)}
+        expect("Team entry 7" in offered.get(first, []),
+               "the next page offers the team's new entry under %s: %s" % (first, offered))
+        task_button("cancel")
+        expect(not os.path.exists(self.own), "nothing written in the user's own folder")
 
 
 class NumberingTest(QuenmoorTestCase):

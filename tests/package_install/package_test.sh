@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds the Debian package, checks it with lintian, installs it with apt-get, plays the
 # tour with the installed cadhost as a new user (empty home folder, nothing registered),
-# then removes the package and checks that none of its files is left. Needs root (or
-# sudo); refuses to run where quenmoor-tools is installed already, so as not to remove a
-# package it did not install.
+# has an ordinary user edit a list (saved into their own folder, the shipped one
+# untouched), then removes the package and checks that none of its files is left and the
+# user's lists are. Needs root (or sudo); refuses to run where quenmoor-tools is installed
+# already, so as not to remove a package it did not install.
 #
 #     bash tests/package_install/package_test.sh
 set -euo pipefail
@@ -114,6 +115,47 @@ echo quit | run_as_new_user cadhost --script - >"$scratch/again.out" 2>"$scratch
 [ ! -s "$scratch/again.err" ] || fail "a second start said: $(cat "$scratch/again.err")"
 [ "$(stat -c %Y.%s "$registry")" = "$before" ] || fail "a second start rewrote the registry"
 
+echo "== an ordinary user edits a list with the installed package"
+# The shipped lists belong to root: the user's Save goes to a copy in their own folder.
+user=quenmoor-package-user
+if ! id -u "$user" >/dev/null 2>&1; then
+    $sudo useradd --system --no-create-home --home-dir /nonexistent --shell /usr/sbin/nologin "$user"
+fi
+userhome="$scratch/user-home"
+mkdir -p "$userhome"
+$sudo chown "$user" "$userhome"
+shipped=$(sha256sum "$libdir/Options.xls")
+cat >"$scratch/edit-list.qms" <<'SCRIPT'
+new part "Bracket"
+menu "Custom Properties"
+press 2
+window SetOptions
+choose SetOptions.List1 0
+type SetOptions.AddText "Added by an ordinary user"
+click SetOptions.AddItem
+click SetOptions.Save
+window SavedNotice
+cancel
+menu "Custom Properties"
+page
+cancel
+SCRIPT
+(cd / && $sudo runuser -u "$user" -- env -i PATH=/usr/bin:/bin HOME="$userhome" \
+    XDG_RUNTIME_DIR="$userhome" QT_QPA_PLATFORM=offscreen \
+    cadhost --script "$scratch/edit-list.qms") >"$scratch/edit.out" 2>"$scratch/edit.err" || {
+    cat "$scratch/edit.out" "$scratch/edit.err"
+    fail "the list edit as $user ended with exit code $?"
+}
+own="$userhome/.config/quenmoor/Options.xls"
+[ -f "$own" ] || fail "the editor saved no copy in the user's folder: $(cat "$scratch/edit.out")"
+grep -q "^window SetOptions \"Set Options - $libdir/Options.xls\"" "$scratch/edit.out" ||
+    fail "the editor does not name the shipped file it read: $(grep '^window' "$scratch/edit.out")"
+grep "^combo" "$scratch/edit.out" | grep -q "Added by an ordinary user" ||
+    grep -q "Added by an ordinary user" "$scratch/edit.out" ||
+    fail "the next page does not offer the user's new entry"
+[ "$(sha256sum "$libdir/Options.xls")" = "$shipped" ] || fail "the user's Save changed the shipped lists"
+own_sum=$(sha256sum "$own")
+
 echo "== the FreeCAD workbench"
 /usr/bin/python3 -c "
 import sys
@@ -153,4 +195,5 @@ if [ ${#left[@]} -ne 0 ]; then
     printf '  %s\n' "${left[@]}"
     fail "removing the package left these behind"
 fi
+[ "$(sha256sum "$own")" = "$own_sum" ] || fail "removing the package touched the user's own lists"
 echo "package test passed in $(($(date +%s) - started)) s"

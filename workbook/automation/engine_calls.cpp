@@ -12,8 +12,8 @@ constexpr std::array<std::string_view, OperationCount> Names = {
     "Global.Workbooks", "Global.ActiveWorkbook", "Global.Worksheets",   "Global.ActiveSheet",
     "Global.Cells",     "Workbooks.Open",        "Workbooks.Close",     "Workbooks.Count",
     "Workbook.Name",    "Workbook.FullName",     "Workbook.Worksheets", "Workbook.Save",
-    "Workbook.Close",   "Worksheet.Name",        "Worksheet.Activate",  "Worksheet.Cells",
-    "Range.Value",      "Range.SetValue",
+    "Workbook.SaveAs",  "Workbook.Close",        "Worksheet.Name",      "Worksheet.Activate",
+    "Worksheet.Cells",  "Range.Value",           "Range.SetValue",
 };
 static_assert(static_cast<std::size_t>(Operation::RangeSetValue) + 1 == OperationCount);
 

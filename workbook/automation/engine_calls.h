@@ -23,6 +23,7 @@ enum class Operation : std::uint8_t {
     WorkbookFullName,
     WorkbookWorksheets,
     WorkbookSave,
+    WorkbookSaveAs,
     WorkbookClose,
     WorksheetName,
     WorksheetActivate,
@@ -30,7 +31,7 @@ enum class Operation : std::uint8_t {
     RangeValue,
     RangeSetValue,
 };
-inline constexpr std::size_t OperationCount = 18;
+inline constexpr std::size_t OperationCount = 19;
 
 // The engine's record of its calls and its switch for failing one: it counts the calls of
 // each operation and can make the nth next call of one fail, so that tests and scripts

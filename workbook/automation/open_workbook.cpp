@@ -38,6 +38,13 @@ void OpenWorkbook::save() {
     writeXls(data_, file_);
 }
 
+void OpenWorkbook::saveAs(std::filesystem::path file) {
+    requireOpen("SaveAs");
+    writeXls(data_, file);
+    file_ = std::move(file);
+    name_ = file_.filename().string();
+}
+
 void OpenWorkbook::close() {
     requireOpen("Close");
     open_ = false;

@@ -64,6 +64,8 @@ public:
 
     // Writes the model to the file, atomically: a failure leaves the file as it was.
     void save();
+    // Writes the workbook to `file`, which becomes its file.
+    void saveAs(std::filesystem::path file);
     void close();
 
 private:

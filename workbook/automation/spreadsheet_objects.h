@@ -70,6 +70,7 @@ public:
     std::string FullName() override;
     com::ComPtr<spreadsheet::Worksheet> Worksheets(std::string name) override;
     void Save() override;
+    void SaveAs(std::string fileName) override;
     // With saveChanges, a failed save leaves the workbook open.
     void Close(bool saveChanges) override;
 

@@ -28,6 +28,11 @@ void WorkbookObject::Save() {
     workbook_->save();
 }
 
+void WorkbookObject::SaveAs(std::string fileName) {
+    EngineCalls::instance().call(Operation::WorkbookSaveAs);
+    workbook_->saveAs(fileName);
+}
+
 void WorkbookObject::Close(bool saveChanges) {
     EngineCalls::instance().call(Operation::WorkbookClose);
     if (saveChanges) {

@@ -7,7 +7,7 @@ import FreeCAD as App
 import FreeCADGui as Gui
 from quenmoorhost import codes
 
-from quenmoor_freecad import documents, report, task_panel
+from quenmoor_freecad import documents, preferences, report, task_panel
 from quenmoor_freecad.menus import MenuBar
 from quenmoor_freecad.report import HostError
 from quenmoor_freecad.transaction import Transaction
@@ -52,6 +52,11 @@ class Host:
     def set_double_preference(self, preference, value):
         self.double_preferences[preference] = value
         return True
+
+    def string_preference(self, preference):
+        if preference == codes.PREFERENCE_TEAM_FOLDER:
+            return preferences.team_folder()
+        return ""
 
     # Pages.
     def show_page(self, page):

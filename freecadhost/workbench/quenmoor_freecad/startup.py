@@ -45,7 +45,10 @@ def start():
     except (OSError, RuntimeError) as failure:
         report.error("registering the components of %s: %s" % (folder, failure))
 
+    from quenmoor_freecad import preferences
     from quenmoor_freecad.host import Host
+
+    preferences.add_page()
 
     _host = Host()
     # The host keeps the add-in's host while FreeCAD runs; stop() drops it.
