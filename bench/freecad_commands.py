@@ -57,16 +57,16 @@ def _page_command(command, finish="ok"):
 
 def case_timings():
     open_document("bracket")
-    _page_command("Quenmoor_tebrincallback")
-    _page_command("Quenmoor_NumDims")
-    _page_command("Quenmoor_MaterialDensity")
-    _page_command("Quenmoor_conversion", "cancel")
-    _page_command("Quenmoor_Pack", "cancel")
+    _page_command("Quenmoor_CustomProperties")
+    _page_command("Quenmoor_NumerateDimensionNames")
+    _page_command("Quenmoor_AssignMaterial")
+    _page_command("Quenmoor_UnitConverter", "cancel")
+    _page_command("Quenmoor_ExportPackage", "cancel")
     opened = []
     for _ in range(RUNS):
-        opened.append(_time(lambda: Gui.runCommand("Quenmoor_appearance")))
+        opened.append(_time(lambda: Gui.runCommand("Quenmoor_AppearancePanel")))
         window("Attributes").hide()
-    _median("Quenmoor_appearance (menu to window)", opened)
+    _median("Quenmoor_AppearancePanel (menu to window)", opened)
     for command, name in (("Quenmoor_About", "Form1"), ("Quenmoor_Help", "HelpViewer")):
         samples = []
         for _ in range(RUNS):
@@ -140,12 +140,12 @@ def case_sizes():
         open_document("bracket")
         # Measured at the first opening, before the allocator keeps memory freed since.
         before = _resident()
-        Gui.runCommand("Quenmoor_tebrincallback")
+        Gui.runCommand("Quenmoor_CustomProperties")
         settle(0.5)
         _lines.append("info memory of the panel of the largest workbook: %.1f MB"
                       % ((_resident() - before) / 1e6))
         _press("cancel")
-        _page_command("Quenmoor_tebrincallback", "cancel")
+        _page_command("Quenmoor_CustomProperties", "cancel")
     finally:
         shutil.move(options + ".shipped", options)
     close_all()
@@ -153,10 +153,10 @@ def case_sizes():
     import FreeCAD as App
 
     document = _sketches(100, 20)
-    shown = _time(lambda: Gui.runCommand("Quenmoor_NumDims"))
+    shown = _time(lambda: Gui.runCommand("Quenmoor_NumerateDimensionNames"))
     done = _time(lambda: _press("ok"))
-    _median("Quenmoor_NumDims, 2,000 dimensions (menu to panel)", [shown])
-    _median("Quenmoor_NumDims, 2,000 dimensions (OK)", [done])
+    _median("Quenmoor_NumerateDimensionNames, 2,000 dimensions (menu to panel)", [shown])
+    _median("Quenmoor_NumerateDimensionNames, 2,000 dimensions (OK)", [done])
     App.closeDocument(document.Name)
 
     # FreeCAD's own floor: each sketch's Constraints assigned once with the new names.

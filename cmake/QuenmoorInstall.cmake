@@ -35,7 +35,8 @@ if(QUENMOOR_BUILD_FREECAD)
             DESTINATION ${QUENMOOR_INSTALL_DATADIR}/examples/freecad)
     set(workbench ${QUENMOOR_FREECAD_MOD_DIR}/Quenmoor)
     install(DIRECTORY freecadhost/workbench/ DESTINATION ${workbench}
-            FILES_MATCHING PATTERN "*.py" PATTERN "__pycache__" EXCLUDE)
+            FILES_MATCHING PATTERN "*.py" PATTERN "*.svg" PATTERN "package.xml"
+                           PATTERN "__pycache__" EXCLUDE)
     # The workbench's lib folder is where its startup looks for the bridge and the add-in:
     # a relative link to the components' folder, whatever the prefix.
     file(RELATIVE_PATH link_target ${CMAKE_INSTALL_PREFIX}/${workbench}

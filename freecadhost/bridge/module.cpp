@@ -20,6 +20,7 @@
 #include "freecadhost/bridge/application_object.h"
 #include "freecadhost/bridge/page_events.h"
 #include "freecadhost/bridge/page_objects.h"
+#include "platform/com/registry.h"
 
 namespace quenmoor::pythonhost {
 
@@ -172,6 +173,16 @@ PYBIND11_MODULE(quenmoorhost, module) {
         "Registers the components the folder holds (the spreadsheet engine and the add-in):\n"
         "those the registry lacks, or every one when `every` is true. Returns the libraries\n"
         "registered.");
+
+    module.def(
+        "use_registry",
+        [](const std::string& file) { quenmoor::com::Registry::instance().usePath(file); },
+        py::arg("file"),
+        "Makes `file` the component registry of this process, whatever QUENMOOR_REGISTRY\n"
+        "says; an empty text goes back to QUENMOOR_REGISTRY, else the user's registry.json.");
+    module.def(
+        "registry", [] { return quenmoor::com::Registry::instance().path().string(); },
+        "The component registry this process reads and writes now.");
 
     py::class_<AddinHost>(module, "AddinHost")
         .def(py::init<py::object>(), py::arg("host"))

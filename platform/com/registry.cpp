@@ -190,6 +190,7 @@ fs::path homeFolder() {
 }  // namespace
 
 struct Registry::State {
+    fs::path chosen;  // by usePath(); empty for the rule of defaultPath()
     fs::path path;
     FileStamp stamp;
     bool loaded = false;
@@ -197,7 +198,7 @@ struct Registry::State {
 
     // The registry as the file holds it now.
     Json& current() {
-        fs::path now = defaultPath();
+        fs::path now = chosen.empty() ? defaultPath() : chosen;
         FileStamp stampNow = stampOf(now);
         if (!loaded || now != path || stampNow != stamp) {
             loaded = false;
@@ -238,7 +239,12 @@ fs::path Registry::defaultPath() {
 }
 
 fs::path Registry::path() const {
-    return defaultPath();
+    const fs::path& chosen = state().chosen;
+    return chosen.empty() ? defaultPath() : chosen;
+}
+
+void Registry::usePath(fs::path file) {
+    state().chosen = file.empty() ? fs::path() : fs::absolute(file);
 }
 
 std::optional<std::string> Registry::value(std::string_view key, std::string_view name) {

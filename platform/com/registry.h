@@ -15,8 +15,9 @@ namespace quenmoor::com {
 // "CLSID\{7F2D3665-...}\InprocServer32"; key and value names compare without regard to
 // case. The value named "" is the key's default value.
 //
-// The file is `$QUENMOOR_REGISTRY`, else registry.json under the user's configuration
-// folder ($XDG_CONFIG_HOME/quenmoor, else ~/.config/quenmoor). It is read once per
+// The file is the one the host chose with usePath(), else `$QUENMOOR_REGISTRY`, else
+// registry.json under the user's configuration folder ($XDG_CONFIG_HOME/quenmoor, else
+// ~/.config/quenmoor). It is read once per
 // process and again when another process has changed it; every change is written at once,
 // atomically (a temporary file beside it, then rename).
 class QUENMOOR_EXPORT Registry {
@@ -38,13 +39,18 @@ public:
     bool deleteTree(std::string_view key);
     void deleteValue(std::string_view key, std::string_view name);
 
-    // The file this registry reads and writes (follows $QUENMOOR_REGISTRY as it is now).
+    // The file this registry reads and writes (follows $QUENMOOR_REGISTRY as it is now,
+    // unless a file was chosen).
     std::filesystem::path path() const;
+    // Makes `file` the registry of this process from now on, whatever the environment
+    // says; an empty path goes back to the rule above. For a host that keeps its setting
+    // elsewhere than in its process's environment.
+    void usePath(std::filesystem::path file);
 
 private:
     Registry() = default;
     struct State;
-    State& state();
+    static State& state();
 };
 
 }  // namespace quenmoor::com

@@ -17,7 +17,7 @@ from freecad_harness import (DOCUMENTS, SCRATCH, SOURCE, QuenmoorTestCase, choos
                              clear_reports, click, close_all, control, expect, expect_equal,
                              host, open_document, page, reported_errors, run_command,
                              screenshot, settle, task_button, type_text, window)
-from PySide import QtGui
+from PySide import QtCore, QtGui
 from quenmoor_freecad import appearance, documents, preferences, startup, transaction
 from quenmoor_freecad.report import HostError
 
@@ -33,6 +33,43 @@ def shown_items():
     expect(menu is not None, "FreeCAD's menu bar has a Quenmoor menu")
     menu.aboutToShow.emit()
     return [action.text() for action in menu.actions()]
+
+
+TOOL_COMMANDS = ["Quenmoor_AssignMaterial", "Quenmoor_CustomProperties",
+                 "Quenmoor_NumerateDimensionNames", "Quenmoor_AppearancePanel",
+                 "Quenmoor_ExportPackage", "Quenmoor_UnitConverter", "Quenmoor_About",
+                 "Quenmoor_Help"]
+
+
+def _menu_actions():
+    menu = host().menus.widget("Quenmoor")
+    menu.aboutToShow.emit()
+    return menu.actions()
+
+
+def _screenshot_dialog(command, name, group):
+    """Opens one of FreeCAD's modal dialogs, shows its page `group` when given, takes its
+    picture and closes it."""
+    def shoot():
+        dialogs = [w for w in QtGui.QApplication.topLevelWidgets()
+                   if isinstance(w, QtGui.QDialog) and w.isVisible()]
+        dialog = QtGui.QApplication.activeModalWidget() or (dialogs[0] if dialogs else None)
+        if dialog is None:
+            return
+        if group:
+            for listing in dialog.findChildren(QtGui.QListWidget):
+                for item in listing.findItems(group, QtCore.Qt.MatchExactly):
+                    listing.setCurrentItem(item)
+            for tree in dialog.findChildren(QtGui.QTreeWidget):
+                for item in tree.findItems(group, QtCore.Qt.MatchExactly | QtCore.Qt.MatchRecursive):
+                    tree.setCurrentItem(item)
+        QtGui.QApplication.processEvents()
+        screenshot(name, dialog)
+        dialog.reject()
+
+    QtCore.QTimer.singleShot(1500, shoot)
+    Gui.runCommand(command)
+    settle(2.0)
 
 
 def menu_visible():
@@ -208,6 +245,55 @@ class MenusTest(QuenmoorTestCase):
         screenshot("freecad-quenmoor-menu")
         menu.hide()
 
+    def test_one_command_per_tool_with_its_own_icon(self):
+        names = sorted(c for c in Gui.listCommands() if c.startswith("Quenmoor_"))
+        expect_equal(names, sorted(TOOL_COMMANDS),
+                     "one command per tool, whatever the letter case of its callbacks")
+        icons = set()
+        for name in names:
+            resources = Gui.Command.get(name).getInfo()
+            expect(os.path.isfile(resources["pixmap"]), "%s has an icon file" % name)
+            expect(resources["toolTip"] and resources["statusTip"], "%s has its tips" % name)
+            icons.add(resources["pixmap"])
+        expect_equal(len(icons), len(names), "every tool's icon is its own")
+
+    def test_the_workbench_has_its_entry_and_a_toolbar_of_the_documents_tools(self):
+        expect("QuenmoorWorkbench" in Gui.listWorkbenches(), "the workbench selector offers Quenmoor")
+        expect(os.path.isfile(Gui.listWorkbenches()["QuenmoorWorkbench"].Icon), "its icon")
+        open_document("frame")
+        Gui.activateWorkbench("QuenmoorWorkbench")
+        settle(0.5)
+        toolbar = Gui.getMainWindow().findChild(QtGui.QToolBar, "Quenmoor")
+        expect(toolbar is not None and toolbar.isVisible(), "the Quenmoor toolbar is shown")
+        export = Gui.Command.get("Quenmoor_ExportPackage").getAction()[0]
+        numbering = Gui.Command.get("Quenmoor_NumerateDimensionNames").getAction()[0]
+        expect_equal(export.text(), "Export Packagel", "the assembly's caption in an assembly")
+        expect(not numbering.isVisible(), "an assembly's toolbar has no Numerate Dimension Names")
+        screenshot("freecad-workbench-assembly", Gui.getMainWindow())
+        open_document("bracket")
+        settle(0.3)
+        expect_equal(export.text(), "Export Package", "the part's caption in a part")
+        expect(numbering.isVisible(), "a part's toolbar has Numerate Dimension Names")
+        screenshot("freecad-workbench-part", Gui.getMainWindow())
+
+    def test_a_tool_that_cannot_run_is_greyed_out(self):
+        close_all()
+        settle(0.3)
+        expect(not Gui.Command.get("Quenmoor_NumerateDimensionNames").isActive(),
+               "Numerate Dimension Names needs a part")
+        expect(not Gui.Command.get("Quenmoor_CustomProperties").isActive(),
+               "Custom Properties needs a document")
+        expect(Gui.Command.get("Quenmoor_UnitConverter").isActive(), "the converter needs none")
+        menu_items = {a.objectName(): a.isEnabled() for a in _menu_actions()}
+        expect(not menu_items["Quenmoor_CustomProperties"], "the menu greys it out too")
+        open_drawing()
+        expect(not Gui.Command.get("Quenmoor_NumerateDimensionNames").isActive(),
+               "a drawing's menu has no Numerate Dimension Names")
+
+    def test_screenshots_of_the_preferences_and_customize_dialogs(self):
+        _screenshot_dialog("Std_DlgPreferences", "freecad-preferences", "Quenmoor")
+        _screenshot_dialog("Std_DlgCustomize", "freecad-customize", "Quenmoor")
+
     # unittest runs a case's tests in the order of their names: this one comes last.
     def test_zz_disconnecting_removes_the_menu(self):
         startup.stop()
@@ -218,7 +304,7 @@ class MenusTest(QuenmoorTestCase):
 class CustomPropertiesTest(QuenmoorTestCase):
     def test_ok_writes_the_pages_values_as_meta_entries(self):
         document = open_document("bracket")
-        run_command("Quenmoor_tebrincallback")
+        run_command("Quenmoor_CustomProperties")
         screenshot("freecad-custom-properties")
         controls = _page_controls()
         combos = {i: w for i, w in controls.items() if isinstance(w, QtGui.QComboBox)}
@@ -242,7 +328,7 @@ class CustomPropertiesTest(QuenmoorTestCase):
     def test_cancel_writes_nothing(self):
         document = open_document("bracket")
         before = dict(document.Meta)
-        run_command("Quenmoor_tebrincallback")
+        run_command("Quenmoor_CustomProperties")
         for widget in _page_controls().values():
             if isinstance(widget, QtGui.QLineEdit):
                 type_text(widget, "not kept")
@@ -251,7 +337,7 @@ class CustomPropertiesTest(QuenmoorTestCase):
 
     def test_options_opens_the_option_list_editor(self):
         open_document("bracket")
-        run_command("Quenmoor_tebrincallback")
+        run_command("Quenmoor_CustomProperties")
         click(control(2, QtGui.QPushButton))
         editor = window("SetOptions")
         screenshot("freecad-option-list-editor")
@@ -291,7 +377,7 @@ class ListsTest(QuenmoorTestCase):
         expect_equal(loaded.folder.text(), self.team, "the page as it loads again")
 
         open_document("bracket")
-        run_command("Quenmoor_tebrincallback")
+        run_command("Quenmoor_CustomProperties")
         click(control(2, QtGui.QPushButton))
         editor = window("SetOptions")
         team_file = os.path.join(self.team, "Options.xls")
@@ -309,7 +395,7 @@ class ListsTest(QuenmoorTestCase):
         notice.close()
         task_button("cancel")
 
-        run_command("Quenmoor_tebrincallback")
+        run_command("Quenmoor_CustomProperties")
         offered = {_caption(w): [w.itemText(i) for i in range(w.count())]
                    for w in _page_controls().values() if isinstance(w, QtGui.QComboBox)}
         expect("Team entry 7" in offered.get(first, []),
@@ -321,7 +407,7 @@ class ListsTest(QuenmoorTestCase):
 class NumberingTest(QuenmoorTestCase):
     def test_names_go_above_the_largest_number(self):
         document, sketch = _numbered_sketch(["3", "D1", "7", "D2"])
-        run_command("Quenmoor_NumDims")
+        run_command("Quenmoor_NumerateDimensionNames")
         screenshot("freecad-numbering-page")
         task_button("ok")
         # FreeCAD's expressions take "_8" where they cannot take "8"; the add-in reads 8.
@@ -330,7 +416,7 @@ class NumberingTest(QuenmoorTestCase):
 
     def test_cancel_keeps_the_names(self):
         document, sketch = _numbered_sketch(["A", "B"])
-        run_command("Quenmoor_NumDims")
+        run_command("Quenmoor_NumerateDimensionNames")
         task_button("cancel")
         expect_equal([c.Name for c in sketch.Constraints], ["A", "B"], "names after Cancel")
 
@@ -338,7 +424,7 @@ class NumberingTest(QuenmoorTestCase):
         # The add-in remembers the numbers it saw since it was loaded, so the example's
         # eight dimensions get eight consecutive numbers above them.
         document = open_document("bracket")
-        run_command("Quenmoor_NumDims")
+        run_command("Quenmoor_NumerateDimensionNames")
         task_button("ok")
         names = []
         for name in ("BaseSketch", "PocketSketch", "HoleSketch"):
@@ -348,7 +434,7 @@ class NumberingTest(QuenmoorTestCase):
 
     def test_one_undo_step_gives_the_names_back(self):
         document, sketch = _numbered_sketch(["X", "Y"])
-        run_command("Quenmoor_NumDims")
+        run_command("Quenmoor_NumerateDimensionNames")
         task_button("ok")
         expect(all(c.Name.lstrip("_").isdigit() for c in sketch.Constraints), "numbered")
         document.undo()
@@ -359,7 +445,7 @@ class AppearanceTest(QuenmoorTestCase):
     def test_the_sliders_change_the_parts_shape_material(self):
         document = open_document("bracket")
         body = document.getObject("Body")
-        run_command("Quenmoor_appearance")
+        run_command("Quenmoor_AppearancePanel")
         panel = window("Attributes")
         _slide(panel, "rbar", -30)
         _slide(panel, "Gbar", -10)
@@ -377,7 +463,7 @@ class AppearanceTest(QuenmoorTestCase):
         first, second = document.getObject("Bracket001"), document.getObject("Bracket002")
         Gui.Selection.clearSelection()
         Gui.Selection.addSelection(second)
-        run_command("Quenmoor_Appearance")
+        run_command("Quenmoor_AppearancePanel")
         panel = window("Attributes")
         _slide(panel, "Gbar", -40)
         expect(second.ViewObject.OverrideMaterial, "the selected link shows its own material")
@@ -392,7 +478,7 @@ class DensityTest(QuenmoorTestCase):
         rows = json.loads(re.sub(r"^\s*//.*$", "", text, flags=re.M))["sheets"][0]["rows"]
         densities = {row[0]: row[2] for row in rows}
         document = open_document("bracket")
-        run_command("Quenmoor_MaterialDensity")
+        run_command("Quenmoor_AssignMaterial")
         combo = control(223, QtGui.QComboBox)
         index = combo.findText("Aluminium 6061")
         expect(index >= 0, "the list offers Aluminium 6061")
@@ -411,7 +497,7 @@ class ExportTest(QuenmoorTestCase):
     def test_a_part_in_every_format_read_back(self):
         folder = os.path.join(SCRATCH, "package")
         os.makedirs(folder)
-        _export("bracket", "Quenmoor_Pack", [13, 14, 15, 16, 17], folder)
+        _export("bracket", "Quenmoor_ExportPackage", [13, 14, 15, 16, 17], folder)
         volume = App.getDocument("bracket").getObject("Body").Shape.Volume
         expect_equal(sorted(os.listdir(folder)),
                      ["bracket.igs", "bracket.step", "bracket.stl", "bracket.tif"],
@@ -431,7 +517,7 @@ class ExportTest(QuenmoorTestCase):
         folder = os.path.join(SCRATCH, "drawing")
         os.makedirs(folder)
         open_drawing()
-        _export("bracket-drawing", "Quenmoor_Pack", [17, 18, 19], folder)
+        _export("bracket-drawing", "Quenmoor_ExportPackage", [17, 18, 19], folder)
         expect_equal(sorted(os.listdir(folder)), ["bracket-drawing.dxf", "bracket-drawing.tif"],
                      "the drawing's files (no .dwg: FreeCAD has no DWG writer; told %r)"
                      % reported_errors())
@@ -442,7 +528,7 @@ class ExportTest(QuenmoorTestCase):
 class ToolsTest(QuenmoorTestCase):
     def test_the_unit_converter_converts(self):
         open_document("bracket")
-        run_command("Quenmoor_conversion")
+        run_command("Quenmoor_UnitConverter")
         click(control(1, QtGui.QRadioButton))
         source, target = control(43, QtGui.QComboBox), control(44, QtGui.QComboBox)
         choose(source, source.findText("inch"))
@@ -467,7 +553,7 @@ class ToolsTest(QuenmoorTestCase):
 
     def test_the_task_panels_help_button_opens_the_help(self):
         open_document("bracket")
-        run_command("Quenmoor_conversion")
+        run_command("Quenmoor_UnitConverter")
         task_button("help")
         window("HelpViewer").close()
         expect(host().page is not None, "Help leaves the task panel open")
@@ -476,7 +562,11 @@ class ToolsTest(QuenmoorTestCase):
 class BadInputTest(QuenmoorTestCase):
     def test_numbering_without_a_document_names_what_is_missing(self):
         clear_reports()
-        run_command("Quenmoor_NumDims")
+        expect(not Gui.Command.get("Quenmoor_NumerateDimensionNames").isActive(),
+               "the command is greyed out without a document")
+        # A macro reaches the add-in all the same: its refusal names what is missing.
+        host().run("numdims", "Numerate Dimension Names")
+        settle()
         if host().page is not None:
             task_button("ok")
         errors = reported_errors()
@@ -488,7 +578,7 @@ class BadInputTest(QuenmoorTestCase):
         document = App.newDocument("empty")
         settle()
         clear_reports()
-        run_command("Quenmoor_MaterialDensity")
+        run_command("Quenmoor_AssignMaterial")
         if host().page is not None:
             task_button("ok")
         errors = reported_errors()
@@ -503,7 +593,7 @@ class BadInputTest(QuenmoorTestCase):
         document.recompute()
         undo_steps = document.UndoCount
         clear_reports()
-        run_command("Quenmoor_NumDims")
+        run_command("Quenmoor_NumerateDimensionNames")
         task_button("ok")
         expect_equal([c.Name for c in sketch.Constraints], [""], "the horizontal constraint")
         expect_equal(document.UndoCount, undo_steps, "undo steps after numbering nothing")
@@ -514,7 +604,7 @@ class BadInputTest(QuenmoorTestCase):
         with open(folder, "w") as placeholder:
             placeholder.write("kept")
         clear_reports()
-        _export("bracket", "Quenmoor_Pack", [14], folder)
+        _export("bracket", "Quenmoor_ExportPackage", [14], folder)
         expect_equal(open(folder).read(), "kept", "the file in the folder's place")
         expect(any("%s is a file, not a folder" % folder in line for line in reported_errors()),
                "the report view names the file: %r" % reported_errors())
@@ -526,7 +616,7 @@ class BadInputTest(QuenmoorTestCase):
             document = open_document("bracket")
             before = dict(document.Meta)
             clear_reports()
-            run_command("Quenmoor_tebrincallback")
+            run_command("Quenmoor_CustomProperties")
             errors = reported_errors()
             expect(any("Options.xls" in line for line in errors),
                    "the error names Options.xls: %r" % errors)
@@ -541,7 +631,7 @@ class PagesTest(QuenmoorTestCase):
         other = _meta_document("other", {"Revision": "C", "Description": "the other's"})
         before = dict(other.Meta)
         _activate(first)
-        run_command("Quenmoor_tebrincallback")
+        run_command("Quenmoor_CustomProperties")
         choose(control(0, QtGui.QComboBox), 1)
         _activate(other)
         screenshot("freecad-page-over-another-document")
@@ -553,7 +643,7 @@ class PagesTest(QuenmoorTestCase):
         a, sketch_a = _numbered_sketch(["A1", "A2"])
         b, sketch_b = _numbered_sketch(["B1", "B2"])
         _activate(a)
-        run_command("Quenmoor_NumDims")
+        run_command("Quenmoor_NumerateDimensionNames")
         _activate(b)
         task_button("ok")
         expect_equal([c.Name for c in sketch_b.Constraints], ["B1", "B2"], "the other's names")
@@ -565,14 +655,14 @@ class PagesTest(QuenmoorTestCase):
         a, sketch_a = _numbered_sketch(["A1"])
         b, sketch_b = _numbered_sketch(["B1"])
         _activate(a)
-        run_command("Quenmoor_NumDims")
+        run_command("Quenmoor_NumerateDimensionNames")
         App.closeDocument(a.Name)
         settle()
         expect(host().page is None, "the page went with its document")
         expect(not Gui.Control.activeDialog(), "no task panel is left open")
         # The numbering page was cancelled: the next page's OK numbers nothing.
         _activate(b)
-        run_command("Quenmoor_conversion")
+        run_command("Quenmoor_UnitConverter")
         task_button("ok")
         expect_equal([c.Name for c in sketch_b.Constraints], ["B1"], "the other's names")
         expect_equal(reported_errors(), [], "what the user was told")
@@ -583,7 +673,7 @@ class PagesTest(QuenmoorTestCase):
         gone = document.getObject("Body").newObject("Sketcher::SketchObject", "Gone")
         document.recompute()
         undo_steps = document.UndoCount
-        run_command("Quenmoor_NumDims")
+        run_command("Quenmoor_NumerateDimensionNames")
         document.getObject("Body").removeObject(gone)
         document.removeObject("Gone")
         current = host().page
@@ -603,7 +693,7 @@ class TransactionsTest(QuenmoorTestCase):
         undo_steps = document.UndoCount
         clear_reports()
         with _failing(documents.Dimension, "set_name", 3, AttributeError("the sketch went away")):
-            run_command("Quenmoor_NumDims")
+            run_command("Quenmoor_NumerateDimensionNames")
             task_button("ok")
         expect_equal([c.Name for c in sketch.Constraints], ["W", "X", "Y", "Z"], "names")
         expect_equal(document.UndoCount, undo_steps, "undo steps")
@@ -614,7 +704,7 @@ class TransactionsTest(QuenmoorTestCase):
         before = dict(part.Meta)
         with _failing(documents.Document, "add_custom_info", 5,
                       RuntimeError("FreeCAD refused the entry")):
-            run_command("Quenmoor_tebrincallback")
+            run_command("Quenmoor_CustomProperties")
             task_button("ok")
         expect_equal(dict(part.Meta), before, "Meta after a failed write")
 
@@ -627,7 +717,7 @@ class TransactionsTest(QuenmoorTestCase):
         clear_reports()
         # IGES and STEP are written, then the host fails the STL save.
         with _failing(documents.Document, "save_as", 3, OSError("the disk is full")):
-            _export("bracket", "Quenmoor_Pack", [13, 14, 16], folder)
+            _export("bracket", "Quenmoor_ExportPackage", [13, 14, 16], folder)
         expect_equal(sorted(os.listdir(folder)), ["bracket.igs", "bracket.step"], "the folder")
         for name in ("bracket.step", "bracket.igs"):
             expect_equal(open(os.path.join(folder, name)).read(20), "older " + name, name)
@@ -697,7 +787,7 @@ class TransactionsTest(QuenmoorTestCase):
         clear_reports()
         transaction.Transaction.apply = failing_at_the_second
         try:
-            run_command("Quenmoor_NumDims")
+            run_command("Quenmoor_NumerateDimensionNames")
             task_button("ok")
         finally:
             transaction.Transaction.apply = apply
@@ -713,7 +803,7 @@ class TransactionsTest(QuenmoorTestCase):
 
     def test_undo_steps_are_named_after_the_tool(self):
         document, sketch = _numbered_sketch(["P", "Q"])
-        run_command("Quenmoor_NumDims")
+        run_command("Quenmoor_NumerateDimensionNames")
         task_button("ok")
         expect_equal(document.UndoNames[0], "Quenmoor: Numerate Dimension Names", "undo name")
 
@@ -746,7 +836,7 @@ class ExpressionsTest(QuenmoorTestCase):
         expect_equal(expected, (20.0, 10.0, 120.0, 41.0), "the values before numbering")
 
         _activate(part)
-        run_command("Quenmoor_NumDims")
+        run_command("Quenmoor_NumerateDimensionNames")
         task_button("ok")
         names = sorted(c.Name for c in part.getObject("Sketch").Constraints if c.Name)
         expect(len(names) == 2 and all(n.startswith("_") for n in names),
@@ -754,7 +844,7 @@ class ExpressionsTest(QuenmoorTestCase):
         expect_equal(self.values(part, other), expected, "the values after numbering")
 
         # The add-in reads its numbers back: numbering again renames nothing.
-        run_command("Quenmoor_NumDims")
+        run_command("Quenmoor_NumerateDimensionNames")
         task_button("ok")
         expect_equal(sorted(c.Name for c in part.getObject("Sketch").Constraints if c.Name),
                      names, "names after numbering again")
@@ -774,7 +864,7 @@ class ExpressionsTest(QuenmoorTestCase):
 
     def test_undo_gives_the_names_and_expressions_back(self):
         part = _driven_part(self.part_path)
-        run_command("Quenmoor_NumDims")
+        run_command("Quenmoor_NumerateDimensionNames")
         task_button("ok")
         part.undo()
         settle()

@@ -102,6 +102,11 @@ class Host:
             page.lose_document()
             self._cancel(page)
 
+    def slotActivateDocument(self, document):
+        # The toolbar's commands follow the active document's type; the menu is filled
+        # afresh each time it opens.
+        self.menus.refresh_commands()
+
     # Menu picks and undo.
     def connected(self):
         return self.addin is not None and self.addin.connected()

@@ -3,8 +3,8 @@
 The add-in adds one menu ("Quenmoor") per document type, each with its items. FreeCAD shows
 one "Quenmoor" menu whatever workbench is active, holding the items of the active
 document's type in the order they were added (a part's when no document is open). Each
-item runs a FreeCAD command named "Quenmoor_" + its callback name, so that it can be put
-on a toolbar, given a shortcut or run from a macro.
+item runs its tool's FreeCAD command (commands.py), which the Quenmoor workbench's toolbar
+holds too.
 """
 
 import FreeCAD as App
@@ -12,30 +12,10 @@ import FreeCADGui as Gui
 from PySide import QtCore, QtGui
 from quenmoorhost import codes
 
-from quenmoor_freecad import contents
+from quenmoor_freecad import commands, contents
 
-COMMAND_PREFIX = "Quenmoor_"
-
-
-def command_name(callback):
-    return COMMAND_PREFIX + callback
-
-
-class MenuCommand:
-    """A FreeCAD command that calls one of the add-in's menu callbacks."""
-
-    def __init__(self, host, callback, caption, hint):
-        self.host, self.callback, self.caption, self.hint = host, callback, caption, hint
-
-    def GetResources(self):
-        return {"MenuText": self.caption, "ToolTip": self.hint or self.caption}
-
-    def IsActive(self):
-        return self.host.connected()
-
-    def Activated(self):
-        self.host.run(self.callback, self.caption)
-
+# The menus whose spelling a command takes when the active document's menu lacks its tool.
+CAPTION_ORDER = (codes.DOCUMENT_PART, codes.DOCUMENT_DRAWING, codes.DOCUMENT_ASSEMBLY)
 
 class Item:
     def __init__(self, caption, callback, hint):
@@ -47,7 +27,7 @@ class MenuBar:
         self.host = host
         self.menus = {}  # document type -> {title: [Item]}
         self.widgets = {}  # title -> QMenu in the menu bar
-        self.commands = set()
+        self.commands = {}  # command name -> commands.ToolCommand
         Gui.getMainWindow().workbenchActivated.connect(self._workbench_activated)
 
     def add_menu(self, document_type, title, position):
@@ -62,10 +42,10 @@ class MenuBar:
             items.append(Item(caption, callback, hint))
         else:
             items.insert(position, Item(caption, callback, hint))
-        name = command_name(callback)
+        name = commands.command_name(callback)
         if name not in self.commands:
-            Gui.addCommand(name, MenuCommand(self.host, callback, caption, hint))
-            self.commands.add(name)
+            self.commands[name] = commands.ToolCommand(self.host, callback)
+            Gui.addCommand(name, self.commands[name])
         self._show(title)
         return 1
 
@@ -75,11 +55,64 @@ class MenuBar:
             self._hide(title)
         return removed
 
-    def items(self, title):
-        """The items the menu shows now: those of the active document's type."""
+    @staticmethod
+    def active_type():
         document = App.ActiveDocument
-        document_type = contents.document_type(document) if document else codes.DOCUMENT_PART
+        return contents.document_type(document) if document else codes.DOCUMENT_PART
+
+    def items(self, title, document_type=None):
+        """The items the menu shows for the document type, by default the active one's."""
+        document_type = self.active_type() if document_type is None else document_type
         return self.menus.get(document_type, {}).get(title, [])
+
+    def _item(self, callback, document_type):
+        key = callback.lower()
+        for items in self.menus.get(document_type, {}).values():
+            for item in items:
+                if item.callback.lower() == key:
+                    return item
+        return None
+
+    def offers(self, callback):
+        """Whether the active document's menu holds the tool of this callback."""
+        return self._item(callback, self.active_type()) is not None
+
+    def caption(self, callback):
+        """The tool's caption as the active document's menu spells it, else as the part's,
+        the drawing's or the assembly's does."""
+        for document_type in (self.active_type(),) + CAPTION_ORDER:
+            item = self._item(callback, document_type)
+            if item is not None:
+                return item.caption
+        return callback
+
+    def callback(self, callback):
+        """The callback as the active document's menu spells it."""
+        item = self._item(callback, self.active_type())
+        return item.callback if item is not None else callback
+
+    def command_names(self):
+        """Every tool's command, in the order of the part's menu, then the others'."""
+        names = []
+        for document_type in CAPTION_ORDER:
+            for items in self.menus.get(document_type, {}).values():
+                for item in items:
+                    name = commands.command_name(item.callback)
+                    if name not in names:
+                        names.append(name)
+        return names
+
+    def refresh_commands(self):
+        """Gives the commands' actions (on the toolbar, in Tools > Customize) the active
+        document type's captions, and shows only the tools its menu offers."""
+        for name, command in self.commands.items():
+            try:
+                actions = Gui.Command.get(name).getAction()
+            except (AttributeError, RuntimeError):
+                continue
+            for action in actions:
+                action.setText(self.caption(command.callback))
+                action.setVisible(self.offers(command.callback))
 
     def widget(self, title):
         return self.widgets.get(title)
@@ -113,11 +146,14 @@ class MenuBar:
         menu = self.widgets[title]
         menu.clear()
         for item in self.items(title):
-            action = menu.addAction(item.caption)
-            action.setObjectName(command_name(item.callback))
-            if item.hint:
-                action.setStatusTip(item.hint)
-            name = command_name(item.callback)
+            name = commands.command_name(item.callback)
+            action = menu.addAction(QtGui.QIcon(commands.icon(item.callback)), item.caption)
+            action.setObjectName(name)
+            command = self.commands.get(name)
+            resources = command.GetResources() if command else {}
+            action.setStatusTip(item.hint or resources.get("StatusTip", ""))
+            action.setToolTip(resources.get("ToolTip", item.caption))
+            action.setEnabled(command is None or command.IsActive())
             action.triggered.connect(lambda checked=False, name=name: Gui.runCommand(name))
 
     def _hide(self, title):

@@ -3,8 +3,20 @@ and their page in Edit > Preferences."""
 
 import FreeCAD as App
 
+from quenmoor_freecad import registry
+
 PARAMETERS = "User parameter:BaseApp/Preferences/Mod/Quenmoor"
 TEAM_FOLDER = "TeamFolder"
+REGISTRY_FILE = "RegistryFile"
+
+
+def registry_file():
+    """The component registry FreeCAD uses: the one set here, else FreeCAD's own."""
+    return App.ParamGet(PARAMETERS).GetString(REGISTRY_FILE, "") or registry.freecad_registry()
+
+
+def set_registry_file(file):
+    App.ParamGet(PARAMETERS).SetString(REGISTRY_FILE, file.strip())
 
 
 def team_folder():
@@ -17,7 +29,8 @@ def set_team_folder(folder):
 
 
 class PreferencePage:
-    """Edit > Preferences > Quenmoor: where the team's shared lists are."""
+    """Edit > Preferences > Quenmoor: where the team's shared lists are, and which component
+    registry FreeCAD loads the add-in from."""
 
     def __init__(self, parent=None):
         from PySide import QtGui
@@ -40,6 +53,19 @@ class PreferencePage:
         browse.clicked.connect(self._browse)
         inner.addWidget(browse, 0, 2)
         layout.addWidget(box)
+
+        components = QtGui.QGroupBox("Components", self.form)
+        grid = QtGui.QGridLayout(components)
+        grid.addWidget(QtGui.QLabel("Registry file:", components), 0, 0)
+        self.registry = QtGui.QLineEdit(components)
+        self.registry.setObjectName("RegistryFile")
+        self.registry.setPlaceholderText(registry.freecad_registry())
+        self.registry.setToolTip(
+            "The registry that tells where the add-in and the spreadsheet engine are; empty "
+            "for FreeCAD's own. Takes effect at FreeCAD's next start."
+        )
+        grid.addWidget(self.registry, 0, 1)
+        layout.addWidget(components)
         layout.addStretch(1)
 
     def _browse(self):
@@ -53,12 +79,18 @@ class PreferencePage:
 
     def loadSettings(self):
         self.folder.setText(team_folder())
+        self.registry.setText(App.ParamGet(PARAMETERS).GetString(REGISTRY_FILE, ""))
 
     def saveSettings(self):
         set_team_folder(self.folder.text())
+        set_registry_file(self.registry.text())
 
 
 def add_page():
     import FreeCADGui as Gui
 
+    from quenmoor_freecad import commands
+
+    # FreeCAD shows a group's icon by the name preferences-<group> from its icon paths.
+    Gui.addIconPath(commands.ICONS)
     Gui.addPreferencePage(PreferencePage, "Quenmoor")

@@ -13,7 +13,7 @@ import sys
 import FreeCAD as App
 from PySide import QtGui
 
-from quenmoor_freecad import registry, report
+from quenmoor_freecad import report
 
 _host = None
 
@@ -34,18 +34,19 @@ def start():
     folder = library_folder()
     if folder not in sys.path:
         sys.path.insert(0, folder)
-    os.environ["QUENMOOR_REGISTRY"] = registry.freecad_registry()
     try:
         import quenmoorhost
     except ImportError as failure:
         report.error("quenmoorhost cannot be loaded from %s: %s" % (folder, failure))
         return None
+    from quenmoor_freecad import preferences
+
+    quenmoorhost.use_registry(preferences.registry_file())
     try:
         quenmoorhost.register_components(folder)
     except (OSError, RuntimeError) as failure:
         report.error("registering the components of %s: %s" % (folder, failure))
 
-    from quenmoor_freecad import preferences
     from quenmoor_freecad.host import Host
 
     preferences.add_page()
