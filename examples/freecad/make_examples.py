@@ -7,7 +7,9 @@
 # bracket.FCStd           a body: a base sketch padded into a plate, a pocket sketch and a
 #                         hole sketch, their dimensional constraints named D1, D2, ...
 # frame.FCStd             an assembly: two links to the bracket's body, one turned
-# bracket-drawing.FCStd   a TechDraw page with the front, top and right views of the bracket
+# bracket-drawing.FCStd   a TechDraw page with the front, top and right views of the bracket,
+#                         drawn from a hidden copy of its solid kept in the drawing itself
+#                         (a view of another document's body cannot be restored)
 
 import os
 
@@ -136,15 +138,22 @@ def make_drawing(path, bracket):
     template.Template = os.path.join(App.getResourceDir(), "Mod", "TechDraw", "Templates",
                                      "A4_LandscapeTD.svg")
     page.Template = template
+    solid = doc.addObject("Part::Feature", "Bracket")
+    solid.Shape = bracket.getObject("Body").Shape.copy()
     for name, direction, x in (("Front", Vector(0, -1, 0), 90), ("Top", Vector(0, 0, 1), 90),
                                ("Right", Vector(1, 0, 0), 220)):
         view = doc.addObject("TechDraw::DrawViewPart", name)
         page.addView(view)
-        view.Source = [bracket.getObject("Body")]
+        view.Source = [solid]
         view.Direction = direction
+        view.ScaleType = "Custom"
+        view.Scale = 0.5
         view.X = x
         view.Y = 150 if name != "Top" else 70
     doc.recompute()
+    if App.GuiUp:
+        solid.ViewObject.Visibility = False
+    solid.Visibility = False
     doc.saveAs(path)
     App.closeDocument(doc.Name)
 

@@ -132,7 +132,9 @@ def _slide(panel, name, steps):
 
 
 def _export(document_name, command, boxes, folder):
-    open_document(document_name)
+    """Exports with the package: the example document_name, or the active document."""
+    if document_name is not None:
+        open_document(document_name)
     run_command(command)
     for id in boxes:
         box = control(id, QtGui.QCheckBox)
@@ -522,7 +524,163 @@ class ExportTest(QuenmoorTestCase):
                      "the drawing's files (no .dwg: FreeCAD has no DWG writer; told %r)"
                      % reported_errors())
         with open(os.path.join(folder, "bracket-drawing.dxf")) as dxf:
-            expect("ENTITIES" in dxf.read(), "the DXF file has entities")
+            entities = [line.strip() for line in dxf.read().splitlines()]
+        # Front and right: the plate's outline; top: the outline and the two holes.
+        expect(entities.count("LINE") >= 12 and entities.count("CIRCLE") >= 2,
+               "the DXF holds the views' geometry (%d lines, %d circles)"
+               % (entities.count("LINE"), entities.count("CIRCLE")))
+        first = QtGui.QImage(os.path.join(folder, "bracket-drawing.tif"))
+        expect_equal((first.width(), first.isNull()), (1600, False), "the sheet's picture")
+        expect(_dark_fraction(first) > 0.002, "the sheet's picture shows lines, not a blank")
+
+        # The picture is the whole sheet whatever the page window's zoom.
+        view = Gui.activeView()
+        if hasattr(view, "getGraphicsView"):
+            view.getGraphicsView().scale(4, 4)
+        os.remove(os.path.join(folder, "bracket-drawing.tif"))
+        _export(None, "Quenmoor_ExportPackage", [17], folder)
+        second = QtGui.QImage(os.path.join(folder, "bracket-drawing.tif"))
+        expect(second == first, "the same picture at another zoom")
+
+
+def _dark_fraction(image):
+    small = image.scaled(200, 200 * image.height() // max(1, image.width()))
+    dark = sum(1 for y in range(small.height()) for x in range(small.width())
+               if QtGui.QColor(small.pixel(x, y)).lightness() < 128)
+    return dark / float(small.width() * small.height())
+
+
+def _bounds(box):
+    return [round(v, 1) for v in (box.XMin, box.YMin, box.ZMin, box.XMax, box.YMax, box.ZMax)]
+
+
+def _saved(document):
+    """Saves a document made by a test where the examples are, so that a package of it is
+    named after it, and keeps it open."""
+    document.saveAs(os.path.join(DOCUMENTS, document.Name + ".FCStd"))
+    Gui.updateGui()
+    settle()
+    return document
+
+
+class DocumentsTest(QuenmoorTestCase):
+    """Documents as FreeCAD users make them: several bodies, Part solids, App::Part
+    containers with placements, pages beside solids, missing links, odd labels."""
+
+    def _several_solids(self, name):
+        document = App.newDocument(name)
+        first = document.addObject("PartDesign::Body", "Body")
+        box = first.newObject("PartDesign::AdditiveBox", "Box")
+        box.Length, box.Width, box.Height = 10, 20, 30
+        second = document.addObject("PartDesign::Body", "Body001")
+        cube = second.newObject("PartDesign::AdditiveBox", "Cube")
+        cube.Length = cube.Width = cube.Height = 10
+        second.Placement.Base = App.Vector(100, 0, 0)
+        container = document.addObject("App::Part", "Assembly")
+        container.Placement.Base = App.Vector(0, 200, 0)
+        cylinder = document.addObject("Part::Cylinder", "Cylinder")
+        cylinder.Radius, cylinder.Height = 5, 10
+        container.addObject(cylinder)
+        hidden = document.addObject("Part::Box", "Hidden")
+        hidden.Placement.Base = App.Vector(-500, 0, 0)
+        document.recompute()
+        hidden.ViewObject.Visibility = False
+        return _saved(document)
+
+    def test_a_package_holds_every_visible_solid_where_the_view_shows_it(self):
+        document = self._several_solids("solids")
+        shown = [document.getObject(n) for n in ("Body", "Body001", "Cylinder")]
+        volume = sum(obj.Shape.Volume for obj in shown)
+        moved = document.getObject("Cylinder").Shape.copy()
+        moved.Placement = document.getObject("Assembly").Placement.multiply(moved.Placement)
+        expected = Part.makeCompound([obj.Shape.copy() for obj in shown[:2]] + [moved]).BoundBox
+        folder = os.path.join(SCRATCH, "solids")
+        os.makedirs(folder)
+        _export(None, "Quenmoor_ExportPackage", [13, 14, 15, 16, 17], folder)
+        step = Part.read(os.path.join(folder, "solids.step"))
+        iges = Part.read(os.path.join(folder, "solids.igs"))
+        mesh = Mesh.Mesh(os.path.join(folder, "solids.stl"))
+        expect(abs(step.Volume - volume) < 1e-3 * volume,
+               "STEP: every visible solid (%.0f of %.0f mm³)" % (step.Volume, volume))
+        expect(abs(mesh.Volume - volume) < 0.02 * volume, "STL: every visible solid")
+        for name, box in (("STEP", step.BoundBox), ("IGES", iges.BoundBox),
+                          ("STL", mesh.BoundBox)):
+            expect_equal(_bounds(box), _bounds(expected), "%s: the solids at their places" % name)
+        picture = QtGui.QImage(os.path.join(folder, "solids.tif"))
+        expect(not picture.isNull() and _dark_fraction(picture) < 0.99, "the TIFF shows a view")
+
+    def test_the_density_goes_on_the_one_solid_the_user_means(self):
+        document = self._several_solids("density")
+        body, other = document.getObject("Body"), document.getObject("Body001")
+        clear_reports()
+        run_command("Quenmoor_AssignMaterial")
+        choose(control(223, QtGui.QComboBox), 1)
+        task_button("ok")
+        errors = reported_errors()
+        expect(any("2 bodies and a Part solid, none active or selected" in e for e in errors),
+               "several solids and none chosen are named: %r" % errors)
+        expect("Density" not in body.PropertiesList, "no density written")
+
+        Gui.Selection.clearSelection()
+        Gui.Selection.addSelection(document.Name, other.Name)
+        run_command("Quenmoor_AssignMaterial")
+        choose(control(223, QtGui.QComboBox), 1)
+        task_button("ok")
+        expect("Density" in other.PropertiesList and other.Density > 0,
+               "the selected body takes the density")
+        expect("Density" not in body.PropertiesList, "the other body does not")
+
+        lone = App.newDocument("lone")
+        box = lone.addObject("Part::Box", "Box")
+        lone.recompute()
+        Gui.Selection.clearSelection()
+        run_command("Quenmoor_AssignMaterial")
+        choose(control(223, QtGui.QComboBox), 1)
+        task_button("ok")
+        expect("Density" in box.PropertiesList, "a Part solid without a body takes it")
+
+    def test_a_page_beside_solids_and_a_label_with_a_slash(self):
+        document = App.newDocument("sheet_and_solid")
+        document.Label = "Plate 10/20"
+        box = document.addObject("Part::Box", "Box")
+        document.addObject("TechDraw::DrawPage", "Page")
+        document.recompute()
+        Gui.updateGui()
+        folder = os.path.join(SCRATCH, "slash")
+        os.makedirs(folder)
+        _export(None, "Quenmoor_ExportPackage", [14], folder)
+        expect_equal(os.listdir(folder), ["Plate 10\u221520.step"],
+                     "a part's package in the 3D view, named as the label reads: %r"
+                     % reported_errors())
+        expect(abs(Part.read(os.path.join(folder, os.listdir(folder)[0])).Volume
+                   - box.Shape.Volume) < 1e-6, "the box is written")
+
+    def test_an_assembly_whose_part_file_is_missing_is_refused_by_name(self):
+        part = App.newDocument("gone_part")
+        box = part.addObject("Part::Box", "Box")
+        part.recompute()
+        part_file = os.path.join(SCRATCH, "gone_part.FCStd")
+        part.saveAs(part_file)
+        assembly = App.newDocument("orphan")
+        assembly.saveAs(os.path.join(SCRATCH, "orphan.FCStd"))
+        link = assembly.addObject("App::Link", "Link")
+        link.LinkedObject = box
+        assembly.recompute()
+        assembly.save()
+        App.closeDocument("orphan")
+        App.closeDocument("gone_part")
+        os.remove(part_file)
+        App.openDocument(os.path.join(SCRATCH, "orphan.FCStd"))
+        Gui.updateGui()
+        settle()
+        expect_equal(shown_items(), ASSEMBLY_ITEMS, "it is still an assembly")
+        folder = os.path.join(SCRATCH, "orphan-package")
+        os.makedirs(folder)
+        clear_reports()
+        _export(None, "Quenmoor_ExportPackage", [14], folder)
+        expect_equal(os.listdir(folder), [], "nothing written")
+        expect(any('the link "Link" points to a part whose file is missing' in e
+                   for e in reported_errors()), "the refusal names the link: %r" % reported_errors())
 
 
 class ToolsTest(QuenmoorTestCase):

@@ -155,8 +155,10 @@ class Document:
         return contents.document_type(self.document)
 
     def title(self):
+        """The label; the export package names its files by it, so a "/" in it comes as the
+        division slash, which looks the same and is no folder."""
         self._check_open()
-        return self.document.Label
+        return self.document.Label.replace("/", "\u2215")
 
     def save_as(self, path):
         self._check_open()
@@ -196,15 +198,13 @@ class Document:
         self._check_open()
         if preference != codes.PREFERENCE_MATERIAL_DENSITY:
             return False
-        body = contents.active_body(self.document)
-        if body is None:
-            raise HostError(
-                'document "%s" has no body to take the density; make or activate one'
-                % self.document.Label
-            )
-        if "Density" not in body.PropertiesList:
-            body.addProperty("App::PropertyFloat", "Density", "Material", "Density in kg/m³")
-        body.Density = value
+        try:
+            target = contents.solid_target(self.document, "the density")
+        except ValueError as refusal:
+            raise HostError(str(refusal)) from None
+        if "Density" not in target.PropertiesList:
+            target.addProperty("App::PropertyFloat", "Density", "Material", "Density in kg/m³")
+        target.Density = value
         return True
 
     def _appearance_targets(self):
@@ -213,7 +213,7 @@ class Document:
         body = contents.active_body(self.document)
         if body is not None:
             return [body]
-        return [obj for obj in self.document.RootObjects if hasattr(obj, "Shape")]
+        return contents.solid_objects(self.document)
 
     def material_values(self):
         self._check_open()

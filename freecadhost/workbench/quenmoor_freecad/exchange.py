@@ -22,20 +22,28 @@ class SaveFailure(Exception):
 
 
 def _shapes(document):
+    """What the package writes of a part or an assembly: every solid the user sees, each
+    where the 3D view shows it."""
+    import Part
+
+    broken = contents.broken_links(document)
+    if broken:
+        raise SaveFailure('assembly "%s": the link "%s" points to a part whose file is missing '
+                          "or cannot be read" % (document.Label, broken[0].Label))
     components = contents.linked_components(document)
     if components:
-        return components
-    body = contents.active_body(document)
-    if body is not None:
-        return [body]
-    shapes = [
-        obj
-        for obj in document.RootObjects
-        if hasattr(obj, "Shape") and not obj.Shape.isNull() and obj.Shape.Volume > 0
-    ]
+        return [Part.getShape(link) for link in components if link.Visibility]
+    shapes = [contents.global_shape(obj) for obj in contents.solid_objects(document)]
     if not shapes:
-        raise SaveFailure('document "%s" has no solid to write' % document.Label)
+        raise SaveFailure('document "%s" has no visible solid to write' % document.Label)
     return shapes
+
+
+def _compound(document):
+    import Part
+
+    shapes = _shapes(document)
+    return shapes[0] if len(shapes) == 1 else Part.makeCompound(shapes)
 
 
 def _page(document):
@@ -47,18 +55,19 @@ def _page(document):
 
 # FreeCAD's exporters are imported where they write, so that the workbench's start does
 # not load them.
+# FreeCAD's exporters of objects write a body without its placement; the shapes carry it.
 def _write_exchange(document, path):
-    import Import
-
-    Import.export(_shapes(document), path)
+    compound = _compound(document)
+    if path.lower().endswith((".step", ".stp")):
+        compound.exportStep(path)
+    else:
+        compound.exportIges(path)
 
 
 def _write_stl(host, document, path):
     import MeshPart
-    import Part
 
-    shapes = [obj.Shape for obj in _shapes(document)]
-    compound = shapes[0] if len(shapes) == 1 else Part.makeCompound(shapes)
+    compound = _compound(document)
     mesh = MeshPart.meshFromShape(
         Shape=compound,
         LinearDeflection=host.double_preferences.get(codes.PREFERENCE_STL_CHORD_TOLERANCE, 0.1),
@@ -94,16 +103,41 @@ def _page_view(page):
     return widget
 
 
+def _write_sheet(document, path):
+    """The whole sheet as TechDraw renders it, PICTURE_SIZE[0] pixels wide whatever the
+    page window's zoom: TechDraw writes the page as SVG, which is drawn onto a white
+    picture."""
+    import TechDrawGui
+    from PySide import QtSvg
+
+    page = _page(document)
+    if _page_view(page) is None:
+        raise SaveFailure('the page of "%s" cannot be opened in a window' % document.Label)
+    svg = path + ".svg"
+    try:
+        TechDrawGui.exportPageAsSvg(page, svg)
+        renderer = QtSvg.QSvgRenderer(svg)
+        size = renderer.defaultSize()
+        if not renderer.isValid() or size.width() <= 0 or size.height() <= 0:
+            raise SaveFailure('TechDraw rendered no sheet for the page of "%s"' % document.Label)
+        width = PICTURE_SIZE[0]
+        height = max(1, round(width * size.height() / size.width()))
+        image = QtGui.QImage(width, height, QtGui.QImage.Format_RGB32)
+        image.fill(QtCore.Qt.white)
+        painter = QtGui.QPainter(image)
+        painter.setRenderHint(QtGui.QPainter.Antialiasing)
+        renderer.render(painter)
+        painter.end()
+        if not image.save(path, "TIFF"):
+            raise SaveFailure("the picture could not be written as TIFF")
+    finally:
+        if os.path.exists(svg):
+            os.remove(svg)
+
+
 def _write_picture(document, path):
     if contents.document_type(document) == codes.DOCUMENT_DRAWING:
-        widget = _page_view(_page(document))
-        if widget is None:
-            raise SaveFailure('the page of "%s" is not open in a window' % document.Label)
-        scene_view = widget.findChild(QtGui.QGraphicsView)
-        picture = (scene_view or widget).grab()
-        picture = picture.scaledToWidth(PICTURE_SIZE[0], QtCore.Qt.SmoothTransformation)
-        if not picture.save(path, "TIFF"):
-            raise SaveFailure("the picture could not be written as TIFF")
+        _write_sheet(document, path)
         return
     gui_document = Gui.getDocument(document.Name)
     view = gui_document.ActiveView if gui_document else None
