@@ -16,5 +16,12 @@ fi
 home=$(mktemp -d /tmp/quenmoor-tester.XXXXXX)
 trap 'rm -rf "$home"' EXIT
 chown "$user" "$home"
+# A clean environment, but for the sanitizers' settings of the build being tested.
+kept=()
+for name in ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS; do
+    if [ -n "${!name:-}" ]; then
+        kept+=("$name=${!name}")
+    fi
+done
 runuser -u "$user" -- env -i PATH=/usr/bin:/bin HOME="$home" XDG_RUNTIME_DIR="$home" \
-    QT_QPA_PLATFORM=offscreen TMPDIR="$home" "$@"
+    QT_QPA_PLATFORM=offscreen TMPDIR="$home" "${kept[@]}" "$@"
