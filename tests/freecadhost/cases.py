@@ -732,7 +732,7 @@ class BadInputTest(QuenmoorTestCase):
                "numbering without a document says so: %r" % errors)
         expect(host().connected(), "FreeCAD keeps the add-in connected")
 
-    def test_a_density_without_a_body_names_the_missing_body(self):
+    def test_a_density_without_a_solid_names_what_is_missing(self):
         document = App.newDocument("empty")
         settle()
         clear_reports()
@@ -740,8 +740,8 @@ class BadInputTest(QuenmoorTestCase):
         if host().page is not None:
             task_button("ok")
         errors = reported_errors()
-        expect(any("has no body" in line for line in errors),
-               "a density without a body names the missing body: %r" % errors)
+        expect(any('document "empty" has no solid to take the density' in line for line in errors),
+               "a density without a solid names what is missing: %r" % errors)
         expect("Density" not in document.PropertiesList, "nothing was written")
 
     def test_a_sketch_without_dimensions_keeps_its_constraints_unnamed(self):

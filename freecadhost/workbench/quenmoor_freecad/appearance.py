@@ -13,6 +13,7 @@ import FreeCAD as App
 from quenmoorhost import codes
 
 from quenmoor_freecad.report import HostError
+from quenmoor_freecad.report import translate
 
 STORED = "QuenmoorAppearance"
 
@@ -47,7 +48,7 @@ def _same(material, other):
 def _view_of(obj):
     view = obj.ViewObject
     if view is None or "ShapeMaterial" not in view.PropertiesList:
-        raise HostError('"%s" has no shape to show an appearance' % obj.Label)
+        raise HostError(translate('"%s" has no shape to show an appearance') % obj.Label)
     return view
 
 
@@ -78,7 +79,7 @@ def apply(obj, values):
     values = [float(value) for value in values]
     if len(values) != codes.MATERIAL_VALUE_COUNT:
         raise HostError(
-            '"%s": an appearance takes %d values, not %d'
+            translate('"%s": an appearance takes %d values, not %d')
             % (obj.Label, codes.MATERIAL_VALUE_COUNT, len(values))
         )
     view = _view_of(obj)

@@ -83,4 +83,5 @@ class ToolCommand:
         return not (known and known.needs_document) or App.ActiveDocument is not None
 
     def Activated(self):
-        self.host.run(self.host.menus.callback(self.callback), self.host.menus.caption(self.callback))
+        menus = self.host.menus
+        self.host.run(menus.callback(self.callback), menus.caption(self.callback))

@@ -13,6 +13,7 @@ never a body's own features, whose solid the body shows.
 import FreeCAD as App
 import FreeCADGui as Gui
 from quenmoorhost import codes
+from quenmoor_freecad.report import translate
 
 
 def is_open(name, document):
@@ -152,7 +153,9 @@ def solid_target(document, what):
     if len(solids) == 1:
         return solids[0]
     if not solids:
-        raise ValueError('document "%s" has no solid to take %s; make a body or a Part solid'
-                         % (document.Label, what))
-    raise ValueError('document "%s": %s, none active or selected: activate one or select one '
-                     "to take %s" % (document.Label, _describe(solids), what))
+        raise ValueError(
+            translate('document "%s" has no solid to take %s; make a body or a Part solid')
+            % (document.Label, what))
+    raise ValueError(
+        translate('document "%s": %s, none active or selected: activate one or select one '
+                  "to take %s") % (document.Label, _describe(solids), what))

@@ -18,6 +18,7 @@ from quenmoorhost import codes
 
 from quenmoor_freecad import appearance, contents, exchange
 from quenmoor_freecad.report import HostError
+from quenmoor_freecad.report import translate
 
 DIMENSION_TYPES = ("Distance", "DistanceX", "DistanceY", "Radius", "Diameter", "Angle")
 
@@ -59,7 +60,7 @@ class Dimension:
             self.sketch.renameConstraint(self.index, constraint_name(name))
         except Exception as failure:
             raise HostError(
-                'sketch "%s": constraint %d cannot be named "%s": %s'
+                translate('sketch "%s": constraint %d cannot be named "%s": %s')
                 % (self.sketch.Label, self.index + 1, name, failure)
             )
         self.current = constraint_name(name)
@@ -139,12 +140,12 @@ class Document:
 
     def _check_open(self):
         if not contents.is_open(self.name, self.document):
-            raise HostError('document "%s" is closed' % self.label)
+            raise HostError(translate('document "%s" is closed') % self.label)
 
     def _configuration(self, configuration):
         if configuration != "":
             raise HostError(
-                'document "%s" has no configuration "%s"; FreeCAD keeps one set of properties'
+                translate('document "%s" has no configuration "%s"; FreeCAD keeps one set of properties')
                 % (self.document.Label, configuration)
             )
 
@@ -184,7 +185,7 @@ class Document:
         self._configuration(configuration)
         if field_type != codes.CUSTOM_INFO_TEXT:
             raise HostError(
-                'document "%s": property "%s": FreeCAD keeps text properties only (type %d given)'
+                translate('document "%s": property "%s": FreeCAD keeps text properties only (type %d given)')
                 % (self.document.Label, field, field_type)
             )
         meta = self.document.Meta
@@ -219,14 +220,16 @@ class Document:
         self._check_open()
         targets = self._appearance_targets()
         if not targets:
-            raise HostError('document "%s" has no shape to take an appearance' % self.document.Label)
+            raise HostError(
+                translate('document "%s" has no shape to take an appearance') % self.document.Label)
         return appearance.values_of(targets[0])
 
     def set_material_values(self, values):
         self._check_open()
         targets = self._appearance_targets()
         if not targets:
-            raise HostError('document "%s" has no shape to take an appearance' % self.document.Label)
+            raise HostError(
+                translate('document "%s" has no shape to take an appearance') % self.document.Label)
         for target in targets:
             appearance.apply(target, values)
 

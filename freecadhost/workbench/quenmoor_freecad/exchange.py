@@ -13,6 +13,7 @@ from PySide import QtCore, QtGui
 from quenmoorhost import codes
 
 from quenmoor_freecad import contents, report
+from quenmoor_freecad.report import translate
 
 PICTURE_SIZE = (1600, 1200)
 
@@ -28,14 +29,15 @@ def _shapes(document):
 
     broken = contents.broken_links(document)
     if broken:
-        raise SaveFailure('assembly "%s": the link "%s" points to a part whose file is missing '
-                          "or cannot be read" % (document.Label, broken[0].Label))
+        raise SaveFailure(
+            translate('assembly "%s": the link "%s" points to a part whose file is missing '
+                      "or cannot be read") % (document.Label, broken[0].Label))
     components = contents.linked_components(document)
     if components:
         return [Part.getShape(link) for link in components if link.Visibility]
     shapes = [contents.global_shape(obj) for obj in contents.solid_objects(document)]
     if not shapes:
-        raise SaveFailure('document "%s" has no visible solid to write' % document.Label)
+        raise SaveFailure(translate('document "%s" has no visible solid to write') % document.Label)
     return shapes
 
 
@@ -49,7 +51,7 @@ def _compound(document):
 def _page(document):
     pages = [obj for obj in document.Objects if obj.TypeId == "TechDraw::DrawPage"]
     if not pages:
-        raise SaveFailure('document "%s" has no TechDraw page' % document.Label)
+        raise SaveFailure(translate('document "%s" has no TechDraw page') % document.Label)
     return pages[0]
 
 
@@ -112,14 +114,16 @@ def _write_sheet(document, path):
 
     page = _page(document)
     if _page_view(page) is None:
-        raise SaveFailure('the page of "%s" cannot be opened in a window' % document.Label)
+        raise SaveFailure(
+            translate('the page of "%s" cannot be opened in a window') % document.Label)
     svg = path + ".svg"
     try:
         TechDrawGui.exportPageAsSvg(page, svg)
         renderer = QtSvg.QSvgRenderer(svg)
         size = renderer.defaultSize()
         if not renderer.isValid() or size.width() <= 0 or size.height() <= 0:
-            raise SaveFailure('TechDraw rendered no sheet for the page of "%s"' % document.Label)
+            raise SaveFailure(
+                translate('TechDraw rendered no sheet for the page of "%s"') % document.Label)
         width = PICTURE_SIZE[0]
         height = max(1, round(width * size.height() / size.width()))
         image = QtGui.QImage(width, height, QtGui.QImage.Format_RGB32)
@@ -129,7 +133,7 @@ def _write_sheet(document, path):
         renderer.render(painter)
         painter.end()
         if not image.save(path, "TIFF"):
-            raise SaveFailure("the picture could not be written as TIFF")
+            raise SaveFailure(translate("the picture could not be written as TIFF"))
     finally:
         if os.path.exists(svg):
             os.remove(svg)
@@ -146,7 +150,8 @@ def _write_picture(document, path):
             view = candidate
             break
     if view is None or not hasattr(view, "saveImage"):
-        raise SaveFailure('document "%s" has no 3D view to take a picture of' % document.Label)
+        raise SaveFailure(
+            translate('document "%s" has no 3D view to take a picture of') % document.Label)
     view.saveImage(path, PICTURE_SIZE[0], PICTURE_SIZE[1], "Current")
 
 
@@ -163,7 +168,7 @@ def _write_own(document, path):
 def _writer(host, document, extension):
     kind = contents.document_type(document)
     if extension in (".sat", ".dwg"):
-        raise SaveFailure("FreeCAD has no free writer for %s files" % extension)
+        raise SaveFailure(translate("FreeCAD has no free writer for %s files") % extension)
     if extension == ".fcstd":
         return _write_own
     if extension in (".tif", ".tiff"):
@@ -171,12 +176,12 @@ def _writer(host, document, extension):
     if kind == codes.DOCUMENT_DRAWING:
         if extension == ".dxf":
             return _write_dxf
-        raise SaveFailure("a drawing is written as .dxf or .tif, not %s" % extension)
+        raise SaveFailure(translate("a drawing is written as .dxf or .tif, not %s") % extension)
     if extension in (".step", ".stp", ".igs", ".iges"):
         return _write_exchange
     if extension == ".stl":
         return lambda doc, path: _write_stl(host, doc, path)
-    raise SaveFailure("no writer for %s files" % (extension or "extension-less"))
+    raise SaveFailure(translate("no writer for %s files") % (extension or "extension-less"))
 
 
 def save_as(host, document, path):
@@ -188,9 +193,9 @@ def save_as(host, document, path):
     try:
         writer = _writer(host, document, extension)
         if os.path.exists(folder) and not os.path.isdir(folder):
-            raise SaveFailure("%s is a file, not a folder" % folder)
+            raise SaveFailure(translate("%s is a file, not a folder") % folder)
         if not os.path.isdir(folder):
-            raise SaveFailure("the folder %s does not exist" % folder)
+            raise SaveFailure(translate("the folder %s does not exist") % folder)
         # The writers choose the format by the extension, so the temporary name keeps it.
         handle, temporary = tempfile.mkstemp(
             prefix="." + os.path.splitext(name)[0] + ".", suffix=os.path.splitext(name)[1], dir=folder
@@ -199,7 +204,7 @@ def save_as(host, document, path):
         os.remove(temporary)
         writer(document, temporary)
         if not os.path.isfile(temporary) or os.path.getsize(temporary) == 0:
-            raise SaveFailure("the writer wrote nothing")
+            raise SaveFailure(translate("the writer wrote nothing"))
         if os.path.exists(path):
             os.chmod(temporary, os.stat(path).st_mode & 0o7777)
         else:
@@ -210,7 +215,7 @@ def save_as(host, document, path):
         temporary = None
         return 0
     except Exception as failure:
-        report.error("%s: %s" % (path, failure))
+        report.error(translate("%s: %s") % (path, failure))
         return codes.SAVE_FAILED
     finally:
         if temporary is not None and os.path.exists(temporary):

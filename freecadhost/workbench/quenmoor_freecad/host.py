@@ -11,6 +11,7 @@ from quenmoor_freecad import documents, preferences, report, task_panel
 from quenmoor_freecad.menus import MenuBar
 from quenmoor_freecad.report import HostError
 from quenmoor_freecad.transaction import Transaction
+from quenmoor_freecad.report import translate
 
 
 class Host:
@@ -64,7 +65,7 @@ class Host:
             self._cancel(self.page)
         if Gui.Control.activeDialog():
             raise HostError(
-                'Show: page "%s": FreeCAD has another task open; finish or cancel it first'
+                translate('Show: page "%s": FreeCAD has another task open; finish or cancel it first')
                 % page.title
             )
         Gui.Control.showDialog(page)
@@ -132,7 +133,7 @@ class Host:
     def run(self, callback, caption):
         """Calls a menu item's callback; a failure goes to the report view."""
         if not self.connected():
-            report.error("%s: the Quenmoor add-in is not connected" % caption)
+            report.error(translate("%s: the Quenmoor add-in is not connected") % caption)
             return
         outer, self.tool = self.tool, caption
         try:

@@ -1,6 +1,13 @@
-"""Failures in FreeCAD's report view, one line each, starting with "Quenmoor: "."""
+"""Failures in FreeCAD's report view, one line each, starting with "Quenmoor: ". The
+workbench's own texts go through FreeCAD's translation function; English is the source."""
 
 import FreeCAD as App
+
+CONTEXT = "Quenmoor"
+
+
+def translate(text):
+    return App.Qt.translate(CONTEXT, text)
 
 
 def error(text):

@@ -14,6 +14,7 @@ import FreeCAD as App
 from PySide import QtGui
 
 from quenmoor_freecad import report
+from quenmoor_freecad.report import translate
 
 _host = None
 
@@ -37,7 +38,7 @@ def start():
     try:
         import quenmoorhost
     except ImportError as failure:
-        report.error("quenmoorhost cannot be loaded from %s: %s" % (folder, failure))
+        report.error(translate("quenmoorhost cannot be loaded from %s: %s") % (folder, failure))
         return None
     from quenmoor_freecad import preferences
 
@@ -45,7 +46,7 @@ def start():
     try:
         quenmoorhost.register_components(folder)
     except (OSError, RuntimeError) as failure:
-        report.error("registering the components of %s: %s" % (folder, failure))
+        report.error(translate("registering the components of %s: %s") % (folder, failure))
 
     from quenmoor_freecad.host import Host
 

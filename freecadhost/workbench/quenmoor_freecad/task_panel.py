@@ -18,6 +18,7 @@ from quenmoorhost import codes
 
 from quenmoor_freecad import contents, documents, report
 from quenmoor_freecad.report import HostError
+from quenmoor_freecad.report import translate
 
 SEVERITY_STYLES = {
     1: "",
@@ -66,14 +67,14 @@ class ComboBox:
     def set_selection(self, index):
         if index < 0 or index >= self.widget.count():
             raise HostError(
-                "combo box %d of page \"%s\" has no item %d" % (self.id, self.page.title, index)
+                translate("combo box %d of page \"%s\" has no item %d") % (self.id, self.page.title, index)
             )
         self.widget.setCurrentIndex(index)
 
     def item_text(self, index):
         if index < 0 or index >= self.widget.count():
             raise HostError(
-                "combo box %d of page \"%s\" has no item %d" % (self.id, self.page.title, index)
+                translate("combo box %d of page \"%s\" has no item %d") % (self.id, self.page.title, index)
             )
         return self.widget.itemText(index)
 
@@ -163,7 +164,7 @@ class Group:
             control = Button(self.page, id, widget)
         else:
             raise HostError(
-                'page "%s": control %d: type %d is not one FreeCAD pages offer'
+                translate('page "%s": control %d: type %d is not one FreeCAD pages offer')
                 % (self.page.title, id, control_type)
             )
         widget.setObjectName("control%d" % id)
@@ -210,7 +211,7 @@ class Page:
 
     def show(self):
         if self.closed:
-            raise HostError('Show: page "%s" is closed already' % self.title)
+            raise HostError(translate('Show: page "%s" is closed already') % self.title)
         self.layout.addStretch(1)
         document = App.ActiveDocument
         if document is not None:

@@ -14,6 +14,7 @@ import FreeCAD as App
 
 from quenmoor_freecad import report
 from quenmoor_freecad.report import HostError
+from quenmoor_freecad.report import translate
 
 
 class Transaction:
@@ -62,7 +63,7 @@ class Transaction:
                     constraints[index].Name = name
                 sketch.Constraints = constraints
             except Exception as failure:
-                raise HostError('sketch "%s": its constraints cannot be renamed: %s'
+                raise HostError(translate('sketch "%s": its constraints cannot be renamed: %s')
                                 % (label, failure))
         self.renames = {}
 
@@ -88,4 +89,4 @@ class Transaction:
                 if aside is not None:
                     os.replace(aside, path)
             except OSError as failure:
-                report.error("%s: the older file could not be put back: %s" % (path, failure))
+                report.error(translate("%s: the older file could not be put back: %s") % (path, failure))
