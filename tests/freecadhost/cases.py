@@ -609,6 +609,28 @@ class DocumentsTest(QuenmoorTestCase):
         picture = QtGui.QImage(os.path.join(folder, "solids.tif"))
         expect(not picture.isNull() and _dark_fraction(picture) < 0.99, "the TIFF shows a view")
 
+    def test_an_assemblys_package_holds_every_link_at_its_place(self):
+        folder = os.path.join(SCRATCH, "frame")
+        os.makedirs(folder)
+        frame = open_document("frame")
+        links = [obj for obj in frame.RootObjects if obj.TypeId == "App::Link"]
+        placed = []
+        for link in links:
+            shape = link.LinkedObject.Shape.copy()
+            shape.Placement = link.Placement.multiply(shape.Placement)
+            placed.append(shape)
+        expected = Part.makeCompound(placed)
+        _export(None, "Quenmoor_ExportPackage", [13, 14, 16], folder)
+        for name in ("frame.step", "frame.igs"):
+            written = Part.read(os.path.join(folder, name))
+            expect_equal(_bounds(written.BoundBox), _bounds(expected.BoundBox),
+                         "%s: both brackets at their places" % name)
+        step = Part.read(os.path.join(folder, "frame.step"))
+        expect(abs(step.Volume - expected.Volume) < 1e-3 * expected.Volume,
+               "STEP: both brackets (%.0f of %.0f mm³)" % (step.Volume, expected.Volume))
+        mesh = Mesh.Mesh(os.path.join(folder, "frame.stl"))
+        expect_equal(_bounds(mesh.BoundBox), _bounds(expected.BoundBox), "STL: the same places")
+
     def test_the_density_goes_on_the_one_solid_the_user_means(self):
         document = self._several_solids("density")
         body, other = document.getObject("Body"), document.getObject("Body001")
