@@ -14,41 +14,45 @@ bool PythonApplication::SetAddinCallbackInfo(std::int64_t, ComPtr<com::IDispatch
 
 std::int32_t PythonApplication::AddMenu(std::int32_t documentType, std::string menu,
                                         std::int32_t position) {
-    return host_.call<std::int32_t>("add_menu", documentType, menu, position);
+    return host_.call<std::int32_t>("AddMenu", "add_menu", documentType, menu, position);
 }
 
 std::int32_t PythonApplication::AddMenuItem2(std::int32_t documentType, std::int32_t,
                                              std::string item, std::int32_t position,
                                              std::string callback, std::string, std::string hint) {
-    return host_.call<std::int32_t>("add_menu_item", documentType, item, position, callback, hint);
+    return host_.call<std::int32_t>("AddMenuItem2", "add_menu_item", documentType, item, position,
+                                    callback, hint);
 }
 
 bool PythonApplication::RemoveMenu(std::int32_t documentType, std::string menu,
                                    std::string callback) {
-    return host_.call<bool>("remove_menu", documentType, menu, callback);
+    return host_.call<bool>("RemoveMenu", "remove_menu", documentType, menu, callback);
 }
 
 ComPtr<host::IPropertyManagerPage2> PythonApplication::CreatePropertyManagerPage(
     std::string title, std::int32_t options, ComPtr<com::IDispatch> handler) {
     auto events = handler.as<host::PropertyManagerPage2Handler>("CreatePropertyManagerPage \"" +
                                                                 title + "\": the handler");
-    return host_.make<PythonPage>("create_page", title, options, PageEvents(std::move(events)));
+    return host_.make<PythonPage>("CreatePropertyManagerPage", "create_page", title, options,
+                                  PageEvents(std::move(events)));
 }
 
 ComPtr<host::IModelDoc2> PythonApplication::ActiveDoc() {
-    return host_.make<PythonDocument>("active_document");
+    return host_.make<PythonDocument>("ActiveDoc", "active_document");
 }
 
 bool PythonApplication::SetUserPreferenceIntegerValue(std::int32_t preference, std::int32_t value) {
-    return host_.call<bool>("set_integer_preference", preference, value);
+    return host_.call<bool>("SetUserPreferenceIntegerValue", "set_integer_preference", preference,
+                            value);
 }
 
 bool PythonApplication::SetUserPreferenceDoubleValue(std::int32_t preference, double value) {
-    return host_.call<bool>("set_double_preference", preference, value);
+    return host_.call<bool>("SetUserPreferenceDoubleValue", "set_double_preference", preference,
+                            value);
 }
 
 std::string PythonApplication::GetUserPreferenceStringValue(std::int32_t preference) {
-    return host_.call<std::string>("string_preference", preference);
+    return host_.call<std::string>("GetUserPreferenceStringValue", "string_preference", preference);
 }
 
 void PythonApplication::callBack(const std::string& name) {

@@ -58,7 +58,10 @@ public:
     explicit PythonDisplayDimension(py::object dimension)
         : dimension_(PythonDimension::create(std::move(dimension))) {}
 
-    ComPtr<host::IDimension> GetDimension() override { return dimension_; }
+    ComPtr<host::IDimension> GetDimension() override {
+        HostCalls::instance().record("GetDimension");
+        return dimension_;
+    }
 
 private:
     ComPtr<PythonDimension> dimension_;

@@ -175,6 +175,24 @@ PYBIND11_MODULE(quenmoorhost, module) {
         "registered.");
 
     module.def(
+        "record_calls",
+        [](bool recording) {
+            HostCalls::instance().reset();
+            HostCalls::instance().setRecording(recording);
+        },
+        py::arg("recording"),
+        "Starts (True) or stops a fresh record of the add-in's calls on the host, each by\n"
+        "the host method's name, as cadhost's journal names them.");
+    module.def(
+        "recorded_calls", [] { return HostCalls::instance().entries(); },
+        "The add-in's calls on the host since record_calls(True), in order.");
+    module.def(
+        "fail_call",
+        [](const std::string& name, int nth) { HostCalls::instance().failCall(name, nth); },
+        py::arg("name"), py::arg("nth") = 1,
+        "Makes the nth next call of the named host method fail, as cadhost's fail does:\n"
+        "the add-in gets E_FAIL with \"<name>: the host refused the call\".");
+    module.def(
         "use_registry",
         [](const std::string& file) { quenmoor::com::Registry::instance().usePath(file); },
         py::arg("file"),

@@ -20,8 +20,8 @@ ComPtr<com::IDispatch> addControl(const PythonObject& group, std::int32_t id,
                                   std::int32_t controlType, const std::string& caption,
                                   std::int32_t leftAlign, std::int32_t options,
                                   const std::string& tip) {
-    ComPtr<W> object =
-        group.make<W>("add_control", id, controlType, caption, leftAlign, options, tip);
+    ComPtr<W> object = group.make<W>("AddControl", "add_control", id, controlType, caption,
+                                     leftAlign, options, tip);
     if (!object) {
         return {};
     }
@@ -33,16 +33,16 @@ ComPtr<com::IDispatch> addControl(const PythonObject& group, std::int32_t id,
 ComPtr<host::IPropertyManagerPageGroup> PythonPage::AddGroupBox(std::int32_t id,
                                                                 std::string caption,
                                                                 std::int32_t options) {
-    return page_.make<PythonGroup>("add_group", id, caption, options);
+    return page_.make<PythonGroup>("AddGroupBox", "add_group", id, caption, options);
 }
 
 bool PythonPage::SetMessage(std::string message, std::int32_t severity) {
-    return page_.call<bool>("set_message", message, severity);
+    return page_.call<bool>("SetMessage", "set_message", message, severity);
 }
 
 std::int32_t PythonPage::Show() {
     handOverPendingItems();
-    return page_.call<std::int32_t>("show");
+    return page_.call<std::int32_t>("Show", "show");
 }
 
 ComPtr<com::IDispatch> PythonGroup::AddControl(std::int32_t id, std::int32_t controlType,
@@ -87,27 +87,27 @@ void PythonCombobox::handOverItems() {
     }
     std::vector<std::string> items = std::move(pending_);
     pending_.clear();
-    control_.call("add_items", items);
+    control_.call("combo.AddItems", "add_items", items);
 }
 
 void PythonCombobox::Clear() {
     pending_.clear();
-    control_.call("clear");
+    control_.call("combo.Clear", "clear");
 }
 
 std::int16_t PythonCombobox::CurrentSelection() {
     handOverItems();
-    return control_.call<std::int16_t>("selection");
+    return control_.call<std::int16_t>("combo.CurrentSelection", "selection");
 }
 
 void PythonCombobox::SetCurrentSelection(std::int16_t index) {
     handOverItems();
-    control_.call("set_selection", index);
+    control_.call("combo.SetCurrentSelection", "set_selection", index);
 }
 
 std::string PythonCombobox::ItemText(std::int16_t index) {
     handOverItems();
-    return control_.call<std::string>("item_text", index);
+    return control_.call<std::string>("combo.ItemText", "item_text", index);
 }
 
 void handOverPendingItems() {
@@ -119,11 +119,11 @@ void handOverPendingItems() {
 }
 
 std::string PythonTextbox::Text() {
-    return control_.call<std::string>("text");
+    return control_.call<std::string>("text.Text", "text");
 }
 
 void PythonTextbox::SetText(std::string text) {
-    control_.call("set_text", text);
+    control_.call("text.SetText", "set_text", text);
 }
 
 }  // namespace quenmoor::pythonhost

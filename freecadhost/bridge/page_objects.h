@@ -88,8 +88,10 @@ class PythonCheckable final : public com::ComObject<PythonCheckable<I>, com::Dua
 public:
     explicit PythonCheckable(py::object control) : control_(std::move(control)) {}
 
-    bool Checked() override { return control_.call<bool>("checked"); }
-    void SetChecked(bool checked) override { control_.call("set_checked", checked); }
+    bool Checked() override { return control_.call<bool>("checkbox.Checked", "checked"); }
+    void SetChecked(bool checked) override {
+        control_.call("checkbox.SetChecked", "set_checked", checked);
+    }
 
 private:
     PythonObject control_;
@@ -100,7 +102,9 @@ class PythonButton final
 public:
     explicit PythonButton(py::object control) : control_(std::move(control)) {}
 
-    std::string Caption() override { return control_.call<std::string>("caption"); }
+    std::string Caption() override {
+        return control_.call<std::string>("button.Caption", "caption");
+    }
 
 private:
     PythonObject control_;

@@ -182,6 +182,30 @@ class AddinHostTest(unittest.TestCase):
         names = [d.name() for f in host.document.features for d in f.dimensions()]
         self.assertEqual(names, ["8", "7", "9"])
 
+    def test_the_calls_are_recorded_by_the_hosts_names_and_one_can_be_failed(self):
+        host = Host(Document(Feature("D1", "7"), Feature("Width")))
+        addin = self.hosted(host)
+        quenmoorhost.record_calls(True)
+        self.addCleanup(quenmoorhost.record_calls, False)
+        addin.call("numdims")
+        host.pages[0].events.on_close(codes.CLOSE_OKAY)
+        calls = quenmoorhost.recorded_calls()
+        self.assertEqual(calls[:2], ["CreatePropertyManagerPage", "AddGroupBox"])
+        self.assertEqual(calls.count("Dimension.SetName"), 2, calls)
+        self.assertIn("GetNextDisplayDimension", calls)
+
+        # The second rename fails: the add-in hears the host's refusal by the call's name.
+        for feature in host.document.features:
+            for dimension in feature.dimensions():
+                dimension.set_name({"8": "D1", "9": "Width"}.get(dimension.name(), dimension.name()))
+        quenmoorhost.fail_call("Dimension.SetName", 2)
+        addin.call("numdims")
+        with self.assertRaises(quenmoorhost.HostCallError) as raised:
+            host.pages[1].events.on_close(codes.CLOSE_OKAY)
+        self.assertIn("Dimension.SetName: the host refused the call", str(raised.exception))
+        with self.assertRaises(quenmoorhost.HostCallError):
+            quenmoorhost.fail_call("Dimension.SetName", 0)
+
     def test_a_combo_box_gets_its_list_in_one_call_in_the_order_added(self):
         host = Host()
         addin = self.hosted(host)
