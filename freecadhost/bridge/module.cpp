@@ -17,9 +17,11 @@
 #include "contracts/host/host_codes.h"
 #include "contracts/host/installed_components.h"
 #include "contracts/host/running_host.h"
+#include "contracts/spreadsheet/spreadsheet.h"
 #include "freecadhost/bridge/application_object.h"
 #include "freecadhost/bridge/page_events.h"
 #include "freecadhost/bridge/page_objects.h"
+#include "platform/com/activation.h"
 #include "platform/com/registry.h"
 
 namespace quenmoor::pythonhost {
@@ -192,6 +194,27 @@ PYBIND11_MODULE(quenmoorhost, module) {
         py::arg("name"), py::arg("nth") = 1,
         "Makes the nth next call of the named host method fail, as cadhost's fail does:\n"
         "the add-in gets E_FAIL with \"<name>: the host refused the call\".");
+    module.def(
+        "fail_engine_call",
+        [](const std::string& operation, int nth) {
+            namespace sheets = quenmoor::spreadsheet;
+            auto global =
+                quenmoor::com::createInstance<sheets::Global>(sheets::SpreadsheetGlobalClass);
+            global.as<sheets::CallFailures>("the spreadsheet engine")->FailCall(operation, nth);
+        },
+        py::arg("operation"), py::arg("nth") = 1,
+        "Makes the nth next call of the spreadsheet engine's operation (\"Workbook.Save\")\n"
+        "fail, in the engine the add-in uses in this process.");
+    module.def(
+        "engine_call_counts",
+        [] {
+            namespace sheets = quenmoor::spreadsheet;
+            auto global =
+                quenmoor::com::createInstance<sheets::Global>(sheets::SpreadsheetGlobalClass);
+            return global.as<sheets::CallFailures>("the spreadsheet engine")->CallCounts();
+        },
+        "The calls each of the spreadsheet engine's operations has had in this process, a\n"
+        "line each, such as \"Range.Value 12\".");
     module.def(
         "use_registry",
         [](const std::string& file) { quenmoor::com::Registry::instance().usePath(file); },

@@ -181,8 +181,9 @@ def _finish():
 
 
 def _run():
-    """Runs $QUENMOOR_E2E_CASE: a TestCase of cases.py by its name, or MODULE:NAME, the
-    function case_NAME of another module (a benchmark)."""
+    """Runs $QUENMOOR_E2E_CASE: a TestCase of cases.py by its name (or of another module
+    as MODULE.NAME), or MODULE:NAME, the function case_NAME of another module (a
+    benchmark)."""
     import importlib
 
     name = os.environ.get("QUENMOOR_E2E_CASE", "")
@@ -193,7 +194,9 @@ def _run():
         else:
             import cases
 
-            tests = unittest.defaultTestLoader.loadTestsFromName(name, cases)
+            # A TestCase of another module goes by MODULE.NAME.
+            tests = unittest.defaultTestLoader.loadTestsFromName(
+                name, None if "." in name else cases)
             with open(RESULT, "w") as result:
                 outcome = unittest.TextTestRunner(stream=result, verbosity=2).run(tests)
             failed = len(outcome.failures) + len(outcome.errors)
