@@ -46,6 +46,15 @@ void HostCalls::reset() {
     injected_.clear();
 }
 
+std::string pythonTypeName(const py::error_already_set& error) {
+    py::gil_scoped_acquire lock;
+    try {
+        return py::str(error.type().attr("__name__")).cast<std::string>();
+    } catch (const std::exception&) {
+        return "exception";
+    }
+}
+
 PythonObject::~PythonObject() {
     // At the interpreter's end the object is gone with it: releasing it then would crash.
     if (Py_IsInitialized() == 0) {

@@ -20,6 +20,8 @@ namespace py = pybind11;
 // shows failures: its message alone, without the traceback, or its type's name when it
 // has no message.
 std::string describePythonError(const py::error_already_set& error);
+// The name of the exception's type, "AttributeError".
+std::string pythonTypeName(const py::error_already_set& error);
 
 // The host's record of the add-in's calls, as cadhost keeps one: each call by the name of
 // the host method it answers ("AddMenuItem2", "Feature.Name", "combo.ItemText"), and a
@@ -67,7 +69,7 @@ public:
         static_assert(!std::is_base_of_v<py::handle, R>, "wrap Python results with make()");
         HostCalls::instance().record(name);
         py::gil_scoped_acquire lock;
-        py::object result = invoke(method, std::forward<Args>(args)...);
+        py::object result = invoke(name, method, std::forward<Args>(args)...);
         if constexpr (!std::is_void_v<R>) {
             return converted<R>(result, method);
         }
@@ -79,7 +81,7 @@ public:
     com::ComPtr<W> make(const char* name, const char* method, Args&&... args) const {
         HostCalls::instance().record(name);
         py::gil_scoped_acquire lock;
-        py::object result = invoke(method, std::forward<Args>(args)...);
+        py::object result = invoke(name, method, std::forward<Args>(args)...);
         if (result.is_none()) {
             return {};
         }
@@ -92,7 +94,7 @@ public:
                                          Args&&... args) const {
         HostCalls::instance().record(name);
         py::gil_scoped_acquire lock;
-        py::object result = invoke(method, std::forward<Args>(args)...);
+        py::object result = invoke(name, method, std::forward<Args>(args)...);
         std::vector<com::ComPtr<W>> made;
         for (py::handle item : converted<py::sequence>(result, method)) {
             made.push_back(W::create(py::reinterpret_borrow<py::object>(item)));
@@ -101,12 +103,19 @@ public:
     }
 
 private:
+    // The host's own refusals (RuntimeError and its kin) say what they refused; any other
+    // exception, a slip of the host's code such as an AttributeError from an object deleted
+    // under it, is named by the call it broke and its type.
     template <class... Args>
-    py::object invoke(const char* method, Args&&... args) const {
+    py::object invoke(const char* name, const char* method, Args&&... args) const {
         try {
             return object_.attr(method)(std::forward<Args>(args)...);
         } catch (const py::error_already_set& error) {
-            throw com::ComError(com::E_FAIL, describePythonError(error));
+            if (error.matches(PyExc_RuntimeError)) {
+                throw com::ComError(com::E_FAIL, describePythonError(error));
+            }
+            throw com::ComError(com::E_FAIL, std::string(name) + ": " + pythonTypeName(error) +
+                                                 ": " + describePythonError(error));
         }
     }
 

@@ -877,8 +877,9 @@ class TransactionsTest(QuenmoorTestCase):
             task_button("ok")
         expect_equal([c.Name for c in sketch.Constraints], ["W", "X", "Y", "Z"], "names")
         expect_equal(document.UndoCount, undo_steps, "undo steps")
-        expect(any("the sketch went away" in line for line in reported_errors()),
-               "the report view names the failure: %r" % reported_errors())
+        expect(any("Dimension.SetName: AttributeError: the sketch went away" in line
+                   for line in reported_errors()),
+               "the report view names the failed call and the failure: %r" % reported_errors())
 
         part = open_document("bracket")
         before = dict(part.Meta)
@@ -901,8 +902,8 @@ class TransactionsTest(QuenmoorTestCase):
         expect_equal(sorted(os.listdir(folder)), ["bracket.igs", "bracket.step"], "the folder")
         for name in ("bracket.step", "bracket.igs"):
             expect_equal(open(os.path.join(folder, name)).read(20), "older " + name, name)
-        expect(any("the disk is full" in line for line in reported_errors()),
-               "the report view names the failure: %r" % reported_errors())
+        expect(any("SaveAs2: OSError: the disk is full" in line for line in reported_errors()),
+               "the report view names the failed call and the failure: %r" % reported_errors())
 
     def test_no_transaction_is_left_open_after_any_of_the_19_items(self):
         left = []
