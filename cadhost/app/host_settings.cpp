@@ -1,7 +1,5 @@
 #include "cadhost/app/host_settings.h"
 
-#include <cerrno>
-#include <fstream>
 #include <system_error>
 
 #include "cadhost/model/host_model.h"
@@ -16,6 +14,7 @@ namespace {
 
 constexpr std::string_view TeamFolderKey = "team-folder";
 
+// The folder as typed, without the blanks around it, which the settings file drops too.
 std::string trimmed(const std::string& text) {
     const auto first = text.find_first_not_of(" \t\r");
     const auto last = text.find_last_not_of(" \t\r");
@@ -33,29 +32,22 @@ std::filesystem::path settingsFile() {
 }
 
 void loadSettings(HostModel& model) {
-    const std::filesystem::path file = settingsFile();
-    std::ifstream in(file);
-    if (!in) {
-        if (errno == ENOENT || errno == ENOTDIR) {
-            return;
+    try {
+        if (auto folder = files::settingIn(settingsFile(), TeamFolderKey)) {
+            model.setStringPreference(host::PreferenceTeamFolder, *folder);
         }
-        throw com::fileError(
-            std::system_error(errno, std::generic_category(), file.string() + " cannot be read"));
-    }
-    for (std::string line; std::getline(in, line);) {
-        const auto equals = line.find('=');
-        if (equals != std::string::npos && trimmed(line.substr(0, equals)) == TeamFolderKey) {
-            model.setStringPreference(host::PreferenceTeamFolder, trimmed(line.substr(equals + 1)));
-        }
+    } catch (const std::system_error& error) {
+        throw com::fileError(error);
     }
 }
 
 void saveTeamFolder(HostModel& model, const std::string& folder) {
-    model.setStringPreference(host::PreferenceTeamFolder, trimmed(folder));
+    const std::string value = trimmed(folder);
+    model.setStringPreference(host::PreferenceTeamFolder, value);
     const std::filesystem::path file = settingsFile();
     try {
         std::filesystem::create_directories(file.parent_path());
-        files::replaceFile(file, std::string(TeamFolderKey) + " = " + trimmed(folder) + "\n");
+        files::replaceFile(file, std::string(TeamFolderKey) + " = " + value + "\n");
     } catch (const std::system_error& error) {
         throw com::fileError(error);
     }

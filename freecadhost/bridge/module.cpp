@@ -105,6 +105,13 @@ private:
     std::optional<host::AddinConnection> addin_;
 };
 
+// The switch of the spreadsheet engine the add-in uses in this process.
+quenmoor::com::ComPtr<quenmoor::spreadsheet::CallFailures> engineCalls() {
+    namespace sheets = quenmoor::spreadsheet;
+    return quenmoor::com::createInstance<sheets::Global>(sheets::SpreadsheetGlobalClass)
+        .as<sheets::CallFailures>("the spreadsheet engine");
+}
+
 }  // namespace
 
 }  // namespace quenmoor::pythonhost
@@ -196,23 +203,12 @@ PYBIND11_MODULE(quenmoorhost, module) {
         "the add-in gets E_FAIL with \"<name>: the host refused the call\".");
     module.def(
         "fail_engine_call",
-        [](const std::string& operation, int nth) {
-            namespace sheets = quenmoor::spreadsheet;
-            auto global =
-                quenmoor::com::createInstance<sheets::Global>(sheets::SpreadsheetGlobalClass);
-            global.as<sheets::CallFailures>("the spreadsheet engine")->FailCall(operation, nth);
-        },
+        [](const std::string& operation, int nth) { engineCalls()->FailCall(operation, nth); },
         py::arg("operation"), py::arg("nth") = 1,
         "Makes the nth next call of the spreadsheet engine's operation (\"Workbook.Save\")\n"
         "fail, in the engine the add-in uses in this process.");
     module.def(
-        "engine_call_counts",
-        [] {
-            namespace sheets = quenmoor::spreadsheet;
-            auto global =
-                quenmoor::com::createInstance<sheets::Global>(sheets::SpreadsheetGlobalClass);
-            return global.as<sheets::CallFailures>("the spreadsheet engine")->CallCounts();
-        },
+        "engine_call_counts", [] { return engineCalls()->CallCounts(); },
         "The calls each of the spreadsheet engine's operations has had in this process, a\n"
         "line each, such as \"Range.Value 12\".");
     module.def(

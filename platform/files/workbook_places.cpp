@@ -36,11 +36,11 @@ std::optional<fs::path> fileIn(const fs::path& folder, std::string_view name,
     }
     fs::directory_iterator entries(folder, error);
     if (error) {
-        if (failure.empty() || error == std::errc::no_such_file_or_directory) {
-            if (!failure.empty()) {
-                fail(ENOENT, failure + " does not exist");
-            }
+        if (failure.empty()) {
             return std::nullopt;
+        }
+        if (error == std::errc::no_such_file_or_directory) {
+            fail(ENOENT, failure + " does not exist");
         }
         fail(error.value(), failure + " cannot be read");
     }
@@ -64,31 +64,29 @@ std::string trimmed(std::string_view text) {
     return std::string(text);
 }
 
-// The value of `team-folder = ...` in the administrator's file; none when the file or the
-// line is missing.
-std::optional<std::string> systemTeamFolder(const fs::path& settings) {
-    std::ifstream file(settings);
-    if (!file) {
+}  // namespace
+
+std::optional<std::string> settingIn(const fs::path& file, std::string_view key) {
+    std::ifstream in(file);
+    if (!in) {
         if (errno == ENOENT || errno == ENOTDIR) {
             return std::nullopt;
         }
-        fail(errno, settings.string() + " cannot be read");
+        fail(errno, file.string() + " cannot be read");
     }
     std::optional<std::string> value;
-    for (std::string line; std::getline(file, line);) {
+    for (std::string line; std::getline(in, line);) {
         const std::string text = trimmed(line);
         const auto equals = text.find('=');
         if (text.empty() || text.front() == '#' || equals == std::string::npos) {
             continue;
         }
-        if (trimmed(std::string_view(text).substr(0, equals)) == "team-folder") {
+        if (trimmed(std::string_view(text).substr(0, equals)) == key) {
             value = trimmed(std::string_view(text).substr(equals + 1));
         }
     }
     return value;
 }
-
-}  // namespace
 
 fs::path userFolder() {
     const char* config = std::getenv("XDG_CONFIG_HOME");
@@ -111,7 +109,7 @@ std::optional<TeamFolder> teamFolder(std::string_view hostPreference,
     if (!trimmed(hostPreference).empty()) {
         return TeamFolder{trimmed(hostPreference), "the host's preferences"};
     }
-    if (auto folder = systemTeamFolder(systemSettings); folder && !folder->empty()) {
+    if (auto folder = settingIn(systemSettings, "team-folder"); folder && !folder->empty()) {
         return TeamFolder{*folder, systemSettings.string()};
     }
     return std::nullopt;

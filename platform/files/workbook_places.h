@@ -26,6 +26,11 @@ namespace quenmoor::files {
 inline constexpr const char* TeamFolderVariable = "QUENMOOR_TEAM_FOLDER";
 inline constexpr const char* SystemSettingsFile = "/etc/quenmoor/quenmoor.conf";
 
+// The value of the last `key = value` line of a settings file (blanks around either side
+// and lines starting with # ignored); none when the file or the line is missing. Throws
+// when the file is there but cannot be read.
+std::optional<std::string> settingIn(const std::filesystem::path& file, std::string_view key);
+
 // The user's own folder; throws when neither XDG_CONFIG_HOME nor HOME says where it is.
 std::filesystem::path userFolder();
 

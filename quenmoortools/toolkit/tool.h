@@ -10,6 +10,7 @@
 #include "contracts/host/host_application.h"
 #include "contracts/spreadsheet/spreadsheet.h"
 #include "platform/com/com_ptr.h"
+#include "platform/com/text_case.h"
 #include "platform/com/variant.h"
 #include "quenmoortools/toolkit/int16_counter.h"
 
@@ -232,15 +233,11 @@ public:
     }
 
 private:
-    static constexpr bool sameName(std::string_view a, std::string_view b) {
-        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-        return std::ranges::equal(a, b, {}, lower, lower);
-    }
     static constexpr bool declaresCallback(std::string_view name) {
         bool found = false;
         forEachType([&]<class Tool>() {
             for (const Callback<Tool>& callback : Tool::Callbacks) {
-                found = found || sameName(callback.name, name);
+                found = found || com::equalsIgnoringCase(callback.name, name);
             }
         });
         return found;

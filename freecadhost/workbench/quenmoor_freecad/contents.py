@@ -65,21 +65,19 @@ def _has_solid(obj):
     return shape is not None and not shape.isNull() and len(shape.Solids) > 0
 
 
-def solid_objects(document, visible_only=True):
+def _visible_solids(objects):
+    for obj in objects:
+        if not getattr(obj, "Visibility", True):
+            continue
+        if obj.TypeId in CONTAINERS:
+            yield from _visible_solids(obj.Group)
+        elif obj.TypeId != "App::Link" and _has_solid(obj):
+            yield obj
+
+
+def solid_objects(document):
     """The bodies and Part solids the user sees, in tree order (see above)."""
-    found = []
-
-    def walk(objects):
-        for obj in objects:
-            if visible_only and not getattr(obj, "Visibility", True):
-                continue
-            if obj.TypeId in CONTAINERS:
-                walk(obj.Group)
-            elif obj.TypeId != "App::Link" and _has_solid(obj):
-                found.append(obj)
-
-    walk(document.RootObjects)
-    return found
+    return list(_visible_solids(document.RootObjects))
 
 
 def global_shape(obj):
@@ -97,21 +95,28 @@ def document_type(document):
         return codes.DOCUMENT_DRAWING
     if linked_components(document) or broken_links(document):
         return codes.DOCUMENT_ASSEMBLY
-    if any(obj.TypeId == "TechDraw::DrawPage" for obj in document.Objects) and not (
-        solid_objects(document)
+    # Asked whenever FreeCAD updates its commands: one visible solid is enough to know.
+    if any(obj.TypeId == "TechDraw::DrawPage" for obj in document.Objects) and (
+        next(_visible_solids(document.RootObjects), None) is None
     ):
         return codes.DOCUMENT_DRAWING
     return codes.DOCUMENT_PART
 
 
-def active_body(document):
-    """The body being edited, else the document's only body, else None."""
+def edited_body(document):
+    """The body PartDesign edits in the document's view (its active body), or None."""
     gui_document = Gui.getDocument(document.Name)
     view = gui_document.ActiveView if gui_document else None
     if view is not None and hasattr(view, "getActiveObject"):
-        body = view.getActiveObject("pdbody")
-        if body is not None:
-            return body
+        return view.getActiveObject("pdbody")
+    return None
+
+
+def active_body(document):
+    """The body being edited, else the document's only body, else None."""
+    body = edited_body(document)
+    if body is not None:
+        return body
     bodies = [obj for obj in document.Objects if obj.TypeId == "PartDesign::Body"]
     return bodies[0] if len(bodies) == 1 else None
 
@@ -132,12 +137,9 @@ def solid_target(document, what):
     """The one solid a document-wide value goes on (the density): the body being edited,
     else the one solid selected, else the document's only visible solid. Raises ValueError naming
     what was found when none or several could take it; `what` names the value."""
-    gui_document = Gui.getDocument(document.Name)
-    view = gui_document.ActiveView if gui_document else None
-    if view is not None and hasattr(view, "getActiveObject"):
-        body = view.getActiveObject("pdbody")
-        if body is not None:
-            return body
+    body = edited_body(document)
+    if body is not None:
+        return body
     solids = solid_objects(document)
     selected = []
     for picked in Gui.Selection.getSelection(document.Name):

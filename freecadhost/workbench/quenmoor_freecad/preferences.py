@@ -3,7 +3,7 @@ and their page in Edit > Preferences."""
 
 import FreeCAD as App
 
-from quenmoor_freecad import registry
+from quenmoor_freecad import commands, registry
 
 PARAMETERS = "User parameter:BaseApp/Preferences/Mod/Quenmoor"
 TEAM_FOLDER = "TeamFolder"
@@ -88,8 +88,6 @@ class PreferencePage:
 
 def add_page():
     import FreeCADGui as Gui
-
-    from quenmoor_freecad import commands
 
     # FreeCAD shows a group's icon by the name preferences-<group> from its icon paths.
     Gui.addIconPath(commands.ICONS)
